@@ -1,0 +1,52 @@
+# Custovia: `make run` starts the program, `make test` runs every test.
+# Both install what they need from Debian's packages when it is missing.
+
+BUILD      ?= build
+LOGIC      ?= build-logic
+JOBS       ?= 2
+BUILD_TYPE ?= RelWithDebInfo
+
+PACKAGES := g++ cmake ninja-build ccache pkg-config \
+	qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev \
+	gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
+	libgtest-dev libgmock-dev googletest libbenchmark-dev \
+	poppler-utils fonts-liberation fonts-dejavu-core
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run test test-logic bench fuzz clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD)/Custovia && ./custovia
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure
+
+# the logic alone, without Qt
+test-logic: deps
+	cmake -S . -B $(LOGIC) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCUSTOVIA_WINDOWS=OFF -DCUSTOVIA_WERROR=ON -DCUSTOVIA_SANITIZE=ON
+	cmake --build $(LOGIC) -j $(JOBS)
+	cd $(LOGIC) && ctest -j $(JOBS) --output-on-failure
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUSTOVIA_BENCH=ON
+	cmake --build build-bench -j $(JOBS) --target custovia_bench
+	QT_QPA_PLATFORM=offscreen build-bench/bench/custovia_bench
+
+clean:
+	rm -rf $(BUILD) $(LOGIC) build-bench build-fuzz

@@ -1,0 +1,46 @@
+#include "app/windows/Program.h"
+
+#include "app/windows/TfrmAvvio.h"
+#include "app/windows/TfrmCambiaPassword.h"
+#include "app/windows/TfrmPassword.h"
+#include "archive/windows/WorkAreaWindow.h"
+
+namespace custovia {
+
+Program::Program(Environment& env) : env_(env) {
+    signIn_ = std::make_unique<TfrmPassword>(env_);
+    launcher_ = std::make_unique<TfrmAvvio>(env_);
+    changePassword_ = std::make_unique<TfrmCambiaPassword>(env_);
+
+    connect(signIn_.get(), &TfrmPassword::accepted_, this, [this] {
+        showLauncher();
+        signIn_->hide();
+    });
+    connect(signIn_.get(), &TfrmPassword::changeRequested, this, [this] {
+        signIn_->hide();
+        changePassword_->show();
+    });
+    connect(signIn_.get(), &TfrmPassword::exitRequested, this, &Program::finished);
+    connect(changePassword_.get(), &TfrmCambiaPassword::closed, this, [this] {
+        signIn_->show();
+        signIn_->resetForEntry();
+    });
+    connect(launcher_.get(), &TfrmAvvio::exitRequested, this, &Program::finished);
+}
+
+Program::~Program() = default;
+
+void Program::start() { signIn_->show(); }
+
+void Program::showLauncher() { launcher_->showMaximized(); }
+
+void Program::addWorkArea(const QString& tile, WorkAreaWindow* window) {
+    workAreas_.emplace_back(window);
+    launcher_->setAction(tile, [this, window] {
+        window->showMaximized();
+        launcher_->hide();
+    });
+    connect(window, &WorkAreaWindow::left, this, &Program::showLauncher);
+}
+
+} // namespace custovia

@@ -1,0 +1,41 @@
+#pragma once
+// The running program: the single-instance windows, created once at start, and the
+// way between them (sign-in, launcher, work areas).
+#include <QObject>
+#include <memory>
+
+#include "archive/windows/Environment.h"
+
+namespace custovia {
+
+class TfrmPassword;
+class TfrmCambiaPassword;
+class TfrmAvvio;
+class WorkAreaWindow;
+
+class Program final : public QObject {
+    Q_OBJECT
+public:
+    explicit Program(Environment& env);
+    ~Program() override;
+
+    void start();  // shows the sign-in window
+    TfrmPassword* signIn() const { return signIn_.get(); }
+    TfrmCambiaPassword* changePassword() const { return changePassword_.get(); }
+    TfrmAvvio* launcher() const { return launcher_.get(); }
+
+signals:
+    void finished();  // the program ends
+
+private:
+    void addWorkArea(const QString& tile, WorkAreaWindow* window);
+    void showLauncher();
+
+    Environment& env_;
+    std::unique_ptr<TfrmPassword> signIn_;
+    std::unique_ptr<TfrmAvvio> launcher_;
+    std::unique_ptr<TfrmCambiaPassword> changePassword_;
+    std::vector<std::unique_ptr<WorkAreaWindow>> workAreas_;
+};
+
+} // namespace custovia

@@ -1,0 +1,93 @@
+#include "app/windows/TfrmAvvio.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "archive/windows/PictureButton.h"
+
+namespace custovia {
+namespace {
+
+struct LauncherControl {
+    const char* name;
+    const char* picture;
+    const char* label;  // accessible name: the tile's label, or the icon's action
+    QSize size;
+};
+
+const LauncherControl kTiles[] = {
+    {"imgApp01", "tile_dipendenti", "Archivio Dipendenti", {240, 180}},
+    {"imgApp02", "tile_clienti", "Clienti e Servizi", {240, 180}},
+    {"btnApp03", "tile_contratti", "Stesura Contratti", {240, 180}},
+    {"imgApp04", "tile_agenda", "Agenda Appuntamenti", {240, 180}},
+    {"imgApp05", "tile_emergenze", "Coordinamento Emergenze", {240, 180}},
+};
+
+const LauncherControl kIcons[] = {
+    {"imgInfo", "icon_info", "Informazioni", {48, 48}},
+    {"imgGuida", "icon_guida", "Guida", {48, 48}},
+    {"imgCopyright", "icon_copyright", "Presentazione", {48, 48}},
+    {"imgEsci", "icon_esci", "Esci", {48, 48}},
+};
+
+QString picturePath(const char* name) { return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name)); }
+
+} // namespace
+
+TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), env_(env) {
+    setObjectName(QStringLiteral("TfrmAvvio"));
+    setWindowTitle(QStringLiteral(" Custovia"));
+    auto* central = new QWidget(this);
+    central->setStyleSheet(QStringLiteral("background-color: white;"));
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+
+    auto* icons = new QHBoxLayout;
+    icons->addStretch();
+    for (const auto& icon : kIcons) {
+        auto* button = new PictureButton(QLatin1String(icon.name), picturePath(icon.picture),
+                                         QLatin1String(icon.label), QLatin1String(icon.label), central, icon.size);
+        icons->addWidget(button);
+        connect(button, &QToolButton::clicked, this, [this, name = QString::fromLatin1(icon.name)] { trigger(name); });
+    }
+    column->addLayout(icons);
+    column->addStretch();
+
+    auto* tiles = new QGridLayout;
+    int at = 0;
+    for (const auto& tile : kTiles) {
+        auto* button = new PictureButton(QLatin1String(tile.name), picturePath(tile.picture),
+                                         QLatin1String(tile.label), QLatin1String(tile.label), central, tile.size);
+        tiles->addWidget(button, at / 3, at % 3, Qt::AlignCenter);
+        ++at;
+        connect(button, &QToolButton::clicked, this, [this, name = QString::fromLatin1(tile.name)] { trigger(name); });
+    }
+    column->addLayout(tiles);
+    column->addStretch();
+
+    auto* banner = new PictureButton(QStringLiteral("imgSito"), picturePath("banner"), QStringLiteral("Sito web"),
+                                     QString::fromLatin1(kMakerWebsite.data(), int(kMakerWebsite.size())), central,
+                                     QSize(900, 110));
+    column->addWidget(banner, 0, Qt::AlignHCenter);
+    connect(banner, &QToolButton::clicked, this, [this] { trigger(QStringLiteral("imgSito")); });
+
+    setAction(QStringLiteral("imgSito"), [this] { env_.shell.open(std::string(kMakerWebsite)); });
+    setAction(QStringLiteral("imgEsci"), [this] { emit exitRequested(); });
+}
+
+void TfrmAvvio::setAction(const QString& control, std::function<void()> action) {
+    actions_.insert(control, std::move(action));
+}
+
+void TfrmAvvio::trigger(const QString& control) {
+    if (const auto it = actions_.find(control); it != actions_.end()) it.value()();
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit exitRequested();
+}
+
+} // namespace custovia

@@ -1,0 +1,45 @@
+#pragma once
+// An archive: one file of fixed-size records in the program folder. Every operation is a
+// complete open-work-close sequence, so nothing stays open between two user actions.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "archive/block_file.h"
+#include "archive/record.h"
+
+namespace custovia {
+
+class Archive {
+public:
+    Archive(std::filesystem::path path, const RecordLayout& layout,
+            FileOpener& opener = platformFileOpener());
+
+    const std::filesystem::path& path() const { return path_; }
+    const RecordLayout& layout() const { return *layout_; }
+
+    // Number of whole records; a trailing partial record is not counted.
+    std::uint64_t count();
+    // Record i (0-based).
+    Record load(std::uint64_t index);
+    // Overwrites record i in place.
+    void update(std::uint64_t index, const Record& record);
+    // Writes the record after the last whole record, under an exclusive lock, so two
+    // workstations appending at once each get their own record and a trailing partial
+    // record is overwritten. Returns the 0-based index the record really took.
+    std::uint64_t append(const Record& record);
+
+    // Calls visit(index, recordBytes) for every whole record, from the first. The bytes
+    // are valid only during the call. Throws ArchiveError on a failure; the records
+    // visited before it have been handled.
+    using Visitor = std::function<void(std::uint64_t index, std::string_view bytes)>;
+    void scan(const Visitor& visit);
+
+private:
+    std::filesystem::path path_;
+    const RecordLayout* layout_;
+    FileOpener* opener_;
+};
+
+} // namespace custovia

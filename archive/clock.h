@@ -1,0 +1,40 @@
+#pragma once
+// Today and now. Only SystemClock reads the system clock; tests hand in a fixed one.
+#include <string>
+
+namespace custovia {
+
+struct DateTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual DateTime now() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    DateTime now() const override;
+};
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(DateTime at) : at_(at) {}
+    DateTime now() const override { return at_; }
+    void set(DateTime at) { at_ = at; }
+
+private:
+    DateTime at_;
+};
+
+std::string twoDigits(int n);
+std::string formatDate(const DateTime& t);      // dd/mm/yyyy
+std::string formatLongTime(const DateTime& t);  // hh:mm:ss
+
+// The closing line of every printed card and list.
+std::string printedAtText(const DateTime& t);
+
+} // namespace custovia

@@ -1,0 +1,38 @@
+#include "archive/shell.h"
+
+#include "archive/text.h"
+
+namespace custovia {
+
+std::string percentEncode(std::string_view utf8) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : utf8) {
+        const auto b = static_cast<unsigned char>(c);
+        const bool unreserved = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') ||
+                                (b >= '0' && b <= '9') || b == '-' || b == '.' || b == '_' || b == '~';
+        if (unreserved) {
+            out += c;
+        } else {
+            out += '%';
+            out += hex[b >> 4];
+            out += hex[b & 15];
+        }
+    }
+    return out;
+}
+
+std::string whatsAppAddress(std::string_view phone, std::string_view message) {
+    return std::string(kWhatsAppSendAddress) + "?phone=" + percentEncode(trimView(phone)) +
+           "&text=" + percentEncode(message);
+}
+
+std::string quotedPath(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\"";
+}
+
+std::string mailtoLink(std::string_view address) {
+    return "\"mailto:" + trim(address) + "\"";
+}
+
+} // namespace custovia

@@ -1,0 +1,30 @@
+#pragma once
+// Handing a web address, a "mailto:" link or a file to the system shell.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace custovia {
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Asks the system to open the text; nothing is reported back.
+    virtual void open(const std::string& text) = 0;
+};
+
+inline constexpr std::string_view kWhatsAppSendAddress = "https://web.whatsapp.com/send";
+inline constexpr std::string_view kMakerWebsite = "https://www.custovia.it";
+inline constexpr std::string_view kMakerEmail = "assistenza@custovia.it";
+
+// Percent-encodes a query value (RFC 3986 unreserved characters stay as they are).
+std::string percentEncode(std::string_view utf8);
+// The WhatsApp Web send address with the number and the message as query values,
+// encoded so that "&", "#", "+" and "%" in the message arrive whole.
+std::string whatsAppAddress(std::string_view phone, std::string_view message);
+// A file path in double quotes, as the shell expects it.
+std::string quotedPath(const std::filesystem::path& path);
+// A "mailto:" link to the trimmed address, in double quotes.
+std::string mailtoLink(std::string_view address);
+
+} // namespace custovia

@@ -1,0 +1,28 @@
+#pragma once
+// Text at the file boundary: the program keeps UTF-8 in memory and Windows-1252 on disk.
+#include <string>
+#include <string_view>
+
+namespace custovia {
+
+// UTF-8 to Windows-1252 bytes; a character the code page cannot hold becomes "?".
+std::string toCp1252(std::string_view utf8);
+// Windows-1252 bytes to UTF-8; every byte maps to one character.
+std::string fromCp1252(std::string_view bytes);
+// True when every character of the UTF-8 text has a Windows-1252 byte.
+bool fitsCp1252(std::string_view utf8);
+
+// Removes leading and trailing blanks and control characters (codes up to 32).
+std::string_view trimView(std::string_view text);
+std::string trim(std::string_view text);
+
+// Case folding touches the ASCII letters only: accented letters keep their case.
+std::string asciiLower(std::string_view text);
+std::string asciiUpper(std::string_view text);
+inline char asciiLowerChar(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+// Code points of a UTF-8 text (an invalid byte counts as U+FFFD).
+std::u32string utf8ToCodePoints(std::string_view utf8);
+std::string codePointsToUtf8(std::u32string_view codePoints);
+
+} // namespace custovia

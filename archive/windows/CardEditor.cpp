@@ -1,0 +1,379 @@
+#include "archive/windows/CardEditor.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "archive/text.h"
+#include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/TfrmCalendario.h"
+
+namespace custovia {
+namespace {
+
+QString picturePath(const QString& name) { return QStringLiteral(":/templates/pictures/%1.svg").arg(name); }
+
+std::string toStd(const QString& text) { return text.toStdString(); }
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+
+// Backspace or Delete empties the read-only date, Enter passes on, any other key asks the
+// calendar.
+class DateKeys final : public QObject {
+public:
+    DateKeys(QLineEdit* date, std::function<void()> openCalendar)
+        : QObject(date), date_(date), openCalendar_(std::move(openCalendar)) {
+        date->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        switch (key) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            date_->clear();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+            return false;
+        default:
+            openCalendar_();
+            return true;
+        }
+    }
+
+private:
+    QLineEdit* date_;
+    std::function<void()> openCalendar_;
+};
+
+} // namespace
+
+CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
+    : WorkAreaWindow(parent), env_(env), config_(std::move(config)) {
+    setObjectName(config_.objectName);
+    setWindowTitle(config_.caption);
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+    buildToolbar(column);
+    auto* scroll = new QScrollArea(central);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* card = new QWidget(scroll);
+    grid_ = new QGridLayout(card);
+    grid_->setColumnStretch(1, 1);
+    grid_->setColumnStretch(3, 1);
+    scroll->setWidget(card);
+    column->addWidget(scroll, 1);
+    panInfo_ = new HintLine(config_.initialHint, central);
+    column->addWidget(panInfo_);
+    for (QWidget* button : buttons_) panInfo_->attach(button, button->property("hint").toString());
+    buildFields();
+
+    std::vector<QWidget*> ring;
+    for (const QString& name : config_.enterOrder) ring.push_back(controls_.value(name));
+    installEnterRing(ring);
+
+    for (const char* nav : {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo"}) {
+        static const QHash<QString, NavigationButton> kind = {{"cmdPrimo", NavigationButton::First},
+                                                              {"cmdIndietro", NavigationButton::Previous},
+                                                              {"cmdAvanti", NavigationButton::Next},
+                                                              {"cmdUltimo", NavigationButton::Last}};
+        const QString name = QLatin1String(nav);
+        setAction(name, [this, button = kind.value(name)] { navigate(button); });
+    }
+    setAction(QStringLiteral("cmdNuovo"), [this] { newCard(); });
+    setAction(QStringLiteral("cmdSalva"), [this] { save(); });
+    setAction(QStringLiteral("cmdDuplica"), [this] { duplicate(); });
+    setAction(QStringLiteral("cmdEsci"), [this] { close(); });
+
+    if (!config_.areaTag.isEmpty()) env_.windows.add(config_.areaTag, this);
+    if (!config_.calendarTag.isEmpty()) env_.windows.add(config_.calendarTag, this);
+}
+
+void CardEditor::buildToolbar(QLayout* into) {
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(2);
+    for (const ToolbarButton& def : config_.toolbar) {
+        if (def.name == QLatin1String("lblPosizione")) {
+            lblPosizione_ = new QLabel(centralWidget());
+            lblPosizione_->setObjectName(QStringLiteral("lblPosizione"));
+            lblPosizione_->setAlignment(Qt::AlignCenter);
+            lblPosizione_->setMinimumWidth(70);
+            lblPosizione_->setFrameShape(QFrame::Panel);
+            lblPosizione_->setFrameShadow(QFrame::Sunken);
+            lblPosizione_->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
+            lblPosizione_->setAccessibleName(QStringLiteral("Numero della scheda"));
+            lblPosizione_->setFocusPolicy(Qt::TabFocus);
+            bar->addWidget(lblPosizione_);
+            continue;
+        }
+        auto* button = new PictureButton(def.name, picturePath(def.picture), def.label, def.hint, centralWidget());
+        button->setProperty("hint", def.hint);
+        buttons_.insert(def.name, button);
+        connect(button, &QToolButton::clicked, this, [this, name = def.name] { trigger(name); });
+        bar->addWidget(button);
+    }
+    bar->addStretch();
+    if (!lblPosizione_) {  // every card editor has one, shown or not
+        lblPosizione_ = new QLabel(centralWidget());
+        lblPosizione_->setObjectName(QStringLiteral("lblPosizione"));
+        lblPosizione_->hide();
+    }
+    static_cast<QBoxLayout*>(into)->addLayout(bar);
+}
+
+void CardEditor::buildFields() {
+    QWidget* card = grid_->parentWidget();
+    for (const CardField& field : config_.fields) {
+        QWidget* control = makeControl(field);
+        control->setObjectName(field.name);
+        controls_.insert(field.name, control);
+        if (field.control == FieldControl::Hidden) {
+            control->hide();
+            continue;
+        }
+        if (field.control == FieldControl::Check) {
+            panInfo_->attach(control, control->property("hint").toString());
+        } else if (!field.caption.isEmpty()) {
+            auto* caption = new QLabel(field.caption, card);
+            caption->setBuddy(control);
+            grid_->addWidget(caption, field.row, field.column * 2, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        setCaption(control, field.caption);
+        auto* cell = new QHBoxLayout;
+        cell->setSpacing(4);
+        cell->addWidget(control, 1);
+        cells_.insert(field.name, cell);
+        grid_->addLayout(cell, field.row, field.column * 2 + 1, 1, field.span * 2 - 1);
+        applyRules(field, control);
+        if (field.control == FieldControl::Date && !config_.calendarTag.isEmpty()) {
+            auto* impData = new PictureButton(QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
+                                              QStringLiteral("Calendario"), config_.calendarHint, card,
+                                              QSize(24, 24));
+            connect(impData, &QToolButton::clicked, this, &CardEditor::openCalendar);
+            addBeside(field.name, impData);
+        }
+    }
+    grid_->setRowStretch(grid_->rowCount(), 1);
+}
+
+QWidget* CardEditor::makeControl(const CardField& field) {
+    QWidget* card = grid_->parentWidget();
+    const std::size_t index = config_.layout->indexOf(toStd(field.name));
+    const int capacity = config_.layout->field(index).capacity;
+    switch (field.control) {
+    case FieldControl::Check: {
+        auto* box = new QCheckBox(field.caption, card);
+        box->setCursor(Qt::PointingHandCursor);
+        return box;
+    }
+    case FieldControl::Hour:
+    case FieldControl::Minute: {
+        auto* combo = new QComboBox(card);
+        makeTimeList(combo, field.control == FieldControl::Hour ? 24 : 60);
+        combo->lineEdit()->setMaxLength(capacity);
+        return combo;
+    }
+    case FieldControl::Hidden:
+        return new QLabel(card);
+    case FieldControl::Date: {
+        auto* edit = new QLineEdit(card);
+        edit->setMaxLength(capacity);
+        edit->setReadOnly(true);
+        new DateKeys(edit, [this] { openCalendar(); });
+        return edit;
+    }
+    case FieldControl::Edit:
+        break;
+    }
+    auto* edit = new QLineEdit(card);
+    edit->setMaxLength(capacity);
+    return edit;
+}
+
+void CardEditor::applyRules(const CardField& field, QWidget* control) {
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (field.rules & FocusColour) applyFocusColouring(control);
+    if (!edit) return;
+    if (field.rules & DigitsOnly) makeDigitsOnly(edit);
+    if (field.rules & UpperCase) makeUpperTrimmed(edit);
+    if (field.rules & TrimTyping) makeTrimmed(edit);
+}
+
+void CardEditor::addBeside(const QString& field, QWidget* widget) {
+    if (QHBoxLayout* cell = cells_.value(field)) cell->addWidget(widget);
+    if (auto* button = qobject_cast<PictureButton*>(widget)) panInfo_->attach(button, button->hint());
+}
+
+QWidget* CardEditor::toolbarButton(const QString& name) const { return buttons_.value(name); }
+
+void CardEditor::setAction(const QString& button, std::function<void()> action) {
+    actions_.insert(button, std::move(action));
+}
+
+void CardEditor::trigger(const QString& button) {
+    if (const auto it = actions_.find(button); it != actions_.end()) it.value()();
+}
+
+QString CardEditor::fieldText(const QString& name) const {
+    QWidget* c = controls_.value(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(c)) return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(c)) return combo->currentText();
+    if (auto* box = qobject_cast<QCheckBox*>(c))
+        return fromStd(std::string(box->isChecked() ? kFlagYes : kFlagNo));
+    if (auto* label = qobject_cast<QLabel*>(c)) return label->text();
+    return {};
+}
+
+void CardEditor::setFieldText(const QString& name, const QString& text) {
+    QWidget* c = controls_.value(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(c)) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
+        combo->setEditText(text);
+    } else if (auto* box = qobject_cast<QCheckBox*>(c)) {
+        if (text == fromStd(std::string(kFlagYes))) box->setChecked(true);
+        if (text == fromStd(std::string(kFlagNo))) box->setChecked(false);
+    } else if (auto* label = qobject_cast<QLabel*>(c)) {
+        label->setText(text);
+    }
+}
+
+void CardEditor::clearField(const QString& name) {
+    QWidget* c = controls_.value(name);
+    if (auto* box = qobject_cast<QCheckBox*>(c))
+        box->setChecked(false);
+    else
+        setFieldText(name, QString());
+}
+
+Archive CardEditor::archive() const {
+    return Archive(env_.file(config_.archiveFile), *config_.layout, env_.files);
+}
+
+void CardEditor::showRecord(std::uint64_t index, const Record& record) {
+    for (std::size_t i = 0; i < record.layout().fieldCount(); ++i) {
+        const QString name = fromStd(record.layout().field(i).name);
+        if (controls_.contains(name)) setFieldText(name, fromStd(record.get(i)));
+    }
+    lblPosizione_->setText(QString::number(index + 1));
+}
+
+Record CardEditor::screenRecord() const {
+    Record record(*config_.layout);
+    for (std::size_t i = 0; i < config_.layout->fieldCount(); ++i) {
+        const QString name = fromStd(config_.layout->field(i).name);
+        record.set(i, toStd(fieldText(name)));
+    }
+    return record;
+}
+
+void CardEditor::focusField(const QString& name) {
+    if (QWidget* c = controls_.value(name)) c->setFocus(Qt::OtherFocusReason);
+}
+
+void CardEditor::showEvent(QShowEvent* event) {
+    WorkAreaWindow::showEvent(event);
+    if (!event->spontaneous()) prepareShow();
+}
+
+void CardEditor::newCard() {
+    for (const CardField& field : config_.fields)
+        if (!keptOnNew(field.name)) clearField(field.name);
+    lblPosizione_->clear();
+    presetNew();
+    focusField(config_.firstField);
+}
+
+void CardEditor::showArchiveError() { env_.messages.error(this, archiveAccessMessage()); }
+
+void CardEditor::navigate(NavigationButton button) {
+    try {
+        Archive file = archive();
+        const NavigationStep step = navigationStep(button, toStd(lblPosizione_->text()), file.count());
+        switch (step.kind) {
+        case NavigationStep::Load:
+            showRecord(step.index, file.load(step.index));
+            break;
+        case NavigationStep::EmptyAndClear:
+            lblPosizione_->clear();
+            env_.messages.information(this, kEmptyArchive);
+            break;
+        case NavigationStep::EmptyArchive:
+            env_.messages.information(this, kEmptyArchive);
+            break;
+        case NavigationStep::Nothing:
+            break;
+        }
+    } catch (const ArchiveError&) {
+        showArchiveError();
+    }
+}
+
+bool CardEditor::checkRequired() {
+    for (const RequiredField& field : config_.required) {
+        if (trim(toStd(fieldText(field.name))).empty()) {
+            env_.messages.warning(this, field.warning);
+            focusField(field.name);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CardEditor::save() {
+    if (!checkRequired()) return;
+    computeDerived();
+    try {
+        Archive file = archive();
+        const Record record = screenRecord();
+        if (const auto p = positionNumber(toStd(lblPosizione_->text()))) {
+            file.update(*p - 1, record);
+            lblPosizione_->setText(QString::number(*p));
+            env_.messages.information(
+                this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        } else {
+            // the number the append really took, whatever other workstations did meanwhile
+            const std::uint64_t index = file.append(record);
+            lblPosizione_->setText(QString::number(index + 1));
+            env_.messages.information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        }
+    } catch (const ArchiveError&) {
+        showArchiveError();
+    }
+}
+
+void CardEditor::duplicate() {
+    if (!positionNumber(toStd(lblPosizione_->text()))) {
+        env_.messages.warning(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
+                                                   "dopo che questa è stata inserita in archivio."));
+        return;
+    }
+    presetDuplicate();
+    for (const QString& name : kAttachmentLabels) clearField(name);
+    lblPosizione_->clear();
+    focusField(config_.firstField);
+    env_.messages.information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                                                   "corrente.\n\r\n\rAl termine premere Salva per inserire la "
+                                                   "scheda in archivio."));
+}
+
+void CardEditor::openCalendar() {
+    TfrmCalendario calendar(env_, this, config_.calendarTag);
+    calendar.exec();
+}
+
+} // namespace custovia

@@ -1,0 +1,153 @@
+#pragma once
+// The card editor every work area is built on: one card of an archive on screen, with
+// navigation, New, Save, Duplicate, the position label, the required-field chain, the
+// Enter ring, key filters, focus colouring, the date from the calendar, the hint line and
+// the messages. A work area supplies a configuration (tables) and a few hooks.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <functional>
+#include <vector>
+
+#include "archive/archive.h"
+#include "archive/card_navigation.h"
+#include "archive/windows/Environment.h"
+#include "archive/windows/PictureButton.h"
+#include "archive/windows/WorkAreaWindow.h"
+
+namespace custovia {
+
+// How a field is shown and typed.
+enum class FieldControl {
+    Edit,      // a line edit
+    Date,      // read-only date filled from the calendar
+    Hour,      // "00"-"23" list
+    Minute,    // "00"-"59" list
+    Check,     // a flag's check box
+    Hidden,    // a hidden label (derived fields, attachments)
+};
+
+enum FieldRule : unsigned {
+    NoRule = 0,
+    DigitsOnly = 1,    // mobile numbers
+    UpperCase = 2,     // number plates: trimmed and upper-cased while typing
+    FocusColour = 4,   // alice blue, yellow while focused
+    TrimTyping = 8,    // trimmed while typing
+};
+
+struct CardField {
+    QString name;          // the record field and the control's objectName
+    QString caption;       // shown beside the control; empty for none
+    FieldControl control = FieldControl::Edit;
+    unsigned rules = NoRule;
+    int row = 0, column = 0;  // grid cell of the caption; the control follows it
+    int span = 1;             // grid columns taken by the control
+};
+
+struct RequiredField {
+    QString name;
+    QString warning;
+};
+
+struct ToolbarButton {
+    QString name;      // objectName, e.g. "cmdSalva"
+    QString picture;   // picture file name under templates/pictures, e.g. "salva"
+    QString label;     // accessible name
+    QString hint;      // hint line, tooltip and accessible description
+};
+
+struct CardConfig {
+    QString objectName;        // "TfrmInterventi"
+    QString caption;           // window caption
+    QString areaTag;           // the mode tag that names this editor ("interventi")
+    QString calendarTag;       // the calendar's tag for the date field ("data"); empty: none
+    std::string archiveFile;   // "Archivio_Interventi.pro"
+    const RecordLayout* layout = nullptr;
+    std::vector<CardField> fields;
+    std::vector<QString> enterOrder;
+    std::vector<RequiredField> required;
+    std::vector<ToolbarButton> toolbar;
+    QString firstField;        // focused on New and Duplicate
+    QString initialHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
+    QString dateField;         // the read-only date field served by the calendar
+    QString calendarHint;      // hint of the calendar icon beside the date field
+};
+
+inline const QStringList kAttachmentLabels = {"lblFile01", "lblFile02", "lblFile03",
+                                              "lblDesc01", "lblDesc02", "lblDesc03"};
+
+class CardEditor : public WorkAreaWindow {
+    Q_OBJECT
+public:
+    CardEditor(Environment& env, CardConfig config, QWidget* parent = nullptr);
+
+    // The text of a field on screen (check boxes give "Sì" or "No"); setting a check box
+    // follows the flag rule: "Sì" checks, "No" clears, anything else leaves it.
+    QString fieldText(const QString& name) const;
+    void setFieldText(const QString& name, const QString& text);
+    QWidget* control(const QString& name) const { return controls_.value(name); }
+    QString position() const { return lblPosizione_->text(); }
+
+    // Loads a record onto the screen and shows its 1-based number.
+    void showRecord(std::uint64_t index, const Record& record);
+    // The screen as a record (each field trimmed, flags "Sì"/"No").
+    Record screenRecord() const;
+
+    // Toolbar actions beyond the shared ones (cmdTrova, cmdStampa, ...).
+    void setAction(const QString& button, std::function<void()> action);
+    void trigger(const QString& button);
+
+    void newCard();
+    void save();
+    void duplicate();
+    void navigate(NavigationButton button);
+
+    Environment& env() const { return env_; }
+    const CardConfig& config() const { return config_; }
+    Archive archive() const;
+    HintLine* hintLine() const { return panInfo_; }
+
+protected:
+    // Fields set on New besides emptying (the intervention: date, time); also on show.
+    virtual void presetNew() {}
+    // Fields reset on Duplicate (the intervention: date and time, the finished box).
+    virtual void presetDuplicate() {}
+    // Derived fields computed at Save, after the required chain.
+    virtual void computeDerived() {}
+    // Fields kept by New (the intervention keeps the operator).
+    virtual bool keptOnNew(const QString&) const { return false; }
+    // Each time the window is shown it starts on a new card.
+    virtual void prepareShow() { newCard(); }
+
+    void showEvent(QShowEvent* event) override;
+    // A widget in the cell of a field, after it (icons such as the calendar or an import).
+    void addBeside(const QString& field, QWidget* widget);
+    void focusField(const QString& name);
+    QGridLayout* cardGrid() const { return grid_; }
+    QWidget* toolbarButton(const QString& name) const;
+    void openCalendar();
+
+private:
+    void buildToolbar(QLayout* into);
+    void buildFields();
+    QWidget* makeControl(const CardField& field);
+    void applyRules(const CardField& field, QWidget* control);
+    void clearField(const QString& name);
+    bool checkRequired();
+    void showArchiveError();
+
+    Environment& env_;
+    CardConfig config_;
+    QHash<QString, QWidget*> controls_;
+    QHash<QString, QHBoxLayout*> cells_;
+    QHash<QString, std::function<void()>> actions_;
+    QHash<QString, QWidget*> buttons_;
+    QLabel* lblPosizione_ = nullptr;
+    HintLine* panInfo_ = nullptr;
+    QGridLayout* grid_ = nullptr;
+};
+
+} // namespace custovia

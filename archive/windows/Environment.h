@@ -1,0 +1,82 @@
+#pragma once
+// The seams between the windows and the outside world: everything that waits for a person
+// or touches the system goes through these, handed to every window that needs them. The
+// program uses the real implementations; tests use recording fakes (tests/support/fakes.h).
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+
+#include "archive/block_file.h"
+#include "archive/clock.h"
+#include "archive/shell.h"
+
+class QPrinter;
+
+namespace custovia {
+
+// Modal message dialogs. Two-part texts keep their CR LF CR LF (or LF CR LF CR) separators;
+// the real dialogs show them as two paragraphs.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    virtual void warning(QWidget* parent, const QString& text) = 0;
+    virtual void information(QWidget* parent, const QString& text) = 0;
+    virtual void error(QWidget* parent, const QString& text) = 0;
+    // A plain message box, without an icon.
+    virtual void plain(QWidget* parent, const QString& text) = 0;
+    // A question with Yes and No; returns false only for No.
+    virtual bool question(QWidget* parent, const QString& text) = 0;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen file's full path, or an empty text when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter,
+                             const QString& suggestedName) = 0;
+};
+
+class PrintDialogs {
+public:
+    virtual ~PrintDialogs() = default;
+    // The platform print dialog (printer, copies); false when cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // The preview window (print, zoom, page navigation, close); paint draws every page.
+    virtual void preview(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
+};
+
+// The single-instance windows that per-use windows write into, found by their mode tag
+// ("interventi", "data", ...). Windows register themselves when created.
+class WindowRegistry {
+public:
+    void add(const QString& tag, QWidget* window) { windows_.insert(tag, window); }
+    template <typename T>
+    T* find(const QString& tag) const {
+        return qobject_cast<T*>(windows_.value(tag).data());
+    }
+
+private:
+    QHash<QString, QPointer<QWidget>> windows_;
+};
+
+struct Environment {
+    Messages& messages;
+    FileDialogs& fileDialogs;
+    PrintDialogs& printDialogs;
+    Shell& shell;
+    const Clock& clock;
+    std::filesystem::path folder;  // the program folder
+    FileOpener& files;
+    WindowRegistry& windows;
+
+    std::filesystem::path file(std::string_view name) const { return folder / name; }
+};
+
+// The archive access message shown when a file cannot be reached.
+QString archiveAccessMessage();
+
+} // namespace custovia

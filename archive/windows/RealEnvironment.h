@@ -1,0 +1,57 @@
+#pragma once
+// The program's own implementations of the seams.
+#include <QPrinter>
+
+#include "archive/windows/Environment.h"
+
+namespace custovia {
+
+class DialogMessages final : public Messages {
+public:
+    void warning(QWidget* parent, const QString& text) override;
+    void information(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    void plain(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text) override;
+};
+
+class SystemFileDialogs final : public FileDialogs {
+public:
+    QString openFile(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& title, const QString& filter,
+                     const QString& suggestedName) override;
+};
+
+class SystemPrintDialogs final : public PrintDialogs {
+public:
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void preview(QWidget* parent, const std::function<void(QPrinter&)>& paint) override;
+};
+
+// Opens web addresses, "mailto:" links and files (given in double quotes) with the
+// desktop's associated programs.
+class DesktopShell final : public Shell {
+public:
+    void open(const std::string& text) override;
+};
+
+// Everything the running program hands its windows.
+class RealEnvironment {
+public:
+    explicit RealEnvironment(std::filesystem::path folder);
+    Environment& env() { return env_; }
+
+private:
+    DialogMessages messages_;
+    SystemFileDialogs fileDialogs_;
+    SystemPrintDialogs printDialogs_;
+    DesktopShell shell_;
+    SystemClock clock_;
+    WindowRegistry windows_;
+    Environment env_;
+};
+
+// Shows CR LF CR LF and LF CR LF CR as one empty line between two paragraphs.
+QString displayText(const QString& text);
+
+} // namespace custovia

@@ -1,0 +1,25 @@
+# One test program per subsystem for the logic, and one per subsystem for its windows.
+foreach(dir ${CUSTOVIA_SUBSYSTEMS})
+  file(GLOB logic_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
+  if(logic_tests)
+    add_executable(test_${dir} ${logic_tests} ${CMAKE_SOURCE_DIR}/tests/support/logic_main.cpp
+                   ${CMAKE_SOURCE_DIR}/tests/support/workers.cpp)
+    target_link_libraries(test_${dir} PRIVATE custovia_logic GTest::gtest GTest::gmock)
+    target_compile_definitions(test_${dir} PRIVATE
+      CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+      CUSTOVIA_TEST_HELPER="$<TARGET_FILE:test_${dir}>")
+    add_test(NAME ${dir} COMMAND test_${dir})
+  endif()
+  if(CUSTOVIA_WINDOWS)
+    file(GLOB window_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/windows/*.cpp)
+    if(window_tests)
+      add_executable(test_${dir}_windows ${window_tests} ${CMAKE_SOURCE_DIR}/tests/support/window_main.cpp
+                     ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp)
+      target_include_directories(test_${dir}_windows PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+      target_link_libraries(test_${dir}_windows PRIVATE custovia_windows Qt6::Test GTest::gtest GTest::gmock)
+      target_compile_definitions(test_${dir}_windows PRIVATE CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+      add_test(NAME ${dir}_windows COMMAND test_${dir}_windows)
+      set_tests_properties(${dir}_windows PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    endif()
+  endif()
+endforeach()

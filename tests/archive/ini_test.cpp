@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "archive/ini_file.h"
+
+namespace custovia {
+namespace {
+
+TEST(Ini, NamesAreComparedWithoutCaseAndMissingReadsEmpty) {
+    const std::string text = "; comment\r\n[Segnalazioni]\r\n  operatore = Mario Rossi \r\n[Altro]\r\nOperatore=X\r\n";
+    EXPECT_EQ(iniLookup(text, "SEGNALAZIONI", "Operatore"), "Mario Rossi");
+    EXPECT_EQ(iniLookup(text, "Altro", "operatore"), "X");
+    EXPECT_EQ(iniLookup(text, "Segnalazioni", "Manca"), "");
+    EXPECT_EQ(iniLookup(text, "Manca", "Operatore"), "");
+    EXPECT_EQ(iniLookup("[A]\nk=\"quoted\"\n", "a", "K"), "quoted");
+}
+
+TEST(Ini, WritingOneKeyKeepsEverythingElse) {
+    const std::string text = "; tenere\r\n[Accesso]\r\nValore=OLD\r\nAltro=1\r\n\r\n[Zeta]\r\nk=v\r\n";
+    EXPECT_EQ(iniAssign(text, "accesso", "VALORE", "NEW"),
+              "; tenere\r\n[Accesso]\r\nVALORE=NEW\r\nAltro=1\r\n\r\n[Zeta]\r\nk=v\r\n");
+    // a new key goes at the end of its section, a new section at the end of the file
+    EXPECT_EQ(iniAssign(text, "Accesso", "Nuovo", "x"),
+              "; tenere\r\n[Accesso]\r\nValore=OLD\r\nAltro=1\r\nNuovo=x\r\n\r\n[Zeta]\r\nk=v\r\n");
+    EXPECT_EQ(iniAssign("[A]\nk=v", "B", "x", "1"), "[A]\nk=v\n[B]\nx=1\n");
+    EXPECT_EQ(iniAssign("", "Segnalazioni", "Operatore", "Anna"), "[Segnalazioni]\r\nOperatore=Anna\r\n");
+}
+
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() / ("custovia-ini-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::filesystem::path folder_;
+};
+
+TEST_F(IniFileTest, FileIsWindows1252AndCreatedWhenMissing) {
+    const auto file = folder_ / "Segnalazioni.ini";
+    EXPECT_EQ(readIniString(file, "Segnalazioni", "Operatore"), "");
+    writeIniString(file, "Segnalazioni", "Operatore", "Niccolò");
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_EQ(bytes.str(), "[Segnalazioni]\r\nOperatore=Niccol\xF2\r\n");
+    EXPECT_EQ(readIniString(file, "segnalazioni", "OPERATORE"), "Niccolò");
+}
+
+TEST_F(IniFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
+    const auto file = folder_ / "a.ini";
+    writeIniString(file, "S", "k", "1");
+    // a folder in the way of the temporary file makes the write fail
+    std::filesystem::create_directory(folder_ / "a.ini.tmp");
+    EXPECT_THROW(writeIniString(file, "S", "k", "2"), ArchiveError);
+    EXPECT_EQ(readIniString(file, "S", "k"), "1");
+    // a folder where the file should be cannot be read
+    EXPECT_THROW(readIniString(folder_, "S", "k"), ArchiveError);
+}
+
+} // namespace
+} // namespace custovia

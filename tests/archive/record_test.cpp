@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "archive/record.h"
+#include "archive/text.h"
+
+namespace custovia {
+namespace {
+
+const RecordLayout kLayout{{"txtNome", 250}, {"chkFlag", 2, FieldKind::Flag}, {"txtBreve", 5}};
+
+std::string fieldBytes(const Record& r, std::size_t i) {
+    return std::string(r.bytes().substr(r.layout().offset(i), std::size_t(r.layout().field(i).capacity) + 1));
+}
+
+TEST(Cp1252, ConvertsOverTheWholeCodePage) {
+    struct Case {
+        const char* utf8;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"è", "\xE8"},       {"Sì", "S\xEC"},      {"€", "\x80"},       {"ł", "?"},  // outside the page
+        {"Œœ", "\x8C\x9C"},  {"“x”", "\x93x\x94"}, {"ÿ", "\xFF"},       {"😀", "?"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(toCp1252(c.utf8), c.bytes) << c.utf8;
+        if (c.bytes != "?") {
+            EXPECT_EQ(fromCp1252(c.bytes), c.utf8);
+        }
+    }
+    // every byte survives a round trip, the five undefined ones included
+    for (int b = 0; b < 256; ++b) {
+        const std::string one(1, char(b));
+        EXPECT_EQ(toCp1252(fromCp1252(one)), one) << b;
+    }
+}
+
+TEST(Cp1252, CaseFoldingTouchesAsciiLettersOnly) {
+    EXPECT_EQ(asciiLower("ROSSI È"), "rossi È");
+    EXPECT_EQ(asciiUpper("guardianottura à"), "GUARDIANOTTURA à");
+    EXPECT_EQ(trim(" \t\r\n ab c\x01 "), "ab c");
+}
+
+TEST(Record, SizesAndOffsetsFollowFromTheLayout) {
+    EXPECT_EQ(kLayout.size(), 251u + 3u + 6u);
+    EXPECT_EQ(kLayout.offset(1), 251u);
+    EXPECT_EQ(kLayout.offset(2), 254u);
+}
+
+TEST(Record, FieldsAreStoredAsLengthAndWindows1252Bytes) {
+    Record r(kLayout);
+    r.set("chkFlag", kFlagYes);
+    EXPECT_EQ(fieldBytes(r, 1), std::string("\x02S\xEC", 3));
+    r.set("chkFlag", kFlagNo);
+    EXPECT_EQ(fieldBytes(r, 1), std::string("\x02No", 3));
+
+    r.set("txtBreve", "  è  ");  // blanks are not stored
+    EXPECT_EQ(fieldBytes(r, 2), std::string("\x01\xE8\0\0\0\0", 6));
+    EXPECT_EQ(r.get("txtBreve"), "è");
+
+    r.set("txtBreve", "ł");
+    EXPECT_EQ(r.get("txtBreve"), "?");
+}
+
+TEST(Record, LongTextIsCutToItsCapacity) {
+    Record r(kLayout);
+    const std::string text(300, 'x');
+    r.set("txtNome", text);
+    EXPECT_EQ(static_cast<unsigned char>(r.bytes()[0]), 250);
+    EXPECT_EQ(r.get("txtNome"), std::string(250, 'x'));
+    // a multi-byte character counts as one stored byte
+    r.set("txtBreve", "èèèèèèè");
+    EXPECT_EQ(r.get("txtBreve"), "èèèèè");
+}
+
+TEST(Record, CorruptLengthByteReadsAsTheCapacity) {
+    std::string bytes(kLayout.size(), 'A');
+    bytes[kLayout.offset(2)] = char(200);  // capacity is 5
+    const Record r(kLayout, bytes);
+    EXPECT_EQ(r.get("txtBreve"), "AAAAA");
+    EXPECT_EQ(rawField(kLayout, bytes, 2).size(), 5u);
+}
+
+TEST(Record, BytesAfterTheLengthAreIgnored) {
+    std::string bytes(kLayout.size(), '\0');
+    bytes.replace(kLayout.offset(2), 6, std::string("\x02okXYZ", 6));
+    EXPECT_EQ(Record(kLayout, bytes).get(2), "ok");
+    EXPECT_EQ(Record(kLayout).get(0), "");
+}
+
+} // namespace
+} // namespace custovia

@@ -1,0 +1,118 @@
+#include "fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace custovia::test {
+
+FakeMessages::~FakeMessages() {
+    EXPECT_TRUE(answers_.empty()) << "a scripted answer was never asked for";
+}
+
+bool FakeMessages::question(QWidget*, const QString& text) {
+    shown.push_back({"question", text});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return false;
+    }
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
+QStringList FakeMessages::texts() const {
+    QStringList out;
+    for (const auto& m : shown) out << m.text;
+    return out;
+}
+
+FakeFileDialogs::~FakeFileDialogs() {
+    EXPECT_TRUE(paths_.empty()) << "a scripted file choice was never asked for";
+}
+
+QString FakeFileDialogs::openFile(QWidget*, const QString& title, const QString& filter) {
+    titles << title;
+    filters << filter;
+    if (paths_.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
+        return {};
+    }
+    const QString p = paths_.front();
+    paths_.pop_front();
+    return p;
+}
+
+QString FakeFileDialogs::saveFile(QWidget* parent, const QString& title, const QString& filter,
+                                  const QString&) {
+    return openFile(parent, title, filter);
+}
+
+std::filesystem::path FakePrintDialogs::nextPdf() {
+    auto path = folder_ / ("print" + std::to_string(pdfs.size() + 1) + ".pdf");
+    pdfs.push_back(path);
+    return path;
+}
+
+bool FakePrintDialogs::choosePrinter(QWidget*, QPrinter& printer) {
+    ++printDialogs;
+    if (!acceptPrint) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(nextPdf().string()));
+    return true;
+}
+
+void FakePrintDialogs::preview(QWidget*, const std::function<void(QPrinter&)>& paint) {
+    ++previews;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(nextPdf().string()));
+    paint(printer);
+}
+
+TempFolder::TempFolder() {
+    static std::mt19937_64 random{std::random_device{}()};
+    path_ = std::filesystem::temp_directory_path() / ("custovia-test-" + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+FakeEnvironment::FakeEnvironment()
+    : printDialogs(pdfFolder_.path()),
+      clock(DateTime{2024, 5, 15, 10, 7, 3}),
+      env_{messages, fileDialogs, printDialogs, shell, clock, folder_.path(), platformFileOpener(), windows} {}
+
+std::string readBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+std::string pdfText(const std::filesystem::path& pdf) {
+    const std::string command = "pdftotext -layout -enc UTF-8 '" + pdf.string() + "' -";
+    std::string out;
+    if (FILE* p = popen(command.c_str(), "r")) {
+        char buf[4096];
+        std::size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+        pclose(p);
+    }
+    return out;
+}
+
+} // namespace custovia::test

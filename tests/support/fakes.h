@@ -1,0 +1,121 @@
+#pragma once
+// Recording fakes for the seams, so that every window test runs offscreen and never blocks.
+// A fake holds a queue of scripted answers and records every text shown; an answer left
+// unused when the fake is destroyed fails the test.
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "archive/windows/Environment.h"
+
+namespace custovia::test {
+
+struct ShownMessage {
+    QString kind;  // "warning", "information", "error", "plain", "question"
+    QString text;
+};
+
+class FakeMessages final : public Messages {
+public:
+    ~FakeMessages() override;
+    void warning(QWidget*, const QString& text) override { shown.push_back({"warning", text}); }
+    void information(QWidget*, const QString& text) override { shown.push_back({"information", text}); }
+    void error(QWidget*, const QString& text) override { shown.push_back({"error", text}); }
+    void plain(QWidget*, const QString& text) override { shown.push_back({"plain", text}); }
+    bool question(QWidget*, const QString& text) override;
+
+    // The next questions' answers, in order (true = Yes, false = No).
+    void answer(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
+    // Texts of every message shown, in order; clear() forgets them.
+    QStringList texts() const;
+    const ShownMessage& last() const { return shown.back(); }
+    void clear() { shown.clear(); }
+
+    std::vector<ShownMessage> shown;
+
+private:
+    std::deque<bool> answers_;
+};
+
+class FakeFileDialogs final : public FileDialogs {
+public:
+    ~FakeFileDialogs() override;
+    QString openFile(QWidget*, const QString& title, const QString& filter) override;
+    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString& suggested) override;
+
+    // The next dialogs' results, in order; an empty text is a cancel.
+    void choose(std::initializer_list<QString> paths) { paths_.insert(paths_.end(), paths); }
+    QStringList titles, filters;
+
+private:
+    std::deque<QString> paths_;
+};
+
+// Directs every print to a PDF file; the print dialog is accepted unless told otherwise.
+class FakePrintDialogs final : public PrintDialogs {
+public:
+    explicit FakePrintDialogs(std::filesystem::path pdfFolder) : folder_(std::move(pdfFolder)) {}
+    bool choosePrinter(QWidget*, QPrinter& printer) override;
+    void preview(QWidget*, const std::function<void(QPrinter&)>& paint) override;
+
+    bool acceptPrint = true;
+    int printDialogs = 0;
+    int previews = 0;
+    // The PDF files written, in order.
+    std::vector<std::filesystem::path> pdfs;
+
+private:
+    std::filesystem::path nextPdf();
+    std::filesystem::path folder_;
+};
+
+class FakeShell final : public Shell {
+public:
+    void open(const std::string& text) override { opened.push_back(text); }
+    std::vector<std::string> opened;
+};
+
+// A temporary program folder removed at the end of the test.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A complete environment over a fresh temporary program folder and a fixed clock
+// (15/05/2024 10:07:03 unless set otherwise).
+class FakeEnvironment {
+public:
+    FakeEnvironment();
+    Environment& env() { return env_; }
+    operator Environment&() { return env_; }
+    const std::filesystem::path& folder() const { return folder_.path(); }
+
+    TempFolder folder_;
+    TempFolder pdfFolder_;
+    FakeMessages messages;
+    FakeFileDialogs fileDialogs;
+    FakePrintDialogs printDialogs;
+    FakeShell shell;
+    FixedClock clock;
+    WindowRegistry windows;
+
+private:
+    Environment env_;
+};
+
+// Reads a whole file's bytes.
+std::string readBytes(const std::filesystem::path& file);
+void writeBytes(const std::filesystem::path& file, const std::string& bytes);
+// The text of a PDF as pdftotext reads it (with -layout).
+std::string pdfText(const std::filesystem::path& pdf);
+
+} // namespace custovia::test

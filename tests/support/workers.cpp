@@ -1,0 +1,41 @@
+#include "tests/support/workers.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "archive/archive.h"
+
+namespace custovia::test {
+namespace {
+
+// append PATH COUNT TAG: appends COUNT cards of a two-field layout, each naming its writer.
+int appendCards(int argc, char** argv) {
+    if (argc < 3) return 2;
+    static const RecordLayout layout{{"txtWriter", 20}, {"txtSerial", 10}};
+    Archive archive(argv[0], layout);
+    const int count = std::atoi(argv[1]);
+    for (int i = 0; i < count; ++i) {
+        Record r(layout);
+        r.set(0, argv[2]);
+        r.set(1, std::to_string(i));
+        archive.append(r);
+    }
+    return 0;
+}
+
+} // namespace
+
+int runWorker(int argc, char** argv) {
+    if (argc < 1) return 2;
+    const std::string name = argv[0];
+    try {
+        if (name == "append") return appendCards(argc - 1, argv + 1);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "worker failed: %s\n", e.what());
+        return 1;
+    }
+    return 2;
+}
+
+} // namespace custovia::test

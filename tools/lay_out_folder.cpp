@@ -1,0 +1,23 @@
+// Lays out the delivered files of a program folder: the password store holding the
+// first-access password, written only when missing so a changed password is never reset.
+#include <cstdio>
+#include <filesystem>
+
+#include "app/cipher.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: lay_out_folder FOLDER\n");
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    try {
+        std::filesystem::create_directories(folder);
+        if (!std::filesystem::exists(folder / custovia::kPasswordStoreFile))
+            custovia::writeStoredPassword(folder, custovia::kFirstAccessPassword);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "lay_out_folder: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
