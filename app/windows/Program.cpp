@@ -4,6 +4,7 @@
 #include "app/windows/TfrmCambiaPassword.h"
 #include "app/windows/TfrmPassword.h"
 #include "archive/windows/WorkAreaWindow.h"
+#include "emergencies/windows/TfrmInterventi.h"
 
 namespace custovia {
 
@@ -26,6 +27,8 @@ Program::Program(Environment& env) : env_(env) {
         signIn_->resetForEntry();
     });
     connect(launcher_.get(), &TfrmAvvio::exitRequested, this, &Program::finished);
+
+    addWorkArea(QStringLiteral("imgApp05"), new TfrmInterventi(env_));
 }
 
 Program::~Program() = default;

@@ -1,0 +1,170 @@
+#include "emergencies/windows/TfrmInterventi.h"
+
+#include <QLabel>
+
+#include "archive/ini_file.h"
+#include "archive/text.h"
+#include "emergencies/intervention_card.h"
+#include "emergencies/interventions.h"
+
+namespace custovia {
+namespace {
+
+CardConfig interventionCard() {
+    CardConfig c;
+    c.objectName = QStringLiteral("TfrmInterventi");
+    c.caption = QStringLiteral(" Custovia - Coordinamento Emergenze");
+    c.areaTag = QStringLiteral("interventi");
+    c.calendarTag = QStringLiteral("data");
+    c.archiveFile = std::string(kInterventionsFile);
+    c.layout = &interventionLayout();
+    const unsigned colour = FocusColour;
+    c.fields = {
+        {"txtData", "Data segnalazione:", FieldControl::Date, NoRule, 0, 0},
+        {"txtOre", "Ore:", FieldControl::Hour, NoRule, 0, 1},
+        {"txtMinuti", "Minuti:", FieldControl::Minute, NoRule, 0, 2},
+        {"txtOperatore", "Centralinista:", FieldControl::Edit, NoRule, 1, 0, 3},
+        {"txtUtente", "Cliente segnalatore:", FieldControl::Edit, colour, 2, 0, 2},
+        {"txtCelUte", "Tel. cellulare:", FieldControl::Edit, colour | DigitsOnly, 2, 2},
+        {"txtGuasto", "Problema segnalato:", FieldControl::Edit, colour, 3, 0, 3},
+        {"txtLuogo", "Luogo emergenza:", FieldControl::Edit, colour, 4, 0, 3},
+        {"txtTecnico", "Operatore di pronto intervento:", FieldControl::Edit, colour, 5, 0, 2},
+        {"txtCelTec", "Tel. cellulare:", FieldControl::Edit, colour | DigitsOnly, 5, 2},
+        {"txtTipo", "Veicolo utilizzato:", FieldControl::Edit, colour, 6, 0, 2},
+        {"txtTarga", "Targa:", FieldControl::Edit, colour | UpperCase, 6, 2},
+        {"txtNote", "", FieldControl::Edit, colour, 7, 0, 3},
+        {"chkTerminato", "Intervento terminato", FieldControl::Check, NoRule, 8, 0},
+        {"lblOra", "", FieldControl::Hidden},
+    };
+    for (const QString& name : kAttachmentLabels) c.fields.push_back({name, "", FieldControl::Hidden});
+    c.enterOrder = {"txtData",  "txtOre",     "txtMinuti", "txtOperatore", "txtUtente", "txtCelUte", "txtGuasto",
+                    "txtLuogo", "txtTecnico", "txtCelTec", "txtTipo",      "txtTarga",  "txtNote"};
+    for (const RequiredText& r : interventionSaveChecks())
+        c.required.push_back({QString::fromUtf8(r.field.data(), int(r.field.size())),
+                              QString::fromUtf8(r.warning.data(), int(r.warning.size()))});
+    c.toolbar = {
+        {"cmdNuovo", "nuovo", "Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {"cmdDuplica", "duplica", "Duplica scheda",
+         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+        {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
+        {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
+        {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
+        {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
+        {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
+        {"lblPosizione", "", "", ""},
+        {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
+        {"cmdPendenti", "pendenti", "Interventi in corso", "Visualizza il riepilogo degli interventi in corso."},
+        {"cmdEsporta", "esporta", "Esporta", "Esporta archivio in Excel."},
+        {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
+        {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
+    };
+    c.firstField = QStringLiteral("txtUtente");
+    c.dateField = QStringLiteral("txtData");
+    c.calendarHint = QStringLiteral("Importa la data dal calendario.");
+    return c;
+}
+
+std::string text(const CardEditor* card, std::string_view field) {
+    return card->fieldText(QString::fromUtf8(field.data(), int(field.size()))).toStdString();
+}
+
+} // namespace
+
+TfrmInterventi::TfrmInterventi(Environment& env, QWidget* parent) : CardEditor(env, interventionCard(), parent) {
+    addCompanions();
+    wireWindows();
+}
+
+void TfrmInterventi::addCompanions() {
+    QWidget* card = cardGrid()->parentWidget();
+    auto* impCliente = new PictureButton(QStringLiteral("impCliente"), QStringLiteral(":/templates/pictures/importa.svg"),
+                                         QStringLiteral("Importa cliente"),
+                                         QStringLiteral("Importa i dati dall'archivio dei clienti."), card, {24, 24});
+    auto* impOperatore = new PictureButton(
+        QStringLiteral("impOperatore"), QStringLiteral(":/templates/pictures/importa.svg"),
+        QStringLiteral("Importa operatore"), QStringLiteral("Importa i dati dall'archivio dei dipendenti."), card,
+        {24, 24});
+    // the client and employee archives open these once their work areas exist
+    impCliente->setEnabled(false);
+    impOperatore->setEnabled(false);
+    addBeside(QStringLiteral("txtUtente"), impCliente);
+    addBeside(QStringLiteral("txtTecnico"), impOperatore);
+
+    auto* whatsApp = new PictureButton(
+        QStringLiteral("btnWhatsApp"), QStringLiteral(":/templates/pictures/whatsapp.svg"),
+        QStringLiteral("Invia messaggio"),
+        QStringLiteral("Invia all'operatore un messaggio di WhatsApp con la richiesta di pronto intervento."), card,
+        {32, 32});
+    whatsApp->setText(QStringLiteral("Invia messaggio"));
+    whatsApp->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    addBeside(QStringLiteral("txtCelTec"), whatsApp);
+    connect(whatsApp, &QToolButton::clicked, this, &TfrmInterventi::sendWhatsApp);
+
+    // the notes carry a picture instead of a caption
+    auto* notesIcon = new QLabel(card);
+    notesIcon->setPixmap(QIcon(QStringLiteral(":/templates/pictures/note.svg")).pixmap(32, 32));
+    notesIcon->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cardGrid()->addWidget(notesIcon, 7, 0);
+    control(QStringLiteral("txtNote"))->setAccessibleName(QStringLiteral("Note"));
+
+    hintLine()->attach(control(QStringLiteral("chkTerminato")),
+                       QStringLiteral("Spunta questa casella per annotare che l'intervento è stato completato."));
+}
+
+void TfrmInterventi::wireWindows() {}
+
+void TfrmInterventi::prepareShow() {
+    std::string name;
+    try {
+        name = readIniString(env().file(kOperatorSettingsFile), kOperatorSection, kOperatorKey);
+    } catch (const ArchiveError&) {
+        // an unreadable settings file starts the operator empty, like a missing one
+    }
+    setFieldText(QStringLiteral("txtOperatore"), QString::fromStdString(name));
+    newCard();
+}
+
+void TfrmInterventi::presetNow() {
+    const DateTime now = env().clock.now();
+    setFieldText(QStringLiteral("txtData"), QString::fromStdString(formatDate(now)));
+    setFieldText(QStringLiteral("txtOre"), QString::fromStdString(twoDigits(now.hour)));
+    setFieldText(QStringLiteral("txtMinuti"), QString::fromStdString(twoDigits(now.minute)));
+}
+
+void TfrmInterventi::presetNew() { presetNow(); }
+
+void TfrmInterventi::presetDuplicate() {
+    presetNow();
+    setFieldText(QStringLiteral("chkTerminato"), QString::fromStdString(std::string(kFlagNo)));
+}
+
+void TfrmInterventi::computeDerived() {
+    const std::string hour = trim(fieldText(QStringLiteral("txtOre")).toStdString());
+    const std::string minutes = trim(fieldText(QStringLiteral("txtMinuti")).toStdString());
+    setFieldText(QStringLiteral("lblOra"), QString::fromStdString(hour + ":" + minutes));
+}
+
+bool TfrmInterventi::keptOnNew(const QString& field) const { return field == QLatin1String("txtOperatore"); }
+
+void TfrmInterventi::beforeLeaving() {
+    try {
+        writeIniString(env().file(kOperatorSettingsFile), kOperatorSection, kOperatorKey,
+                       trim(fieldText(QStringLiteral("txtOperatore")).toStdString()));
+    } catch (const ArchiveError&) {
+        // the name is only a convenience: leaving the work area never fails for it
+    }
+}
+
+void TfrmInterventi::sendWhatsApp() {
+    const CardValues card = [this](std::string_view field) { return text(this, field); };
+    if (const RequiredText* missing = firstMissing(interventionWhatsAppChecks(), card)) {
+        env().messages.warning(this, QString::fromUtf8(missing->warning.data(), int(missing->warning.size())));
+        focusField(QString::fromUtf8(missing->field.data(), int(missing->field.size())));
+        return;
+    }
+    env().shell.open(interventionWhatsAppAddress(card));
+}
+
+} // namespace custovia
