@@ -48,5 +48,16 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target custovia_bench
 	QT_QPA_PLATFORM=offscreen build-bench/bench/custovia_bench
 
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@dpkg-query -W clang libclang-rt-14-dev >/dev/null 2>&1 || ($(SUDO) apt-get update -q && $(SUDO) apt-get install -y -q clang libclang-rt-14-dev)
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCUSTOVIA_WINDOWS=OFF \
+	  -DCUSTOVIA_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
+	cmake --build build-fuzz -j $(JOBS)
+	for target in build-fuzz/fuzz/fuzz_*; do \
+	  echo "== $$target"; mkdir -p build-fuzz/corpus/$$(basename $$target); \
+	  $$target -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus/$$(basename $$target) || exit 1; \
+	done
+
 clean:
 	rm -rf $(BUILD) $(LOGIC) build-bench build-fuzz

@@ -184,6 +184,7 @@ QWidget* CardEditor::makeControl(const CardField& field) {
         auto* combo = new QComboBox(card);
         makeTimeList(combo, field.control == FieldControl::Hour ? 24 : 60);
         combo->lineEdit()->setMaxLength(capacity);
+        combo->setMaximumWidth(80);
         return combo;
     }
     case FieldControl::Hidden:
