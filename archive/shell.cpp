@@ -28,7 +28,8 @@ std::string whatsAppAddress(std::string_view phone, std::string_view message) {
 }
 
 std::string quotedPath(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
+    const std::u8string utf8 = path.u8string();  // the path's own characters, on every system
+    return "\"" + std::string(utf8.begin(), utf8.end()) + "\"";
 }
 
 std::string mailtoLink(std::string_view address) {

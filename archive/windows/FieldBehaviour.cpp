@@ -176,8 +176,8 @@ void centreWindow(QWidget* window, bool onOwner) {
 }
 
 void makeFixedWindow(QWidget* window, QSize clientArea, bool centreOnOwner) {
-    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog |
-                           Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // a title and nothing else: no close, minimise, maximise or help buttons
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window->setFixedSize(clientArea);
     centreWindow(window, centreOnOwner);
 }

@@ -78,15 +78,18 @@ void SystemPrintDialogs::preview(QWidget* parent, const std::function<void(QPrin
     dialog.exec();
 }
 
-void DesktopShell::open(const std::string& text) {
+QUrl shellUrl(const std::string& text) {
     QString target = QString::fromStdString(text);
     if (target.size() >= 2 && target.startsWith('"') && target.endsWith('"'))
         target = target.mid(1, target.size() - 2);
     const bool isAddress = target.startsWith(QStringLiteral("http://")) ||
                            target.startsWith(QStringLiteral("https://")) ||
                            target.startsWith(QStringLiteral("mailto:"));
-    QDesktopServices::openUrl(isAddress ? QUrl(target, QUrl::TolerantMode) : QUrl::fromLocalFile(target));
+    // addresses arrive already encoded; a file is its full path, spaces and all
+    return isAddress ? QUrl::fromEncoded(target.toUtf8(), QUrl::StrictMode) : QUrl::fromLocalFile(target);
 }
+
+void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(shellUrl(text)); }
 
 RealEnvironment::RealEnvironment(std::filesystem::path folder)
     : env_{messages_, fileDialogs_, printDialogs_, shell_, clock_, std::move(folder), platformFileOpener(),

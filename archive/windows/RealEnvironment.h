@@ -1,6 +1,7 @@
 #pragma once
 // The program's own implementations of the seams.
 #include <QPrinter>
+#include <QUrl>
 
 #include "archive/windows/Environment.h"
 
@@ -50,6 +51,10 @@ private:
     WindowRegistry windows_;
     Environment env_;
 };
+
+// What the shell is asked to open: a web address or "mailto:" link as it stands, or a file
+// given by its full path (in double quotes or not).
+QUrl shellUrl(const std::string& text);
 
 // Shows CR LF CR LF and LF CR LF CR as one empty line between two paragraphs.
 QString displayText(const QString& text);

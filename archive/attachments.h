@@ -1,0 +1,42 @@
+#pragma once
+// Attached files: a card keeps only bare file names; the files themselves live in one folder
+// shared by every card of every work area.
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace custovia {
+
+inline constexpr std::string_view kAttachmentsFolderName = "Documenti_Allegati";
+
+std::filesystem::path attachmentsFolder(const std::filesystem::path& programFolder);
+
+// The last part of a chosen file's path (UTF-8); both "/" and "\" separate folders.
+std::string bareName(std::string_view chosenPath);
+
+// True for a name that can only point inside the attachments folder: not empty, no folder
+// separator, not "." or "..", no drive or root. Anything else comes from a corrupt or
+// foreign record.
+bool isBareFileName(std::string_view name);
+
+// Where the attachment of that name is kept, or nothing when the name is not a bare name.
+std::optional<std::filesystem::path> attachmentPath(const std::filesystem::path& programFolder,
+                                                    std::string_view name);
+
+enum class AttachOutcome {
+    Copied,
+    AlreadyInPlace,  // the chosen file is the very one in the folder
+    Declined,        // a file of that name was there and the user kept it
+    Failed,          // the folder or the copy could not be made
+};
+
+// Copies the chosen file into the attachments folder under the given name, creating the
+// folder (and its parents) when missing. When a file of that name is already there,
+// confirmOverwrite decides; it is not asked when that file is the chosen one.
+AttachOutcome copyIntoAttachments(const std::filesystem::path& programFolder,
+                                  const std::filesystem::path& chosen, std::string_view name,
+                                  const std::function<bool()>& confirmOverwrite);
+
+}  // namespace custovia

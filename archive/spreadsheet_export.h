@@ -1,0 +1,80 @@
+#pragma once
+// Spreadsheet export: a grid of text rows filled from an archive, and the file that spreadsheet
+// programs open as a worksheet: an HTML table with the office markup, Windows-1252, one line.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "archive/archive.h"
+#include "archive/record.h"
+
+namespace custovia {
+
+// One exported column: its place in the grid, where its value comes from and its header cell
+// in the file. The value is the trimmed text of `field`, or what `value` computes when set.
+struct ExportColumn {
+    std::string name;  // the grid column ("colData")
+    std::string gridHeader;
+    int gridWidth = 0;
+    std::string field;
+    std::function<std::string(const Record&)> value;
+    std::string fileHeader;
+    int fileWidth = 0;
+};
+
+// What a member of the export family writes: its columns, its file in the program folder and
+// the worksheet's name.
+struct ExportTable {
+    std::vector<ExportColumn> columns;
+    std::string fileName;
+    std::string sheetName;
+};
+
+// The grid's rows of text cells (UTF-8). A row keeps its cells in one string with their end
+// offsets beside it, so a large archive costs one allocation per row, not one per cell.
+class GridRows {
+public:
+    explicit GridRows(std::size_t columns = 0) : columns_(columns) {}
+
+    std::size_t columnCount() const { return columns_; }
+    std::size_t rowCount() const { return rows_.size(); }
+    std::string_view cell(std::size_t row, std::size_t column) const;
+
+    // Adds a row; it must have exactly columnCount() cells.
+    void addRow(const std::vector<std::string>& cells);
+    // Orders the rows by one column's text, ascending; rows with equal texts keep their order.
+    void sortByColumn(std::size_t column);
+
+private:
+    std::size_t columns_;
+    std::vector<std::string> rows_;
+    std::vector<std::uint32_t> ends_;  // ends_[row * columns_ + c]: end of cell c in rows_[row]
+};
+
+// Keeps the records for which it returns true.
+using ExportSelection = std::function<bool(const Record&)>;
+
+// Adds one row per record of the archive (or per selected record), in file order: cell 0 the
+// row's 1-based number, then one cell per column. A failure to read the archive ends the
+// filling and returns false; the rows added before it stay.
+bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns, GridRows& rows,
+                     const ExportSelection& select = {});
+
+// The whole export file: the frame, the header row and one table row per grid row (grid
+// columns 1 to the last; the row number is not exported), converted to Windows-1252.
+std::string spreadsheetBytes(const ExportTable& table, const GridRows& rows);
+
+class ExportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Creates or truncates the file and writes the bytes at once. Throws ExportError when the file
+// cannot be created or written; what was written before the failure stays in the file.
+void writeExportFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace custovia

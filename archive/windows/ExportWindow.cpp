@@ -1,0 +1,150 @@
+#include "archive/windows/ExportWindow.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "archive/archive.h"
+#include "archive/shell.h"
+#include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/PictureButton.h"
+
+namespace custovia {
+namespace {
+
+const QString kAskExport = QStringLiteral(
+    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede "
+    "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString kAskOpen = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString kCannotExport = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia "
+    "già aperto.");
+
+constexpr int kRowHeight = 21;
+constexpr int kNumberWidth = 60;
+
+QString picture(const char* name) {
+    return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name));
+}
+
+// Filling and writing a large archive take a moment: the pointer says so.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+ExportWindow::ExportWindow(Environment& env, QWidget* parent, ExportWindowConfig config)
+    : QDialog(parent), env_(env), config_(std::move(config)) {
+    setObjectName(config_.objectName);
+    setWindowTitle(config_.caption);
+
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("imgBanner"));
+    banner->setPixmap(QIcon(picture("export_banner")).pixmap(QSize(600, 80)));
+    auto* hints = new HintLine(config_.restingHint, this);
+    auto* esporta = new PictureButton(QStringLiteral("cmdEsporta"), picture("excel"),
+                                      QStringLiteral("Esporta"), config_.exportHint, this);
+    auto* guida = new PictureButton(QStringLiteral("cmdGuida"), picture("guida"), QStringLiteral("Guida"),
+                                    config_.helpHint, this);
+    auto* esci = new PictureButton(QStringLiteral("cmdEsci"), picture("esci"), QStringLiteral("Esci"),
+                                   config_.exitHint, this);
+    hints->attach(esporta, config_.exportHint);
+    hints->attach(guida, config_.helpHint);
+    hints->attach(esci, config_.exitHint);
+    connect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
+    connect(guida, &QToolButton::clicked, this, [this] {
+        if (config_.help) config_.help(this, config_.helpTitle);
+    });
+    connect(esci, &QToolButton::clicked, this, &QDialog::close);
+
+    buildGrid();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(banner);
+    top->addStretch();
+    top->addWidget(esporta);
+    top->addWidget(guida);
+    top->addWidget(esci);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(top);
+    column->addWidget(grdRecords_, 1);
+    column->addWidget(hints);
+    makeFixedWindow(this, config_.clientArea);
+}
+
+void ExportWindow::buildGrid() {
+    QStringList headers{QStringLiteral("N.")};
+    QStringList names{QStringLiteral("colNum")};
+    for (const ExportColumn& c : config_.table.columns) {
+        headers << QString::fromStdString(c.gridHeader);
+        names << QString::fromStdString(c.name);
+    }
+    model_ = new GridModel(headers, names, this);
+    grdRecords_ = new QTableView(this);
+    grdRecords_->setObjectName(QStringLiteral("grdRecords"));
+    grdRecords_->setModel(model_);
+    grdRecords_->setAlternatingRowColors(true);
+    grdRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grdRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grdRecords_->setWordWrap(false);
+    // the number column stands in for the row headers
+    grdRecords_->verticalHeader()->hide();
+    grdRecords_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdRecords_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = grdRecords_->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->resizeSection(0, kNumberWidth);
+    for (std::size_t i = 0; i < config_.table.columns.size(); ++i)
+        header->resizeSection(int(i) + 1, config_.table.columns[i].gridWidth);
+}
+
+void ExportWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (filled_) return;
+    filled_ = true;
+    fillGrid();
+}
+
+void ExportWindow::fillGrid() {
+    const WaitCursor wait;
+    GridRows rows(config_.table.columns.size() + 1);
+    // any failure ends the filling silently: the rows filled before it are shown
+    try {
+        if (config_.fill) {
+            config_.fill(env_, rows);
+        } else if (config_.layout) {
+            Archive archive(env_.file(config_.archiveFile), *config_.layout, env_.files);
+            fillFromArchive(archive, config_.table.columns, rows);
+        }
+    } catch (const std::exception&) {
+    }
+    model_->setRows(std::move(rows));
+}
+
+void ExportWindow::exportGrid() {
+    if (!env_.messages.question(this, kAskExport)) return;
+    const std::filesystem::path path = env_.file(config_.table.fileName);
+    try {
+        const WaitCursor wait;
+        // the grid is the source: the file holds what the user sees
+        writeExportFile(path, spreadsheetBytes(config_.table, model_->rows()));
+    } catch (const std::exception&) {
+        env_.messages.plain(this, kCannotExport);
+        return;
+    }
+    if (env_.messages.question(this, kAskOpen)) env_.shell.open(quotedPath(path));
+}
+
+}  // namespace custovia

@@ -1,0 +1,69 @@
+#pragma once
+// The export window family: a grid of the rows to export, filled when the window is shown,
+// and the buttons that write it as a worksheet, open the help and close. A member of the
+// family is a configuration of this window.
+#include <QDialog>
+#include <QSize>
+#include <QString>
+#include <QTableView>
+#include <functional>
+#include <string>
+
+#include "archive/record.h"
+#include "archive/spreadsheet_export.h"
+#include "archive/windows/Environment.h"
+#include "archive/windows/GridModel.h"
+
+namespace custovia {
+
+struct ExportWindowConfig {
+    QString objectName;
+    QString caption;
+    QSize clientArea{960, 600};
+    ExportTable table;
+    // The archive the default filling reads whole, record by record.
+    std::string archiveFile;
+    const RecordLayout* layout = nullptr;
+    // Fills the rows in place of the whole archive (a selection, a sort); what it added before
+    // a failure is shown.
+    std::function<void(Environment&, GridRows&)> fill;
+    QString restingHint;
+    QString exportHint;
+    QString helpHint;
+    QString exitHint;
+    QString helpTitle;
+    // Opens the help window with the given title; nothing happens when unset.
+    std::function<void(QWidget* parent, const QString& title)> help;
+};
+
+class ExportWindow : public QDialog {
+    Q_OBJECT
+public:
+    ExportWindow(Environment& env, QWidget* parent, ExportWindowConfig config);
+
+    const ExportWindowConfig& config() const { return config_; }
+    QTableView* grid() const { return grdRecords_; }
+    const GridModel& model() const { return *model_; }
+    // The opener hands in the help window once it has one.
+    void setHelp(std::function<void(QWidget* parent, const QString& title)> help) {
+        config_.help = std::move(help);
+    }
+
+    // cmdEsporta: asks, writes the grid to the file and offers to open it.
+    void exportGrid();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildGrid();
+    void fillGrid();
+
+    Environment& env_;
+    ExportWindowConfig config_;
+    GridModel* model_ = nullptr;
+    QTableView* grdRecords_ = nullptr;
+    bool filled_ = false;
+};
+
+}  // namespace custovia

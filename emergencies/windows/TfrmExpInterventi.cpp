@@ -1,0 +1,29 @@
+#include "emergencies/windows/TfrmExpInterventi.h"
+
+#include "emergencies/intervention_export.h"
+#include "emergencies/interventions.h"
+
+namespace custovia {
+namespace {
+
+ExportWindowConfig interventionExportWindow() {
+    ExportWindowConfig c;
+    c.objectName = QStringLiteral("TfrmExpInterventi");
+    c.caption = QStringLiteral(" Esportazione archivio interventi");
+    c.table = interventionExport();
+    c.archiveFile = std::string(kInterventionsFile);
+    c.layout = &interventionLayout();
+    c.restingHint = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+    c.exportHint = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
+    c.helpHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
+    c.exitHint = QStringLiteral("Esci da questo ambiente di lavoro.");
+    c.helpTitle = QStringLiteral("Esportazione archivio interventi in Excel");
+    return c;
+}
+
+}  // namespace
+
+TfrmExpInterventi::TfrmExpInterventi(Environment& env, QWidget* parent)
+    : ExportWindow(env, parent, interventionExportWindow()) {}
+
+}  // namespace custovia

@@ -1,0 +1,141 @@
+// The export grid, its filling from an archive and the worksheet file's bytes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "archive/spreadsheet_export.h"
+
+namespace custovia {
+namespace {
+
+const RecordLayout kLayout{
+    {"txtNome", 20}, {"txtComune", 20}, {"txtProv", 2}, {"chkFatto", 2, FieldKind::Flag}};
+
+const std::vector<ExportColumn> kColumns{
+    {"colNome", "Nome", 100, "txtNome", {}, "Nome", 200},
+    {"colComune", "Comune", 100, "",
+     [](const Record& r) { return r.get("txtComune") + " " + r.get("txtProv"); }, "Comune", 250},
+    {"colFatto", "Fatto", 80, "chkFatto", {}, "Fatto", 150},
+};
+
+class SpreadsheetExportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::mt19937_64 random{std::random_device{}()};
+        folder_ = std::filesystem::temp_directory_path() / ("custovia-export-" + std::to_string(random()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    void addCard(Archive& archive, const char* nome, const char* comune, const char* prov,
+                 const char* fatto) {
+        Record r(kLayout);
+        r.set("txtNome", nome);
+        r.set("txtComune", comune);
+        r.set("txtProv", prov);
+        r.set("chkFatto", fatto);
+        archive.append(r);
+    }
+    static std::vector<std::vector<std::string>> cells(const GridRows& rows) {
+        std::vector<std::vector<std::string>> out;
+        for (std::size_t r = 0; r < rows.rowCount(); ++r) {
+            out.emplace_back();
+            for (std::size_t c = 0; c < rows.columnCount(); ++c) out.back().emplace_back(rows.cell(r, c));
+        }
+        return out;
+    }
+    static std::string read(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(SpreadsheetExportTest, GridRowsKeepEveryCellAndSortMovesWholeRows) {
+    GridRows rows(3);
+    rows.addRow({"1", "", "20260315"});
+    rows.addRow({"2", "città", "20250101"});
+    rows.addRow({"3", "x", "20260315"});
+    EXPECT_THROW(rows.addRow({"4", "short"}), std::invalid_argument);
+    rows.sortByColumn(2);
+    const std::vector<std::vector<std::string>> expected{
+        {"2", "città", "20250101"}, {"1", "", "20260315"}, {"3", "x", "20260315"}};
+    EXPECT_EQ(cells(rows), expected);
+}
+
+TEST_F(SpreadsheetExportTest, FillsOneNumberedTrimmedRowPerRecordOrPerSelectedRecord) {
+    Archive archive(folder_ / "Prova.pro", kLayout);
+    addCard(archive, "  ROSSI MARIO ", "ROMA", "RM", "Sì");
+    addCard(archive, "VERDI", "", "", "No");
+    addCard(archive, "BIANCHI", "Forlì", "FC", "No");
+
+    GridRows all(kColumns.size() + 1);
+    EXPECT_TRUE(fillFromArchive(archive, kColumns, all));
+    const std::vector<std::vector<std::string>> expectedAll{
+        {"1", "ROSSI MARIO", "ROMA RM", "Sì"}, {"2", "VERDI", "", "No"}, {"3", "BIANCHI", "Forlì FC", "No"}};
+    EXPECT_EQ(cells(all), expectedAll);
+
+    // a selection numbers the rows it keeps, not the records
+    GridRows open(kColumns.size() + 1);
+    EXPECT_TRUE(
+        fillFromArchive(archive, kColumns, open, [](const Record& r) { return r.get("chkFatto") == "No"; }));
+    const std::vector<std::vector<std::string>> expectedOpen{{"1", "VERDI", "", "No"},
+                                                             {"2", "BIANCHI", "Forlì FC", "No"}};
+    EXPECT_EQ(cells(open), expectedOpen);
+}
+
+TEST_F(SpreadsheetExportTest, UnreadableArchiveEndsTheFillingWithoutRows) {
+    std::filesystem::create_directory(folder_ / "Prova.pro");
+    Archive archive(folder_ / "Prova.pro", kLayout);
+    GridRows rows(kColumns.size() + 1);
+    EXPECT_FALSE(fillFromArchive(archive, kColumns, rows));
+    EXPECT_EQ(rows.rowCount(), 0u);
+}
+
+TEST_F(SpreadsheetExportTest, CellsAreTrimmedEscapedAndWrittenInWindows1252OnOneLine) {
+    GridRows rows(kColumns.size() + 1);
+    rows.addRow({"1", "  Cioè <b>\"A&B\"</b> ", "Łódź", "Sì"});
+    const std::string bytes = spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, rows);
+
+    EXPECT_EQ(bytes.find_first_of("\r\n"), std::string::npos);
+    const std::string dataRow =
+        "<tr><td style=\"text-align: left;\">Cio\xE8 &lt;b&gt;&quot;A&amp;B&quot;&lt;/b&gt;</td>"
+        "<td style=\"text-align: left;\">?\xF3"
+        "d?</td>"
+        "<td style=\"text-align: left;\">S\xEC</td></tr>";
+    EXPECT_NE(bytes.find(dataRow), std::string::npos) << bytes;
+    // the row number stays in the grid
+    EXPECT_EQ(bytes.find(">1</td>"), std::string::npos);
+}
+
+TEST_F(SpreadsheetExportTest, EmptyGridWritesTheHeaderRowOnly) {
+    const std::string bytes =
+        spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, GridRows(kColumns.size() + 1));
+    const std::string tail =
+        "<table x:str><tr>"
+        "<td style=\"text-align: left; font-weight: bold;\" width=200>Nome</td>"
+        "<td style=\"text-align: left; font-weight: bold;\" width=250>Comune</td>"
+        "<td style=\"text-align: left; font-weight: bold;\" width=150>Fatto</td>"
+        "</tr></table></body></html>";
+    ASSERT_GE(bytes.size(), tail.size());
+    EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
+}
+
+TEST_F(SpreadsheetExportTest, WritingTruncatesAnEarlierFileAndReportsAFileThatCannotBeWritten) {
+    const auto file = folder_ / "Prova.xls";
+    writeExportFile(file, std::string(5000, 'x'));
+    writeExportFile(file, "<html></html>");
+    EXPECT_EQ(read(file), "<html></html>");
+
+    // a folder where the file should be cannot be created as a file
+    std::filesystem::create_directory(folder_ / "Aperto.xls");
+    EXPECT_THROW(writeExportFile(folder_ / "Aperto.xls", "<html></html>"), ExportError);
+}
+
+}  // namespace
+}  // namespace custovia
