@@ -3,6 +3,9 @@
 #include <QLabel>
 
 #include "archive/ini_file.h"
+#include "archive/windows/TfrmAllegaCartella.h"
+#include "emergencies/windows/TfrmExpInterventi.h"
+#include "emergencies/windows/TfrmStampaIntervento.h"
 #include "archive/text.h"
 #include "emergencies/intervention_card.h"
 #include "emergencies/interventions.h"
@@ -113,7 +116,40 @@ void TfrmInterventi::addCompanions() {
                        QStringLiteral("Spunta questa casella per annotare che l'intervento è stato completato."));
 }
 
-void TfrmInterventi::wireWindows() {}
+void TfrmInterventi::wireWindows() {
+    setAction(QStringLiteral("cmdFile"), [this] {
+        TfrmAllegaCartella window(env(), this, config().areaTag);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdStampa"), [this] {
+        report::TfrmStampaIntervento window(this, env(), [this] { return printedCard(); });
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdEsporta"), [this] {
+        TfrmExpInterventi window(env(), this);
+        window.exec();
+    });
+}
+
+report::InterventionCard TfrmInterventi::printedCard() const {
+    auto value = [this](const char* field) { return trim(fieldText(QLatin1String(field)).toStdString()); };
+    report::InterventionCard card;
+    card.date = value("txtData");
+    card.hour = value("txtOre");
+    card.minutes = value("txtMinuti");
+    card.switchboardOperator = value("txtOperatore");
+    card.reporter = value("txtUtente");
+    card.reporterMobile = value("txtCelUte");
+    card.problem = value("txtGuasto");
+    card.place = value("txtLuogo");
+    card.vehicle = value("txtTipo");
+    card.plate = value("txtTarga");
+    card.responder = value("txtTecnico");
+    card.responderMobile = value("txtCelTec");
+    card.notes = value("txtNote");
+    card.finished = value("chkTerminato") == kFlagYes;
+    return card;
+}
 
 void TfrmInterventi::prepareShow() {
     std::string name;

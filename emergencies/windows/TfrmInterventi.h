@@ -1,6 +1,7 @@
 #pragma once
 // "Coordinamento Emergenze": the intervention card editor.
 #include "archive/windows/CardEditor.h"
+#include "emergencies/windows/TfrmStampaIntervento.h"
 
 namespace custovia {
 
@@ -10,6 +11,8 @@ public:
     explicit TfrmInterventi(Environment& env, QWidget* parent = nullptr);
 
     void sendWhatsApp();
+    // The card on screen as the printed card shows it, saved or not.
+    report::InterventionCard printedCard() const;
 
 protected:
     void prepareShow() override;

@@ -1,10 +1,15 @@
 // The intervention card editor as a user drives it.
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 #include "archive/archive.h"
@@ -39,6 +44,19 @@ protected:
     }
     std::filesystem::path archiveFile() const { return fake.folder() / "Archivio_Interventi.pro"; }
     void click(const char* button) { card->findChild<QToolButton*>(button)->click(); }
+    // Clicks a toolbar button that opens a per-use window and hands that window to look().
+    void openFrom(const char* button, const std::function<void(QDialog*)>& look) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            seen = true;
+            look(window);
+            if (window->isVisible()) window->reject();
+        });
+        click(button);
+        EXPECT_TRUE(seen) << button;
+    }
 
     FakeEnvironment fake;
     std::unique_ptr<TfrmInterventi> card;
@@ -166,6 +184,40 @@ TEST_F(InterventiTest, HandMadeArchiveLoadsFieldByField) {
     EXPECT_EQ(card->position(), "3");
     EXPECT_EQ(card->fieldText("txtUtente"), "Terzo");
     EXPECT_EQ(card->fieldText("chkTerminato"), "Sì");  // the odd flag left the box as it was
+}
+
+TEST_F(InterventiTest, ToolbarOpensTheAttachmentsAndTheExportOfThisArchive) {
+    fillAll();
+    click("cmdSalva");
+    card->setFieldText("lblDesc01", "Verbale");
+    openFrom("cmdFile", [](QDialog* w) {
+        EXPECT_EQ(w->objectName(), "TfrmAllegaCartella");
+        EXPECT_EQ(w->findChild<QLineEdit*>("txtDesc01")->text(), "Verbale");
+        w->findChild<QLineEdit*>("txtDesc01")->setText("Verbale firmato");
+        w->findChild<QPushButton*>("btnApplica")->click();
+    });
+    EXPECT_EQ(card->fieldText("lblDesc01"), "Verbale firmato");
+    openFrom("cmdEsporta", [](QDialog* w) {
+        EXPECT_EQ(w->objectName(), "TfrmExpInterventi");
+        EXPECT_EQ(w->findChild<QTableView*>("grdRecords")->model()->rowCount(), 1);
+    });
+}
+
+TEST_F(InterventiTest, PrintedCardOfAnUnsavedCardShowsWhatIsTyped) {
+    fillAll();
+    set("txtNote", "Chiavi [in] portineria");
+    openFrom("cmdStampa", [](QDialog* w) {
+        EXPECT_EQ(w->objectName(), "TfrmStampaIntervento");
+        EXPECT_EQ(w->windowTitle(), " Stampa scheda");
+        w->findChild<QPushButton*>("cmdStampa")->click();
+    });
+    ASSERT_EQ(fake.printDialogs.pdfs.size(), 1u);
+    const std::string text = test::pdfText(fake.printDialogs.pdfs[0]);
+    for (const char* expected : {"SCHEDA INTERVENTO", "15/05/2024", "10:07", "Mario Rossi", "Fiat Panda Targa: AB123CD",  // the text layer joins the three spaces
+                                 "Chiavi [in] portineria", "Stampa eseguita in data 15/05/2024 alle ore 10:07:03"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    EXPECT_TRUE(std::regex_search(text, std::regex("Intervento terminato: +No\\n"))) << text;
+    EXPECT_EQ(card->position(), "");
 }
 
 TEST_F(InterventiTest, ControlsCarryTheirNamesHintsAndLimits) {
