@@ -207,6 +207,7 @@ QWidget* CardEditor::makeControl(const CardField& field) {
 void CardEditor::applyRules(const CardField& field, QWidget* control) {
     auto* edit = qobject_cast<QLineEdit*>(control);
     if (field.rules & FocusColour) applyFocusColouring(control);
+    if (field.rules & Highlight) addHighlightFrame(control, QStringLiteral("eff") + field.name.mid(3));
     if (!edit) return;
     if (field.rules & DigitsOnly) makeDigitsOnly(edit);
     if (field.rules & UpperCase) makeUpperTrimmed(edit);

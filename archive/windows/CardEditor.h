@@ -36,6 +36,7 @@ enum FieldRule : unsigned {
     UpperCase = 2,     // number plates: trimmed and upper-cased while typing
     FocusColour = 4,   // alice blue, yellow while focused
     TrimTyping = 8,    // trimmed while typing
+    Highlight = 16,    // the yellow highlight frame while focused, instead of colouring
 };
 
 struct CardField {

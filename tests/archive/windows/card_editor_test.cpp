@@ -37,7 +37,7 @@ CardConfig smallConfig() {
                 {"txtOre", "Ore:", FieldControl::Hour, NoRule, 0, 1},
                 {"txtNome", "Nome:", FieldControl::Edit, FocusColour, 1, 0},
                 {"txtCel", "Cellulare:", FieldControl::Edit, DigitsOnly, 1, 1},
-                {"txtTarga", "Targa:", FieldControl::Edit, UpperCase, 2, 0},
+                {"txtTarga", "Targa:", FieldControl::Edit, UpperCase | Highlight, 2, 0},
                 {"chkFatto", "Fatto", FieldControl::Check, NoRule, 2, 1}};
     for (const QString& name : kAttachmentLabels) c.fields.push_back({name, "", FieldControl::Hidden});
     c.enterOrder = {"txtData", "txtOre", "txtNome", "txtCel", "txtTarga"};
@@ -274,6 +274,18 @@ TEST_F(CardEditorTest, ControlsAreNamedAndAccessible) {
     EXPECT_EQ(edit("txtNome")->accessibleName(), "Nome");
     EXPECT_EQ(editor->findChild<QLabel*>("panInfo")->text(), "Pronto per archiviare una nuova scheda...");
     EXPECT_NE(editor->findChild<QToolButton*>("impData"), nullptr);
+}
+
+TEST_F(CardEditorTest, FocusShowsTheYellowColourOrTheHighlightFrame) {
+    auto* frame = editor->findChild<QFrame*>("effTarga");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_FALSE(frame->isVisible());
+    edit("txtTarga")->setFocus();
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(edit("txtNome")->styleSheet().contains("#F0F8FF"));
+    edit("txtNome")->setFocus();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(edit("txtNome")->styleSheet().contains("#FFFF00"));
 }
 
 } // namespace
