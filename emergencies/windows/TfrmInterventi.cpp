@@ -5,6 +5,8 @@
 #include "archive/ini_file.h"
 #include "archive/windows/TfrmAllegaCartella.h"
 #include "emergencies/windows/TfrmExpInterventi.h"
+#include "emergencies/windows/TfrmPendenti.h"
+#include "emergencies/windows/TfrmTrovaInterventi.h"
 #include "emergencies/windows/TfrmStampaIntervento.h"
 #include "archive/text.h"
 #include "emergencies/intervention_card.h"
@@ -117,6 +119,15 @@ void TfrmInterventi::addCompanions() {
 }
 
 void TfrmInterventi::wireWindows() {
+    setAction(QStringLiteral("cmdTrova"), [this] {
+        TfrmTrovaInterventi window(env(), this);
+        window.setModeTag(config().areaTag);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdPendenti"), [this] {
+        TfrmPendenti window(env(), this);
+        window.exec();
+    });
     setAction(QStringLiteral("cmdFile"), [this] {
         TfrmAllegaCartella window(env(), this, config().areaTag);
         window.exec();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <QTableView>
@@ -200,6 +201,39 @@ TEST_F(InterventiTest, ToolbarOpensTheAttachmentsAndTheExportOfThisArchive) {
     openFrom("cmdEsporta", [](QDialog* w) {
         EXPECT_EQ(w->objectName(), "TfrmExpInterventi");
         EXPECT_EQ(w->findChild<QTableView*>("grdRecords")->model()->rowCount(), 1);
+    });
+}
+
+TEST_F(InterventiTest, FinishedCardIsFoundBySearchAndLeavesTheInProgressList) {
+    fillAll();
+    click("cmdSalva");
+    set("txtTarga", "ZZ999ZZ");
+    click("cmdSalva");  // updates card 1
+    click("cmdNuovo");
+    fillAll();
+    set("txtUtente", "Anna Verdi");
+    click("cmdSalva");  // card 2
+    auto rowsOf = [](QDialog* w) { return w->findChild<QListView*>("lstRecords")->model()->rowCount(); };
+
+    openFrom("cmdTrova", [&](QDialog* w) {
+        EXPECT_EQ(w->objectName(), "TfrmTrovaInterventi");
+        QTest::keyClicks(w->findChild<QLineEdit*>("txtTarga"), "zz9");
+        w->findChild<QPushButton*>("btnCerca")->click();
+        EXPECT_EQ(rowsOf(w), 1);
+        auto* list = w->findChild<QListView*>("lstRecords");
+        list->setCurrentIndex(list->model()->index(0, 0));
+        emit list->doubleClicked(list->currentIndex());
+    });
+    EXPECT_EQ(card->position(), "1");
+    EXPECT_EQ(card->fieldText("txtTarga"), "ZZ999ZZ");
+
+    openFrom("cmdPendenti", [&](QDialog* w) { EXPECT_EQ(rowsOf(w), 2); });
+    card->findChild<QCheckBox*>("chkTerminato")->setChecked(true);
+    click("cmdSalva");
+    openFrom("cmdPendenti", [&](QDialog* w) {
+        EXPECT_EQ(rowsOf(w), 1);
+        EXPECT_TRUE(w->findChild<QListView*>("lstRecords")->model()->index(0, 0).data().toString().contains(
+            "Anna Verdi"));
     });
 }
 

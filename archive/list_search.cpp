@@ -1,0 +1,94 @@
+#include "archive/list_search.h"
+
+#include <algorithm>
+
+#include "archive/text.h"
+
+namespace custovia {
+
+RowBuilder::RowBuilder(const RecordLayout& layout, const std::vector<RowColumn>& columns) : layout_(&layout) {
+    for (const RowColumn& c : columns) {
+        Piece piece{c.label, std::nullopt, std::size_t(std::max(c.width, 0))};
+        if (!c.field.empty()) piece.field = layout.indexOf(c.field);
+        rowSize_ += c.label.size() + piece.width;
+        pieces_.push_back(std::move(piece));
+    }
+}
+
+std::string RowBuilder::operator()(std::string_view recordBytes) const {
+    std::string row;
+    row.reserve(rowSize_ + 64);  // room for an unpadded column and accented letters
+    for (const Piece& piece : pieces_) {
+        row += piece.label;
+        if (!piece.field) continue;
+        // one Windows-1252 byte is one character, so padding and cutting the stored bytes
+        // counts characters, and trimming them gives the bytes of the trimmed text
+        std::string_view text = trimView(rawField(*layout_, recordBytes, *piece.field));
+        if (piece.width > 0 && text.size() > piece.width) text = text.substr(0, piece.width);
+        const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+        if (ascii)
+            row += text;
+        else
+            row += fromCp1252(text);
+        if (piece.width > text.size()) row.append(piece.width - text.size(), ' ');
+    }
+    return row;
+}
+
+Search::Search(const RecordLayout& layout, const std::vector<SearchFilter>& filters) : layout_(&layout) {
+    for (const SearchFilter& f : filters) {
+        if (!trimView(f.typed).empty()) ++filled_;
+        // a character the code page cannot hold is never in a stored field: such a filter
+        // never matches (converting it would turn it into "?", which could)
+        if (f.typed.empty() || !fitsCp1252(f.typed)) continue;
+        patterns_.push_back({layout.indexOf(f.field), asciiLower(toCp1252(f.typed))});
+    }
+}
+
+bool Search::matches(std::string_view recordBytes) const {
+    int found = 0;
+    for (const Pattern& p : patterns_)
+        if (containsLowered(trimView(rawField(*layout_, recordBytes, p.field)), p.bytes)) ++found;
+    return found >= filled_;
+}
+
+bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) {
+    if (loweredNeedle.empty()) return true;
+    const auto equal = [](char stored, char wanted) { return asciiLowerChar(stored) == wanted; };
+    return std::search(haystack.begin(), haystack.end(), loweredNeedle.begin(), loweredNeedle.end(), equal) !=
+           haystack.end();
+}
+
+void collectRows(Archive& archive, const RecordCondition& listed, const RowFunction& row,
+                 std::vector<std::string>& rows) {
+    archive.scan([&](std::uint64_t, std::string_view bytes) {
+        if (listed(bytes)) rows.push_back(row(bytes));
+    });
+}
+
+void openMatchingRows(Archive& archive, const RowFunction& row, std::string_view chosenRow,
+                      const std::function<void(std::uint64_t, const Record&)>& open) {
+    const std::string_view wanted = trimView(chosenRow);
+    archive.scan([&](std::uint64_t index, std::string_view bytes) {
+        if (trimView(row(bytes)) == wanted) open(index, Record(archive.layout(), bytes));
+    });
+}
+
+std::optional<std::size_t> QuickFind::next(const std::vector<std::string>& rows,
+                                           std::optional<std::size_t> selected, std::string_view typed) {
+    if (rows.empty()) return std::nullopt;
+    const std::size_t current = selected && *selected < rows.size() ? *selected : 0;
+    std::string wanted = asciiLower(typed);
+    // a new text is tested from the first row on; the same text again from the row after
+    // the current one, which itself comes last
+    const bool again = wanted == last_;
+    const std::size_t start = again ? current + 1 : 0;
+    last_ = std::move(wanted);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const std::size_t i = (start + k) % rows.size();
+        if (containsLowered(rows[i], last_)) return i;
+    }
+    return current;
+}
+
+}  // namespace custovia

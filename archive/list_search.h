@@ -1,0 +1,115 @@
+#pragma once
+// What every search window and summary list does with an archive, apart from the screen:
+// the fixed-width row of a record, the search over several filters, the quick-find in the
+// rows and the way back from a chosen row to its records.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "archive/archive.h"
+#include "archive/record.h"
+
+namespace custovia {
+
+// One piece of a row: a literal label followed by a field's trimmed text, padded with
+// spaces or cut to exactly `width` characters; width 0 leaves the text as it is. A piece
+// without a field is its label alone.
+struct RowColumn {
+    std::string label;
+    std::string field;
+    int width = 0;
+};
+
+// Builds a record's row from its stored bytes (a record of the layout).
+using RowFunction = std::function<std::string(std::string_view recordBytes)>;
+// Tells whether a record belongs in a summary list.
+using RecordCondition = std::function<bool(std::string_view recordBytes)>;
+
+// A row table resolved against a record layout once, so that building the rows of a whole
+// archive never looks a field up by name.
+class RowBuilder {
+public:
+    // Throws std::out_of_range for a field the layout does not have.
+    RowBuilder(const RecordLayout& layout, const std::vector<RowColumn>& columns);
+
+    std::string operator()(std::string_view recordBytes) const;
+    std::string operator()(const Record& record) const { return (*this)(record.bytes()); }
+
+private:
+    struct Piece {
+        std::string label;
+        std::optional<std::size_t> field;
+        std::size_t width;
+    };
+    const RecordLayout* layout_;
+    std::vector<Piece> pieces_;
+    std::size_t rowSize_ = 0;  // labels and padded columns
+};
+
+// A filter edit of a search window: its control name, its caption and the field it searches.
+struct FilterField {
+    std::string control;
+    std::string caption;
+    std::string field;
+};
+
+struct SearchFilter {
+    std::string field;  // the record field it is matched against
+    std::string typed;  // the filter's text exactly as typed (UTF-8)
+};
+
+// The search rule: a filter matches when its typed text, ASCII lower-cased, occurs in the
+// field's trimmed text, ASCII lower-cased; an empty filter never matches. A record is listed
+// when its matches reach the number of filters whose trimmed text is not empty, so with all
+// filters empty every record is listed, and a filter of spaces counts for nothing but can
+// still add a match.
+class Search {
+public:
+    Search(const RecordLayout& layout, const std::vector<SearchFilter>& filters);
+
+    int filledCount() const { return filled_; }
+    bool matches(std::string_view recordBytes) const;
+
+private:
+    struct Pattern {
+        std::size_t field;
+        std::string bytes;  // lower-cased Windows-1252; empty: never matches
+    };
+    const RecordLayout* layout_;
+    std::vector<Pattern> patterns_;
+    int filled_ = 0;
+};
+
+// Case-insensitive (ASCII letters only) search of `needle` in `haystack`; both are compared
+// byte by byte, so they must be in the same encoding. `needle` must already be lower case.
+bool containsLowered(std::string_view haystack, std::string_view loweredNeedle);
+
+// Scans the archive and appends the row of every listed record to `rows`, in archive order.
+// Throws ArchiveError on a failure; the rows found before it stay in `rows`.
+void collectRows(Archive& archive, const RecordCondition& listed, const RowFunction& row,
+                 std::vector<std::string>& rows);
+
+// Scans the archive and calls open(index, record) for every record whose row, trimmed,
+// equals the chosen row, trimmed (case-sensitive), to the end of the archive: when several
+// records give the same row, the last one is handled last. Throws ArchiveError.
+void openMatchingRows(Archive& archive, const RowFunction& row, std::string_view chosenRow,
+                      const std::function<void(std::uint64_t index, const Record& record)>& open);
+
+// The quick-find of a list: a new text is looked for from the first row, the same text again
+// from the row after the selected one, wrapping round to the selected row itself.
+class QuickFind {
+public:
+    // The row to select after a search for `typed` (the selected row when nothing matches,
+    // the first row when none was selected), or nothing when the list is empty.
+    std::optional<std::size_t> next(const std::vector<std::string>& rows, std::optional<std::size_t> selected,
+                                    std::string_view typed);
+    void reset() { last_.clear(); }
+
+private:
+    std::string last_;  // the previous text, lower-cased
+};
+
+}  // namespace custovia

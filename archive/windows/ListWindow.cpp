@@ -1,0 +1,308 @@
+#include "archive/windows/ListWindow.h"
+
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/RowListModel.h"
+#include "report/windows/ListPrint.h"
+
+namespace custovia {
+namespace {
+
+const QString kSearchInstruction =
+    QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
+const QString kSummaryInstruction =
+    QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda");
+const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+constexpr int kItemWidth = 1600;
+
+QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton* namedButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// The columns of a row line up only in a fixed-pitch font: when "Courier New" (or its metric
+// twin) is missing, the system's fixed font stands in, never a proportional one.
+QFont rowFont() {
+    QFont font(QStringLiteral("Courier New"), 12);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    if (QFontInfo(font).fixedPitch()) return font;
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(12);
+    return fixed;
+}
+
+}  // namespace
+
+ListWindow::ListWindow(Environment& env, ListConfig config, QWidget* parent)
+    : QDialog(parent), env_(env), config_(std::move(config)) {
+    setObjectName(config_.objectName);
+    setWindowTitle(config_.caption);
+    if (config_.instruction.isEmpty())
+        config_.instruction = config_.kind == ListKind::Search ? kSearchInstruction : kSummaryInstruction;
+    lblMemory_ = namedLabel(QStringLiteral("lblMemory"), QString(), this);
+    lblMemory_->hide();
+
+    panels_ = new QStackedWidget(this);
+    if (config_.kind == ListKind::Search) panels_->addWidget(buildFilterPanel());
+    panels_->addWidget(buildResultsPanel());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panels_);
+    makeFixedWindow(this, config_.size);
+}
+
+ListWindow::~ListWindow() = default;
+
+void ListWindow::setModeTag(const QString& tag) {
+    lblMemory_->setText(tag);
+}
+QString ListWindow::modeTag() const {
+    return lblMemory_->text();
+}
+const std::vector<std::string>& ListWindow::rows() const {
+    return model_->rows();
+}
+
+Archive ListWindow::archive() const {
+    return Archive(env_.file(config_.archiveFile), *config_.layout, env_.files);
+}
+
+QWidget* ListWindow::buildFilterPanel() {
+    panFiltri_ = new QWidget(this);
+    panFiltri_->setObjectName(QStringLiteral("panFiltri"));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    for (const FilterField& f : config_.filters) {
+        const QString name = QString::fromStdString(f.control);
+        const QString caption = QString::fromStdString(f.caption);
+        auto* edit = new QLineEdit(panFiltri_);
+        edit->setObjectName(name);
+        auto* label = new QLabel(caption, panFiltri_);
+        label->setBuddy(edit);
+        setCaption(edit, caption);
+        const int row = int(filters_.size());
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        QString frameName = name;
+        if (frameName.startsWith(QLatin1String("txt"))) frameName.remove(0, 3);
+        addHighlightFrame(edit, QStringLiteral("eff") + frameName);
+        filters_.push_back(edit);
+    }
+    installEnterRing(std::vector<QWidget*>(filters_.begin(), filters_.end()));
+
+    auto* picture = namedLabel(QStringLiteral("imgRicerca"), QString(), panFiltri_);
+    picture->setPixmap(QIcon(config_.picture).pixmap(QSize(160, 160)));
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    lblAttesa_ = namedLabel(QStringLiteral("lblAttesa"),
+                            QStringLiteral("Ricerca schede in corso. Attendere..."), panFiltri_);
+    lblAttesa_->hide();
+    btnCerca_ = namedButton(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panFiltri_);
+    btnCerca_->installEventFilter(this);
+    auto* btnAnnulla = namedButton(QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), panFiltri_);
+    connect(btnCerca_, &QPushButton::clicked, this, &ListWindow::search);
+    connect(btnAnnulla, &QPushButton::clicked, this, &ListWindow::closeList);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture);
+    top->addSpacing(16);
+    top->addLayout(grid, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblAttesa_);
+    bottom->addStretch();
+    bottom->addWidget(btnCerca_);
+    bottom->addWidget(btnAnnulla);
+    auto* layout = new QVBoxLayout(panFiltri_);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->addLayout(top);
+    layout->addStretch();
+    layout->addLayout(bottom);
+    return panFiltri_;
+}
+
+QWidget* ListWindow::buildResultsPanel() {
+    panRisultati_ = new QWidget(this);
+    panRisultati_->setObjectName(QStringLiteral("panRisultati"));
+    txtTrova_ = new QLineEdit(panRisultati_);
+    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
+    setCaption(txtTrova_, QStringLiteral("Trova"));
+    auto* btnTrova = namedButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), panRisultati_);
+    onEnter(txtTrova_, [btnTrova] { btnTrova->setFocus(Qt::OtherFocusReason); });
+    connect(btnTrova, &QPushButton::clicked, this, &ListWindow::quickFind);
+
+    model_ = new RowListModel(this);
+    lstRecords_ = new QListView(panRisultati_);
+    lstRecords_->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords_->setModel(model_);
+    lstRecords_->setUniformItemSizes(true);
+    lstRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lstRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setupListFont();
+    connect(lstRecords_, &QListView::doubleClicked, this, &ListWindow::openSelected);
+
+    auto* btnStampa = namedButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), panRisultati_);
+    auto* btnChiudi = namedButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panRisultati_);
+    connect(btnStampa, &QPushButton::clicked, this, &ListWindow::printList);
+    connect(btnChiudi, &QPushButton::clicked, this, &ListWindow::closeList);
+
+    auto* find = new QHBoxLayout;
+    find->addWidget(txtTrova_, 1);
+    find->addWidget(btnTrova);
+    auto* notes = new QVBoxLayout;
+    if (!config_.countEnding.isEmpty()) {
+        lblTrovate_ = namedLabel(QStringLiteral("lblTrovate"), QString(), panRisultati_);
+        notes->addWidget(lblTrovate_);
+    }
+    notes->addWidget(namedLabel(QStringLiteral("lblIstruzioni"), config_.instruction, panRisultati_));
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(notes, 1);
+    bottom->addWidget(btnStampa);
+    bottom->addWidget(btnChiudi);
+    auto* layout = new QVBoxLayout(panRisultati_);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addLayout(find);
+    layout->addWidget(lstRecords_, 1);
+    layout->addLayout(bottom);
+    return panRisultati_;
+}
+
+void ListWindow::setupListFont() {
+    const QFont font = rowFont();
+    lstRecords_->setFont(font);
+    QPalette palette = lstRecords_->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    lstRecords_->setPalette(palette);
+    // every item is as wide as the longest row can get, so long rows scroll sideways
+    model_->setItemSize(QSize(kItemWidth, QFontMetrics(font).height() + 2));
+}
+
+void ListWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    quickFind_.reset();
+    txtTrova_->clear();
+    if (config_.kind == ListKind::Summary) {
+        fillSummary();
+        if (!model_->rows().empty()) selectRow(0);
+        txtTrova_->setFocus(Qt::OtherFocusReason);
+    } else if (!filters_.empty()) {
+        filters_.front()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
+    // the wait label comes up as soon as the button goes down, before the scan starts
+    if (watched == btnCerca_ && event->type() == QEvent::MouseButtonPress) {
+        lblAttesa_->show();
+        lblAttesa_->repaint();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ListWindow::search() {
+    std::vector<SearchFilter> typed;
+    for (std::size_t i = 0; i < filters_.size(); ++i)
+        typed.push_back({config_.filters[i].field, filters_[i]->text().toStdString()});
+    const Search rule(*config_.layout, typed);
+    const auto matches = [&rule](std::string_view bytes) { return rule.matches(bytes); };
+    std::vector<std::string> found;
+    try {
+        Archive file = archive();
+        collectRows(file, matches, config_.row, found);
+    } catch (const ArchiveError&) {
+        env_.messages.plain(this, archiveAccessMessage());
+        return;
+    }
+    const std::size_t count = found.size();
+    showResults(std::move(found));
+    if (lblTrovate_)
+        lblTrovate_->setText(QStringLiteral("Il presente riepilogo contiene ") + QString::number(count) +
+                             config_.countEnding);
+    txtTrova_->clear();
+    txtTrova_->setFocus(Qt::OtherFocusReason);
+}
+
+void ListWindow::fillSummary() {
+    std::vector<std::string> found;
+    try {
+        Archive file = archive();
+        collectRows(file, config_.condition, config_.row, found);
+    } catch (const ArchiveError&) {
+        // a summary list shows what it could read, without a word
+    }
+    showResults(std::move(found));
+}
+
+void ListWindow::showResults(std::vector<std::string> rows) {
+    model_->setRows(std::move(rows));
+    panels_->setCurrentWidget(panRisultati_);
+}
+
+void ListWindow::selectRow(std::size_t row) {
+    const QModelIndex index = model_->index(int(row));
+    lstRecords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    lstRecords_->scrollTo(index);
+}
+
+void ListWindow::quickFind() {
+    std::optional<std::size_t> selected;
+    if (const QModelIndex current = lstRecords_->currentIndex(); current.isValid()) selected = current.row();
+    const auto found = quickFind_.next(model_->rows(), selected, txtTrova_->text().toStdString());
+    if (!found) {
+        env_.messages.plain(this, kEmptyList);
+        return;
+    }
+    selectRow(*found);
+}
+
+void ListWindow::openSelected() {
+    const QModelIndex current = lstRecords_->currentIndex();
+    const RowAction action = config_.actions.value(modeTag(), config_.otherTags);
+    if (current.isValid() && action) {
+        try {
+            Archive file = archive();
+            openMatchingRows(file, config_.row, model_->rows()[std::size_t(current.row())], action);
+        } catch (const ArchiveError&) {
+            // the window just closes: what could be loaded stays loaded
+        }
+    }
+    closeList();
+}
+
+void ListWindow::printList() {
+    report::printList(this, env_, config_.printTitle, model_->rows());
+}
+
+void ListWindow::closeList() {
+    model_->clear();
+    if (lblAttesa_) lblAttesa_->hide();
+    reject();
+}
+
+}  // namespace custovia

@@ -1,0 +1,102 @@
+#pragma once
+// The one window behind every search window and summary list. A search window opens on a
+// panel of filters; "Cerca" scans the archive and puts the results panel in its place. A
+// summary list opens on the results panel, filled by its condition. The results panel lists
+// one fixed-width row per card, with its count, a quick-find box, "Stampa" and "Chiudi"; a
+// double-click on a row does with its card whatever the mode tag written by the opener says.
+#include <QDialog>
+#include <QHash>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "archive/archive.h"
+#include "archive/list_search.h"
+#include "archive/windows/Environment.h"
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QStackedWidget;
+
+namespace custovia {
+
+class RowListModel;
+
+enum class ListKind { Search, Summary };
+
+// What a double-click does with each card whose row is the chosen one.
+using RowAction = std::function<void(std::uint64_t index, const Record& record)>;
+
+struct ListConfig {
+    QString objectName;  // "TfrmTrovaInterventi"
+    QString caption;     // the window caption
+    QSize size{862, 560};
+    ListKind kind = ListKind::Search;
+    std::string archiveFile;  // "Archivio_Interventi.pro"
+    const RecordLayout* layout = nullptr;
+    std::vector<FilterField> filters;  // search windows, in their Enter order
+    RowFunction row;
+    RecordCondition condition;  // summary lists: which cards are listed
+    QString countEnding;        // " schede" or " schede."; empty: no count label
+    QString instruction;        // empty: the usual text of the kind
+    QString printTitle;
+    QHash<QString, RowAction> actions;  // by mode tag
+    RowAction otherTags;                // under any tag not in `actions`; empty: nothing
+    QString picture = QStringLiteral(":/templates/pictures/search_panel.svg");
+};
+
+class ListWindow : public QDialog {
+    Q_OBJECT
+public:
+    ListWindow(Environment& env, ListConfig config, QWidget* parent = nullptr);
+    ~ListWindow() override;
+
+    // Written by the opener before the window is shown.
+    void setModeTag(const QString& tag);
+    QString modeTag() const;
+
+    const std::vector<std::string>& rows() const;
+    QListView* list() const { return lstRecords_; }
+
+    void search();        // "Cerca"
+    void quickFind();     // "Trova"
+    void openSelected();  // a double-click on a row
+    void printList();     // "Stampa"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildFilterPanel();
+    QWidget* buildResultsPanel();
+    void setupListFont();
+    void showResults(std::vector<std::string> rows);
+    void fillSummary();
+    void selectRow(std::size_t row);
+    void closeList();
+    Archive archive() const;
+
+    Environment& env_;
+    ListConfig config_;
+    QuickFind quickFind_;
+    bool shownOnce_ = false;
+    QLabel* lblMemory_ = nullptr;
+    QStackedWidget* panels_ = nullptr;
+    QWidget* panFiltri_ = nullptr;
+    QWidget* panRisultati_ = nullptr;
+    std::vector<QLineEdit*> filters_;
+    QPushButton* btnCerca_ = nullptr;
+    QLabel* lblAttesa_ = nullptr;
+    QLineEdit* txtTrova_ = nullptr;
+    QListView* lstRecords_ = nullptr;
+    RowListModel* model_ = nullptr;
+    QLabel* lblTrovate_ = nullptr;
+};
+
+}  // namespace custovia
