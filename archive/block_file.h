@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace custovia {
 
@@ -25,6 +26,9 @@ public:
     // Reads up to n bytes at offset and returns how many were read.
     virtual std::size_t readSomeAt(std::uint64_t offset, char* data, std::size_t n) = 0;
     virtual void writeAt(std::uint64_t offset, const char* data, std::size_t n) = 0;
+    // The first `length` bytes mapped for reading, valid until the file is closed, or an
+    // empty view where the file cannot be mapped (the caller then reads).
+    virtual std::string_view mapForReading(std::uint64_t /*length*/) { return {}; }
     // A short exclusive byte-range lock over the whole file, honoured across processes and
     // by network file systems; released by unlock() or by close().
     virtual void lockExclusive() = 0;

@@ -8,6 +8,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -25,6 +26,7 @@ class PosixFile final : public BlockFile {
 public:
     PosixFile(int fd, std::filesystem::path path) : fd_(fd), path_(std::move(path)) {}
     ~PosixFile() override {
+        unmap();
         if (fd_ >= 0) ::close(fd_);
     }
 
@@ -60,10 +62,22 @@ public:
         }
     }
 
+    std::string_view mapForReading(std::uint64_t length) override {
+        unmap();
+        if (length == 0) return {};
+        void* at = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, fd_, 0);
+        if (at == MAP_FAILED) return {};
+        ::madvise(at, length, MADV_SEQUENTIAL);
+        map_ = at;
+        mapLength_ = length;
+        return {static_cast<const char*>(at), length};
+    }
+
     void lockExclusive() override { setLock(F_WRLCK); }
     void unlock() override { setLock(F_UNLCK); }
 
     void close() override {
+        unmap();
         const int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) fail("close", path_);
@@ -81,8 +95,15 @@ private:
         }
     }
 
+    void unmap() {
+        if (map_) ::munmap(map_, mapLength_);
+        map_ = nullptr;
+    }
+
     int fd_;
     std::filesystem::path path_;
+    void* map_ = nullptr;
+    std::size_t mapLength_ = 0;
 };
 
 class PosixOpener final : public FileOpener {

@@ -125,7 +125,12 @@ std::string iniAssign(std::string_view text, std::string_view section, std::stri
         return out;
     }
     if (!out.empty() && out.back() != '\n') out += br;
-    out += "[" + std::string(section) + "]" + br + entry + br;
+    out += '[';
+    out += section;
+    out += ']';
+    out += br;
+    out += entry;
+    out += br;
     return out;
 }
 

@@ -29,7 +29,10 @@ std::string whatsAppAddress(std::string_view phone, std::string_view message) {
 
 std::string quotedPath(const std::filesystem::path& path) {
     const std::u8string utf8 = path.u8string();  // the path's own characters, on every system
-    return "\"" + std::string(utf8.begin(), utf8.end()) + "\"";
+    std::string quoted(1, '"');
+    quoted.append(utf8.begin(), utf8.end());
+    quoted += '"';
+    return quoted;
 }
 
 std::string mailtoLink(std::string_view address) {

@@ -1,5 +1,7 @@
 #include "archive/spreadsheet_export.h"
 
+#include <array>
+
 #include <algorithm>
 #include <fstream>
 #include <numeric>
@@ -23,6 +25,14 @@ void GridRows::addRow(const std::vector<std::string>& cells) {
         ends_.push_back(std::uint32_t(text.size()));
     }
     rows_.push_back(std::move(text));
+}
+
+std::string& GridRows::beginRow() {
+    // rows of one archive are alike in length: one allocation a row, sized like the last
+    const std::size_t expected = rows_.empty() ? 256 : rows_.back().size() + 64;
+    rows_.emplace_back();
+    rows_.back().reserve(expected);
+    return rows_.back();
 }
 
 void GridRows::sortByColumn(std::size_t column) {
@@ -70,17 +80,23 @@ bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns,
     // a whole record is built only for the columns and selections that need one
     const bool needsRecord = select || std::any_of(sources.begin(), sources.end(),
                                                    [](const ResolvedColumn& s) { return s.value; });
-    std::vector<std::string> cells(columns.size() + 1);
     try {
         archive.scan([&](std::uint64_t, std::string_view bytes) {
             std::optional<Record> record;
             if (needsRecord) record.emplace(layout, bytes);
             if (select && !select(*record)) return;
-            cells[0] = std::to_string(rows.rowCount() + 1);
-            for (std::size_t c = 0; c < sources.size(); ++c)
-                cells[c + 1] = sources[c].value ? trim((*sources[c].value)(*record))
-                                                : decodeField(rawField(layout, bytes, *sources[c].field));
-            rows.addRow(cells);
+            // the row is written in place: no temporary text for each cell of a large archive
+            const std::string number = std::to_string(rows.rowCount() + 1);
+            std::string& row = rows.beginRow();
+            row += number;
+            rows.endCell();
+            for (const ResolvedColumn& source : sources) {
+                if (source.value)
+                    row += trimView((*source.value)(*record));
+                else  // trimming the stored bytes trims the text: only codes up to 32 are blanks
+                    appendFromCp1252(row, trimView(rawField(layout, bytes, *source.field)));
+                rows.endCell();
+            }
         });
     } catch (const ArchiveError&) {
         return false;
@@ -90,41 +106,51 @@ bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns,
 
 namespace {
 
-// Cell texts are escaped, so that a "<" typed in a note cannot break the worksheet.
-void appendEscapedBytes(std::string& out, std::string_view cp1252) {
-    std::size_t plain = 0;
-    for (std::size_t i = 0; i < cp1252.size(); ++i) {
-        const char* entity = nullptr;
-        switch (cp1252[i]) {
-            case '&':
-                entity = "&amp;";
-                break;
-            case '<':
-                entity = "&lt;";
-                break;
-            case '>':
-                entity = "&gt;";
-                break;
-            case '"':
-                entity = "&quot;";
-                break;
-            default:
-                continue;
-        }
-        out.append(cp1252.substr(plain, i - plain));
-        out += entity;
-        plain = i + 1;
+// Bytes that cannot be copied as they are: the markup characters and every byte of a
+// character outside ASCII.
+constexpr std::array<bool, 256> kNeedsCare = [] {
+    std::array<bool, 256> care{};
+    for (int b = 0x80; b < 256; ++b) care[std::size_t(b)] = true;
+    for (const char c : {'&', '<', '>', '"'}) care[std::size_t(c)] = true;
+    return care;
+}();
+
+std::string_view entityOf(char c) {
+    switch (c) {
+        case '&':
+            return "&amp;";
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        case '"':
+            return "&quot;";
+        default:
+            return {};
     }
-    out.append(cp1252.substr(plain));
 }
 
+// Cell texts are escaped, so that a "<" typed in a note cannot break the worksheet. One pass
+// copies runs of plain ASCII at once and converts only what is not.
 void appendEscaped(std::string& out, std::string_view utf8) {
-    // most cells are plain ASCII, which is already Windows-1252
-    const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
-    if (ascii)
-        appendEscapedBytes(out, utf8);
-    else
-        appendEscapedBytes(out, toCp1252(utf8));
+    const std::size_t n = utf8.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const std::size_t plain = i;
+        while (i < n && !kNeedsCare[static_cast<unsigned char>(utf8[i])]) ++i;
+        out.append(utf8.substr(plain, i - plain));
+        if (i == n) break;
+        if (const std::string_view entity = entityOf(utf8[i]); !entity.empty()) {
+            out.append(entity);
+            ++i;
+            continue;
+        }
+        // a character outside ASCII: its UTF-8 sequence becomes one Windows-1252 byte (or "?")
+        std::size_t end = i + 1;
+        while (end < n && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+        out += toCp1252(utf8.substr(i, end - i));
+        i = end;
+    }
 }
 
 void appendFrameStart(std::string& out, std::string_view sheetName) {
@@ -162,37 +188,63 @@ void appendHeaderRow(std::string& out, const std::vector<ExportColumn>& columns)
     out += "</tr>";
 }
 
-void appendDataRows(std::string& out, const GridRows& rows) {
+constexpr std::string_view kCellStart = "<td style=\"text-align: left;\">";
+constexpr std::string_view kCellEnd = "</td>";
+
+// The rows go out in pieces of about a megabyte, so a large export never holds the whole
+// file in memory.
+void appendDataRows(std::string& out, const GridRows& rows, const SpreadsheetSink& sink) {
+    constexpr std::size_t kPiece = 1u << 20;
     for (std::size_t r = 0; r < rows.rowCount(); ++r) {
         out += "<tr>";
         for (std::size_t c = 1; c < rows.columnCount(); ++c) {
-            out += "<td style=\"text-align: left;\">";
+            out.append(kCellStart);
             appendEscaped(out, trimView(rows.cell(r, c)));
-            out += "</td>";
+            out.append(kCellEnd);
         }
         out += "</tr>";
+        if (out.size() >= kPiece) {
+            sink(out);
+            out.clear();
+        }
     }
 }
 
 }  // namespace
 
-std::string spreadsheetBytes(const ExportTable& table, const GridRows& rows) {
+void produceSpreadsheet(const ExportTable& table, const GridRows& rows, const SpreadsheetSink& sink) {
     std::string out;
-    // the markup of a data row is about 35 bytes a cell; the texts come on top of it
-    out.reserve(1024 + rows.rowCount() * rows.columnCount() * 64);
+    out.reserve((1u << 20) + 4096);
     appendFrameStart(out, table.sheetName);
     appendHeaderRow(out, table.columns);
-    appendDataRows(out, rows);
+    appendDataRows(out, rows, sink);
     out += "</table></body></html>";
-    return out;
+    sink(out);
+}
+
+std::string spreadsheetBytes(const ExportTable& table, const GridRows& rows) {
+    std::string all;
+    produceSpreadsheet(table, rows, [&all](std::string_view piece) { all += piece; });
+    return all;
 }
 
 void writeExportFile(const std::filesystem::path& path, std::string_view bytes) {
+    writeExportFile(path, [bytes](const SpreadsheetSink& sink) { sink(bytes); });
+}
+
+void writeExportFile(const std::filesystem::path& path, const std::function<void(const SpreadsheetSink&)>& produce) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file) throw ExportError("cannot create " + path.string());
-    file.write(bytes.data(), std::streamsize(bytes.size()));
+    produce([&file, &path](std::string_view piece) {
+        file.write(piece.data(), std::streamsize(piece.size()));
+        if (!file) throw ExportError("cannot write " + path.string());
+    });
     file.close();
     if (file.fail()) throw ExportError("cannot write " + path.string());
+}
+
+void writeSpreadsheet(const std::filesystem::path& path, const ExportTable& table, const GridRows& rows) {
+    writeExportFile(path, [&](const SpreadsheetSink& sink) { produceSpreadsheet(table, rows, sink); });
 }
 
 }  // namespace custovia

@@ -46,6 +46,10 @@ public:
 
     // Adds a row; it must have exactly columnCount() cells.
     void addRow(const std::vector<std::string>& cells);
+    // Adds a row cell by cell: append a cell's text to the returned row, then call endCell();
+    // after exactly columnCount() cells the row is complete.
+    std::string& beginRow();
+    void endCell() { ends_.push_back(std::uint32_t(rows_.back().size())); }
     // Orders the rows by one column's text, ascending; rows with equal texts keep their order.
     void sortByColumn(std::size_t column);
 
@@ -64,8 +68,14 @@ using ExportSelection = std::function<bool(const Record&)>;
 bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns, GridRows& rows,
                      const ExportSelection& select = {});
 
+// Receives the export file piece by piece, in order.
+using SpreadsheetSink = std::function<void(std::string_view piece)>;
+
 // The whole export file: the frame, the header row and one table row per grid row (grid
-// columns 1 to the last; the row number is not exported), converted to Windows-1252.
+// columns 1 to the last; the row number is not exported), converted to Windows-1252, handed
+// to the sink in pieces of about a megabyte.
+void produceSpreadsheet(const ExportTable& table, const GridRows& rows, const SpreadsheetSink& sink);
+// The same file as one string.
 std::string spreadsheetBytes(const ExportTable& table, const GridRows& rows);
 
 class ExportError : public std::runtime_error {
@@ -73,8 +83,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Creates or truncates the file and writes the bytes at once. Throws ExportError when the file
-// cannot be created or written; what was written before the failure stays in the file.
+// Creates or truncates the file and writes what `produce` hands its sink. Throws ExportError
+// when the file cannot be created or written; what was written before the failure stays.
+void writeExportFile(const std::filesystem::path& path, const std::function<void(const SpreadsheetSink&)>& produce);
 void writeExportFile(const std::filesystem::path& path, std::string_view bytes);
+// Writes the export file of the grid.
+void writeSpreadsheet(const std::filesystem::path& path, const ExportTable& table, const GridRows& rows);
 
-}  // namespace custovia
+} // namespace custovia

@@ -83,16 +83,22 @@ std::string toCp1252(std::string_view utf8) {
     return out;
 }
 
+void appendFromCp1252(std::string& out, std::string_view bytes) {
+    std::size_t plain = 0;  // start of the run of ASCII bytes not yet copied
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) continue;
+        out.append(bytes.substr(plain, i - plain));
+        appendUtf8(out, byteToCodePoint(b));
+        plain = i + 1;
+    }
+    out.append(bytes.substr(plain));
+}
+
 std::string fromCp1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out += c;
-        else
-            appendUtf8(out, byteToCodePoint(b));
-    }
+    appendFromCp1252(out, bytes);
     return out;
 }
 

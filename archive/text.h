@@ -9,6 +9,8 @@ namespace custovia {
 std::string toCp1252(std::string_view utf8);
 // Windows-1252 bytes to UTF-8; every byte maps to one character.
 std::string fromCp1252(std::string_view bytes);
+// The same, appended to a text (no temporary for each field of a large scan).
+void appendFromCp1252(std::string& out, std::string_view bytes);
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool fitsCp1252(std::string_view utf8);
 

@@ -3,7 +3,7 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
   file(GLOB logic_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
   if(logic_tests)
     add_executable(test_${dir} ${logic_tests} ${CMAKE_SOURCE_DIR}/tests/support/logic_main.cpp
-                   ${CMAKE_SOURCE_DIR}/tests/support/workers.cpp)
+                   ${CMAKE_SOURCE_DIR}/tests/support/workers.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp)
     target_link_libraries(test_${dir} PRIVATE custovia_logic GTest::gtest GTest::gmock)
     target_compile_definitions(test_${dir} PRIVATE
       CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
@@ -14,7 +14,7 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
     file(GLOB window_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/windows/*.cpp)
     if(window_tests)
       add_executable(test_${dir}_windows ${window_tests} ${CMAKE_SOURCE_DIR}/tests/support/window_main.cpp
-                     ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp)
+                     ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp)
       target_include_directories(test_${dir}_windows PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
       target_link_libraries(test_${dir}_windows PRIVATE custovia_windows Qt6::Test GTest::gtest GTest::gmock)
       target_compile_definitions(test_${dir}_windows PRIVATE CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")

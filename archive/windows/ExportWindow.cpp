@@ -139,7 +139,7 @@ void ExportWindow::exportGrid() {
     try {
         const WaitCursor wait;
         // the grid is the source: the file holds what the user sees
-        writeExportFile(path, spreadsheetBytes(config_.table, model_->rows()));
+        writeSpreadsheet(path, config_.table, model_->rows());
     } catch (const std::exception&) {
         env_.messages.plain(this, kCannotExport);
         return;

@@ -5,6 +5,7 @@
 
 #include "app/cipher.h"
 #include "archive/ini_file.h"
+#include "tests/support/files.h"
 
 namespace custovia {
 namespace {
@@ -50,16 +51,14 @@ TEST(Cipher, PasswordFormAndWhatTheStoreCanHold) {
 }
 
 TEST(PasswordStore, ReadsWritesAndReportsAStoreThatIsNotHex) {
-    const auto folder = std::filesystem::temp_directory_path() / "custovia-store-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const test::TempFolder temp;
+    const std::filesystem::path& folder = temp.path();
     EXPECT_EQ(readStoredPassword(folder), "");  // a missing store reads as empty
     writeStoredPassword(folder, " guardianottura ");
     EXPECT_EQ(readStoredPassword(folder), "GUARDIANOTTURA");
     EXPECT_EQ(readIniString(folder / "unins000.dll", "Accesso", "Valore"), encipher("GUARDIANOTTURA"));
     writeIniString(folder / "unins000.dll", "Accesso", "Valore", "nothex!");
     EXPECT_THROW(readStoredPassword(folder), CipherError);
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

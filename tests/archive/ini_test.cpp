@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "archive/ini_file.h"
+#include "tests/support/files.h"
 
 namespace custovia {
 namespace {
@@ -31,22 +32,15 @@ TEST(Ini, WritingOneKeyKeepsEverythingElse) {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() / ("custovia-ini-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::filesystem::path folder_;
+    test::TempFolder temp_;
+    const std::filesystem::path& folder_ = temp_.path();
 };
 
 TEST_F(IniFileTest, FileIsWindows1252AndCreatedWhenMissing) {
     const auto file = folder_ / "Segnalazioni.ini";
     EXPECT_EQ(readIniString(file, "Segnalazioni", "Operatore"), "");
     writeIniString(file, "Segnalazioni", "Operatore", "Niccolò");
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    EXPECT_EQ(bytes.str(), "[Segnalazioni]\r\nOperatore=Niccol\xF2\r\n");
+    EXPECT_EQ(test::readBytes(file), "[Segnalazioni]\r\nOperatore=Niccol\xF2\r\n");
     EXPECT_EQ(readIniString(file, "segnalazioni", "OPERATORE"), "Niccolò");
 }
 

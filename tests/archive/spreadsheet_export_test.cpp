@@ -1,6 +1,8 @@
 // The export grid, its filling from an archive and the worksheet file's bytes.
 #include <gtest/gtest.h>
 
+#include "tests/support/files.h"
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -22,12 +24,6 @@ const std::vector<ExportColumn> kColumns{
 
 class SpreadsheetExportTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static std::mt19937_64 random{std::random_device{}()};
-        folder_ = std::filesystem::temp_directory_path() / ("custovia-export-" + std::to_string(random()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     void addCard(Archive& archive, const char* nome, const char* comune, const char* prov,
                  const char* fatto) {
@@ -53,7 +49,7 @@ protected:
         return s.str();
     }
 
-    std::filesystem::path folder_;
+    test::TempFolder folder_;
 };
 
 TEST_F(SpreadsheetExportTest, GridRowsKeepEveryCellAndSortMovesWholeRows) {
@@ -69,7 +65,7 @@ TEST_F(SpreadsheetExportTest, GridRowsKeepEveryCellAndSortMovesWholeRows) {
 }
 
 TEST_F(SpreadsheetExportTest, FillsOneNumberedTrimmedRowPerRecordOrPerSelectedRecord) {
-    Archive archive(folder_ / "Prova.pro", kLayout);
+    Archive archive(folder_.path() / "Prova.pro", kLayout);
     addCard(archive, "  ROSSI MARIO ", "ROMA", "RM", "Sì");
     addCard(archive, "VERDI", "", "", "No");
     addCard(archive, "BIANCHI", "Forlì", "FC", "No");
@@ -90,8 +86,8 @@ TEST_F(SpreadsheetExportTest, FillsOneNumberedTrimmedRowPerRecordOrPerSelectedRe
 }
 
 TEST_F(SpreadsheetExportTest, UnreadableArchiveEndsTheFillingWithoutRows) {
-    std::filesystem::create_directory(folder_ / "Prova.pro");
-    Archive archive(folder_ / "Prova.pro", kLayout);
+    std::filesystem::create_directory(folder_.path() / "Prova.pro");
+    Archive archive(folder_.path() / "Prova.pro", kLayout);
     GridRows rows(kColumns.size() + 1);
     EXPECT_FALSE(fillFromArchive(archive, kColumns, rows));
     EXPECT_EQ(rows.rowCount(), 0u);
@@ -127,14 +123,27 @@ TEST_F(SpreadsheetExportTest, EmptyGridWritesTheHeaderRowOnly) {
 }
 
 TEST_F(SpreadsheetExportTest, WritingTruncatesAnEarlierFileAndReportsAFileThatCannotBeWritten) {
-    const auto file = folder_ / "Prova.xls";
+    const auto file = folder_.path() / "Prova.xls";
     writeExportFile(file, std::string(5000, 'x'));
     writeExportFile(file, "<html></html>");
     EXPECT_EQ(read(file), "<html></html>");
 
     // a folder where the file should be cannot be created as a file
-    std::filesystem::create_directory(folder_ / "Aperto.xls");
-    EXPECT_THROW(writeExportFile(folder_ / "Aperto.xls", "<html></html>"), ExportError);
+    std::filesystem::create_directory(folder_.path() / "Aperto.xls");
+    EXPECT_THROW(writeExportFile(folder_.path() / "Aperto.xls", "<html></html>"), ExportError);
+}
+
+TEST_F(SpreadsheetExportTest, LargeGridIsWrittenInPiecesThatJoinExactly) {
+    GridRows rows(kColumns.size() + 1);
+    for (int i = 1; i <= 20000; ++i)  // several pieces of a megabyte
+        rows.addRow({std::to_string(i), "Niccolò & figli " + std::to_string(i), "Forlì", i % 2 ? "Sì" : "No"});
+    const ExportTable table{kColumns, "Prova.xls", "Prova"};
+    std::size_t pieces = 0;
+    produceSpreadsheet(table, rows, [&](std::string_view) { ++pieces; });
+    EXPECT_GT(pieces, 2u);
+    const auto file = folder_.path() / "Prova.xls";
+    writeSpreadsheet(file, table, rows);
+    EXPECT_EQ(read(file), spreadsheetBytes(table, rows));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The intervention archive written as a worksheet, byte for byte.
 #include <gtest/gtest.h>
 
+#include "tests/support/files.h"
+
 #include <random>
 
 #include "emergencies/intervention_export.h"
@@ -11,21 +13,15 @@ namespace {
 
 class InterventionExportTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static std::mt19937_64 random{std::random_device{}()};
-        folder_ = std::filesystem::temp_directory_path() / ("custovia-intexport-" + std::to_string(random()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::string exportArchive() {
-        Archive archive(folder_ / std::string(kInterventionsFile), interventionLayout());
+        Archive archive(folder_.path() / std::string(kInterventionsFile), interventionLayout());
         GridRows rows(interventionExport().columns.size() + 1);
         EXPECT_TRUE(fillFromArchive(archive, interventionExport().columns, rows));
         return spreadsheetBytes(interventionExport(), rows);
     }
 
-    std::filesystem::path folder_;
+    test::TempFolder folder_;
 };
 
 const std::string kFrameStart =
@@ -65,7 +61,7 @@ TEST_F(InterventionExportTest, EmptyArchiveGivesTheFrameAndTheHeaderRow) {
 }
 
 TEST_F(InterventionExportTest, ArchiveIsWrittenRowByRowInTheColumnOrder) {
-    Archive archive(folder_ / std::string(kInterventionsFile), interventionLayout());
+    Archive archive(folder_.path() / std::string(kInterventionsFile), interventionLayout());
     Record first(interventionLayout());
     const std::vector<std::pair<const char*, const char*>> fields{{"txtData", "15/05/2024"},
                                                                   {"txtOre", "09"},

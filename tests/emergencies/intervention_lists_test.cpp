@@ -1,6 +1,8 @@
 // The intervention row, the search over its filters and the in-progress condition.
 #include <gtest/gtest.h>
 
+#include "tests/support/files.h"
+
 #include <random>
 
 #include "archive/archive.h"
@@ -38,14 +40,8 @@ std::vector<SearchFilter> filters(std::initializer_list<std::pair<std::string, s
 
 class InterventionLists : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static std::mt19937_64 random{std::random_device{}()};
-        folder_ = std::filesystem::temp_directory_path() / ("custovia-lists-" + std::to_string(random()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
-    Archive archive() { return Archive(folder_ / kInterventionsFile, interventionLayout()); }
+    Archive archive() { return Archive(folder_.path() / kInterventionsFile, interventionLayout()); }
     void store(std::initializer_list<Card> cards) {
         Archive file = archive();
         for (const Card& c : cards) file.append(record(c));
@@ -59,7 +55,7 @@ protected:
         return rows;
     }
 
-    std::filesystem::path folder_;
+    test::TempFolder folder_;
 };
 
 TEST(InterventionRow, IsTheFixedColumnsWithTheOperatorLast) {

@@ -75,44 +75,9 @@ void FakePrintDialogs::preview(QWidget*, const std::function<void(QPrinter&)>& p
     paint(printer);
 }
 
-TempFolder::TempFolder() {
-    static std::mt19937_64 random{std::random_device{}()};
-    path_ = std::filesystem::temp_directory_path() / ("custovia-test-" + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
 FakeEnvironment::FakeEnvironment()
     : printDialogs(pdfFolder_.path()),
       clock(DateTime{2024, 5, 15, 10, 7, 3}),
       env_{messages, fileDialogs, printDialogs, shell, clock, folder_.path(), platformFileOpener(), windows} {}
-
-std::string readBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-std::string pdfText(const std::filesystem::path& pdf) {
-    const std::string command = "pdftotext -layout -enc UTF-8 '" + pdf.string() + "' -";
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
 
 } // namespace custovia::test

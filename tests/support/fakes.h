@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "archive/windows/Environment.h"
+#include "tests/support/files.h"
 
 namespace custovia::test {
 
@@ -79,17 +80,6 @@ public:
     std::vector<std::string> opened;
 };
 
-// A temporary program folder removed at the end of the test.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 // A complete environment over a fresh temporary program folder and a fixed clock
 // (15/05/2024 10:07:03 unless set otherwise).
 class FakeEnvironment {
@@ -111,11 +101,5 @@ public:
 private:
     Environment env_;
 };
-
-// Reads a whole file's bytes.
-std::string readBytes(const std::filesystem::path& file);
-void writeBytes(const std::filesystem::path& file, const std::string& bytes);
-// The text of a PDF as pdftotext reads it (with -layout).
-std::string pdfText(const std::filesystem::path& pdf);
 
 } // namespace custovia::test

@@ -21,17 +21,6 @@ namespace {
 
 using test::FakeEnvironment;
 
-std::string commandOutput(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
-
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts{""};
     for (char c : text) {
@@ -124,7 +113,7 @@ TEST(ReportPdf, CarriesTheDocumentTitleAndReportsAFileThatCannotBeWritten) {
     Report report = Report::fromResource(kListTemplate);
     const auto pdf = fake.folder() / "Contatto.pdf";
     ASSERT_TRUE(report.writePdf(QString::fromStdString(pdf.string())));
-    const std::string info = singleSpaced(commandOutput("pdfinfo '" + pdf.string() + "'"));
+    const std::string info = singleSpaced(test::commandOutput("pdfinfo '" + pdf.string() + "'"));
     EXPECT_NE(info.find("Title: Scheda informativa\n"), std::string::npos) << info;
     // the design texts print as they stand: nothing in square brackets is evaluated
     EXPECT_NE(test::pdfText(pdf).find("Stampa eseguita in data [DATE]"), std::string::npos);

@@ -1,0 +1,209 @@
+// Benchmarks over a generated archive of 100,000 intervention cards. Each figure is printed as
+// "bench: NAME SECONDS xRATIO", RATIO being SECONDS over the raw read of the same file measured
+// in the same run, so the figures compare across machines.
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "archive/archive.h"
+#include "archive/list_search.h"
+#include "archive/spreadsheet_export.h"
+#include "bench/archive_generator.h"
+#include "emergencies/intervention_export.h"
+#include "emergencies/intervention_lists.h"
+#include "emergencies/interventions.h"
+
+#ifdef CUSTOVIA_BENCH_WIDGETS
+#include <QApplication>
+#include <QHeaderView>
+#include <QListView>
+#include <QTableView>
+#include <malloc.h>
+
+#include "app/windows/Startup.h"
+#include "archive/windows/GridModel.h"
+#include "archive/windows/RowListModel.h"
+#endif
+
+namespace {
+
+using namespace custovia;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t kCards = 100000;
+int gRepeats = 5;
+
+// The best of several runs: the least disturbed by the rest of the machine.
+double bestSeconds(const std::function<void()>& work) {
+    double best = 1e9;
+    for (int i = 0; i < gRepeats; ++i) {
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+void report(const char* name, double seconds, double raw) {
+    std::printf("bench: %s %.6f x%.2f\n", name, seconds, seconds / raw);
+    std::fflush(stdout);
+}
+
+std::size_t rawRead(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<char> buffer(1 << 20);
+    std::size_t total = 0, sum = 0;
+    while (in.read(buffer.data(), std::streamsize(buffer.size())) || in.gcount() > 0) {
+        total += std::size_t(in.gcount());
+        sum += std::size_t(buffer[0]);  // touch the data
+    }
+    return total + (sum & 1);
+}
+
+std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {
+    const Search rule(interventionLayout(), filters);
+    std::vector<std::string> rows;
+    collectRows(
+        archive, [&rule](std::string_view bytes) { return rule.matches(bytes); },
+        [](std::string_view bytes) { return interventionRow()(bytes); }, rows);
+    return rows;
+}
+
+#ifdef CUSTOVIA_BENCH_WIDGETS
+// Memory held by the process: the heap in use and the resident set. A widget's cost is the
+// larger of the two growths, so memory taken again from what earlier figures freed counts too.
+struct Held {
+    double heap = 0, resident = 0;
+};
+
+Held memoryHeld() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    Held held;
+    held.resident = double(resident) * 4.0 / 1024.0;
+#ifdef __GLIBC__
+    const struct mallinfo2 info = mallinfo2();
+    held.heap = double(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
+#endif
+    return held;
+}
+
+double megabytesAdded(const Held& before) {
+    const Held now = memoryHeld();
+    return std::max(now.heap - before.heap, now.resident - before.resident);
+}
+#endif
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (const char* r = std::getenv("BENCH_REPEATS")) gRepeats = std::max(1, std::atoi(r));
+    const auto folder = std::filesystem::temp_directory_path() / "custovia-bench";
+    std::filesystem::create_directories(folder);
+    const auto file = folder / std::string(kInterventionsFile);
+    bench::generateInterventions(file, kCards);
+    Archive archive(file, interventionLayout());
+
+    std::size_t sink = 0;
+    const double raw = bestSeconds([&] { sink += rawRead(file); });
+    report("raw-read", raw, raw);
+
+    report("search-1", bestSeconds([&] { sink += search(archive, {{"txtUtente", "ros"}}).size(); }), raw);
+    report("search-2",
+           bestSeconds([&] { sink += search(archive, {{"txtUtente", "ros"}, {"txtData", "05/2024"}}).size(); }),
+           raw);
+
+    // each run fills a fresh result; the results are kept until the figure is taken, so that
+    // freeing the previous run's rows is not counted in the next one
+    std::vector<std::vector<std::string>> pending, everyRow;
+    report("summary-fill", bestSeconds([&] {
+               collectRows(archive, interventionInProgress,
+                           [](std::string_view b) { return interventionRow()(b); }, pending.emplace_back());
+           }),
+           raw);
+    report("rows", bestSeconds([&] {
+               collectRows(
+                   archive, [](std::string_view) { return true; },
+                   [](std::string_view b) { return interventionRow()(b); }, everyRow.emplace_back());
+           }),
+           raw);
+    pending.clear();
+
+    std::vector<GridRows> grids;
+    report("grid-fill", bestSeconds([&] {
+               GridRows& grid = grids.emplace_back(interventionExport().columns.size() + 1);
+               fillFromArchive(archive, interventionExport().columns, grid);
+           }),
+           raw);
+    const GridRows grid = std::move(grids.back());
+    grids.clear();
+
+    const auto exportFile = folder / std::string(kInterventionsExportFile);
+    report("export-write", bestSeconds([&] {
+               writeSpreadsheet(exportFile, interventionExport(), grid);
+           }),
+           raw);
+
+    const std::string lastRow = everyRow.back().back();
+    report("recall", bestSeconds([&] {
+               openMatchingRows(archive, [](std::string_view b) { return interventionRow()(b); }, lastRow,
+                                [&](std::uint64_t index, const Record&) { sink += index; });
+           }),
+           raw);
+
+#ifdef CUSTOVIA_BENCH_WIDGETS
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    {
+        const Held before = memoryHeld();
+        QListView view;
+        RowListModel model;
+        const double seconds = bestSeconds([&] {
+            model.setRows(everyRow.back());
+            view.setUniformItemSizes(true);
+            view.setModel(&model);
+            view.resize(1000, 600);
+            view.show();
+            view.scrollToBottom();
+            QApplication::processEvents();
+        });
+        report("list-widget", seconds, raw);
+        std::printf("mem: list-widget %.1f\n", megabytesAdded(before));
+    }
+    {
+        const Held before = memoryHeld();
+        QStringList headers{"N."}, names{"colNum"};
+        for (const ExportColumn& c : interventionExport().columns) {
+            headers << QString::fromStdString(c.gridHeader);
+            names << QString::fromStdString(c.name);
+        }
+        QTableView view;
+        GridModel model(headers, names, nullptr);
+        const double seconds = bestSeconds([&] {
+            model.setRows(grid);
+            view.setModel(&model);
+            view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+            view.verticalHeader()->setDefaultSectionSize(21);
+            view.resize(1000, 600);
+            view.show();
+            view.scrollToBottom();
+            QApplication::processEvents();
+        });
+        report("grid-widget", seconds, raw);
+        std::printf("mem: grid-widget %.1f\n", megabytesAdded(before));
+    }
+#else
+    (void)argc;
+    (void)argv;
+#endif
+    std::filesystem::remove_all(folder);
+    return sink == 42 ? 1 : 0;
+}
