@@ -17,7 +17,7 @@ int hexValue(char c) {
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 std::string encipher(std::string_view utf8, CipherKeys keys) {
     static const char* digits = "0123456789ABCDEF";
@@ -69,4 +69,4 @@ void writeStoredPassword(const std::filesystem::path& folder, std::string_view p
                    trim(encipher(passwordForm(password))));
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -42,4 +42,4 @@ std::string readStoredPassword(const std::filesystem::path& folder);
 // Enciphers the password form and writes it; throws ArchiveError on failure.
 void writeStoredPassword(const std::filesystem::path& folder, std::string_view password);
 
-} // namespace custovia
+}  // namespace custovia

@@ -29,7 +29,7 @@ private:
     std::unique_ptr<BlockFile> file_;
 };
 
-} // namespace
+}  // namespace
 
 Archive::Archive(std::filesystem::path path, const RecordLayout& layout, FileOpener& opener)
     : path_(std::move(path)), layout_(&layout), opener_(&opener) {}
@@ -93,4 +93,4 @@ void Archive::scan(const Visitor& visit) {
     file.close();
 }
 
-} // namespace custovia
+}  // namespace custovia

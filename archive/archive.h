@@ -42,4 +42,4 @@ private:
     FileOpener* opener_;
 };
 
-} // namespace custovia
+}  // namespace custovia

@@ -8,9 +8,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Names are UTF-8 in memory; going through char8_t keeps them right on every platform.
-fs::path pathFromUtf8(std::string_view utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
+fs::path pathFromUtf8(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 bool onlyDotsAndBlanks(std::string_view name) {
     return name.find_first_not_of(". ") == std::string_view::npos;
@@ -24,9 +22,7 @@ bool hasControlCharacter(std::string_view name) {
 
 }  // namespace
 
-fs::path attachmentsFolder(const fs::path& programFolder) {
-    return programFolder / kAttachmentsFolderName;
-}
+fs::path attachmentsFolder(const fs::path& programFolder) { return programFolder / kAttachmentsFolderName; }
 
 std::string bareName(std::string_view chosenPath) {
     const std::size_t cut = chosenPath.find_last_of("/\\");

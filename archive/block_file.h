@@ -47,4 +47,4 @@ public:
 
 FileOpener& platformFileOpener();
 
-} // namespace custovia
+}  // namespace custovia

@@ -203,8 +203,8 @@ public:
     std::unique_ptr<BlockFile> openOrCreate(const std::filesystem::path& path) override {
         const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
         for (;;) {
-            HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
-                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
             if (h != INVALID_HANDLE_VALUE) return std::make_unique<WindowsFile>(h, path);
             if (GetLastError() != ERROR_FILE_NOT_FOUND) fail("open", path);
             h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, CREATE_NEW,
@@ -217,7 +217,7 @@ public:
 
 #endif
 
-} // namespace
+}  // namespace
 
 FileOpener& platformFileOpener() {
 #ifdef _WIN32
@@ -228,4 +228,4 @@ FileOpener& platformFileOpener() {
     return opener;
 }
 
-} // namespace custovia
+}  // namespace custovia

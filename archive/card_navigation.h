@@ -23,4 +23,4 @@ std::optional<std::uint64_t> positionNumber(const std::string& label);
 
 NavigationStep navigationStep(NavigationButton button, const std::string& positionLabel, std::uint64_t count);
 
-} // namespace custovia
+}  // namespace custovia

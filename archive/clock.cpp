@@ -13,8 +13,7 @@ DateTime SystemClock::now() const {
 #else
     localtime_r(&t, &local);
 #endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-            local.tm_sec};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 std::string twoDigits(int n) {
@@ -36,4 +35,4 @@ std::string printedAtText(const DateTime& t) {
     return "Stampa eseguita in data " + formatDate(t) + " alle ore " + formatLongTime(t);
 }
 
-} // namespace custovia
+}  // namespace custovia

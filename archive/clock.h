@@ -37,4 +37,4 @@ std::string formatLongTime(const DateTime& t);  // hh:mm:ss
 // The closing line of every printed card and list.
 std::string printedAtText(const DateTime& t);
 
-} // namespace custovia
+}  // namespace custovia

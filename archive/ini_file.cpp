@@ -30,7 +30,9 @@ std::vector<Line> splitLines(std::string_view text) {
     return lines;
 }
 
-bool sameName(std::string_view a, std::string_view b) { return asciiLower(trimView(a)) == asciiLower(trimView(b)); }
+bool sameName(std::string_view a, std::string_view b) {
+    return asciiLower(trimView(a)) == asciiLower(trimView(b));
+}
 
 // The section name of a "[name]" line, or nothing.
 bool sectionOf(std::string_view line, std::string_view& name) {
@@ -69,14 +71,15 @@ std::string readWhole(const std::filesystem::path& file, bool& exists) {
     exists = std::filesystem::exists(file, ec);
     if (!exists) return {};
     std::ifstream in(file, std::ios::binary);
-    if (!in || !std::filesystem::is_regular_file(file, ec)) throw ArchiveError("cannot read " + file.string());
+    if (!in || !std::filesystem::is_regular_file(file, ec))
+        throw ArchiveError("cannot read " + file.string());
     std::ostringstream bytes;
     bytes << in.rdbuf();
     if (in.bad()) throw ArchiveError("cannot read " + file.string());
     return fromCp1252(bytes.str());
 }
 
-} // namespace
+}  // namespace
 
 std::string iniLookup(std::string_view text, std::string_view section, std::string_view key) {
     bool inSection = false;
@@ -134,15 +137,14 @@ std::string iniAssign(std::string_view text, std::string_view section, std::stri
     return out;
 }
 
-std::string readIniString(const std::filesystem::path& file, std::string_view section,
-                          std::string_view key) {
+std::string readIniString(const std::filesystem::path& file, std::string_view section, std::string_view key) {
     bool exists = false;
     const std::string text = readWhole(file, exists);
     return iniLookup(text, section, key);
 }
 
-void writeIniString(const std::filesystem::path& file, std::string_view section,
-                    std::string_view key, std::string_view value) {
+void writeIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                    std::string_view value) {
     bool exists = false;
     const std::string text = readWhole(file, exists);
     const std::string bytes = toCp1252(iniAssign(text, section, key, value));
@@ -166,4 +168,4 @@ void writeIniString(const std::filesystem::path& file, std::string_view section,
     }
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -12,18 +12,17 @@ namespace custovia {
 
 // Reads [section] key; a missing file, section or key reads as the empty text.
 // Throws ArchiveError when the file exists but cannot be read.
-std::string readIniString(const std::filesystem::path& file, std::string_view section,
-                          std::string_view key);
+std::string readIniString(const std::filesystem::path& file, std::string_view section, std::string_view key);
 
 // Writes [section] key=value, creating the file, the section or the key when missing.
 // The file is replaced whole through a temporary beside it, so a failed write leaves the
 // previous file intact. Throws ArchiveError on failure.
-void writeIniString(const std::filesystem::path& file, std::string_view section,
-                    std::string_view key, std::string_view value);
+void writeIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                    std::string_view value);
 
 // The pure parts, on the file's text (UTF-8 in memory).
 std::string iniLookup(std::string_view text, std::string_view section, std::string_view key);
 std::string iniAssign(std::string_view text, std::string_view section, std::string_view key,
                       std::string_view value);
 
-} // namespace custovia
+}  // namespace custovia

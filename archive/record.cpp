@@ -37,9 +37,7 @@ std::string_view rawField(const RecordLayout& layout, std::string_view recordByt
 
 std::string decodeField(std::string_view raw) { return trim(fromCp1252(raw)); }
 
-std::string Record::get(std::size_t field) const {
-    return decodeField(rawField(*layout_, bytes_, field));
-}
+std::string Record::get(std::size_t field) const { return decodeField(rawField(*layout_, bytes_, field)); }
 
 void Record::set(std::size_t field, std::string_view text) {
     const std::size_t at = layout_->offset(field);
@@ -51,4 +49,4 @@ void Record::set(std::size_t field, std::string_view text) {
     std::copy(stored.begin(), stored.end(), bytes_.begin() + long(at) + 1);
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -63,4 +63,4 @@ private:
 std::string_view rawField(const RecordLayout& layout, std::string_view recordBytes, std::size_t i);
 std::string decodeField(std::string_view raw);
 
-} // namespace custovia
+}  // namespace custovia

@@ -9,8 +9,8 @@ std::string percentEncode(std::string_view utf8) {
     std::string out;
     for (const char c : utf8) {
         const auto b = static_cast<unsigned char>(c);
-        const bool unreserved = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') ||
-                                (b >= '0' && b <= '9') || b == '-' || b == '.' || b == '_' || b == '~';
+        const bool unreserved = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
+                                b == '-' || b == '.' || b == '_' || b == '~';
         if (unreserved) {
             out += c;
         } else {
@@ -35,8 +35,6 @@ std::string quotedPath(const std::filesystem::path& path) {
     return quoted;
 }
 
-std::string mailtoLink(std::string_view address) {
-    return "\"mailto:" + trim(address) + "\"";
-}
+std::string mailtoLink(std::string_view address) { return "\"mailto:" + trim(address) + "\""; }
 
-} // namespace custovia
+}  // namespace custovia

@@ -27,4 +27,4 @@ std::string quotedPath(const std::filesystem::path& path);
 // A "mailto:" link to the trimmed address, in double quotes.
 std::string mailtoLink(std::string_view address);
 
-} // namespace custovia
+}  // namespace custovia

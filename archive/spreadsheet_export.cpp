@@ -232,7 +232,8 @@ void writeExportFile(const std::filesystem::path& path, std::string_view bytes) 
     writeExportFile(path, [bytes](const SpreadsheetSink& sink) { sink(bytes); });
 }
 
-void writeExportFile(const std::filesystem::path& path, const std::function<void(const SpreadsheetSink&)>& produce) {
+void writeExportFile(const std::filesystem::path& path,
+                     const std::function<void(const SpreadsheetSink&)>& produce) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file) throw ExportError("cannot create " + path.string());
     produce([&file, &path](std::string_view piece) {

@@ -85,9 +85,10 @@ public:
 
 // Creates or truncates the file and writes what `produce` hands its sink. Throws ExportError
 // when the file cannot be created or written; what was written before the failure stays.
-void writeExportFile(const std::filesystem::path& path, const std::function<void(const SpreadsheetSink&)>& produce);
+void writeExportFile(const std::filesystem::path& path,
+                     const std::function<void(const SpreadsheetSink&)>& produce);
 void writeExportFile(const std::filesystem::path& path, std::string_view bytes);
 // Writes the export file of the grid.
 void writeSpreadsheet(const std::filesystem::path& path, const ExportTable& table, const GridRows& rows);
 
-} // namespace custovia
+}  // namespace custovia

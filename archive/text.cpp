@@ -67,7 +67,7 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
     return cp;
 }
 
-} // namespace
+}  // namespace
 
 std::string toCp1252(std::string_view utf8) {
     std::string out;
@@ -143,4 +143,4 @@ std::string codePointsToUtf8(std::u32string_view codePoints) {
     return out;
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -27,4 +27,4 @@ inline char asciiLowerChar(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A
 std::u32string utf8ToCodePoints(std::string_view utf8);
 std::string codePointsToUtf8(std::u32string_view codePoints);
 
-} // namespace custovia
+}  // namespace custovia

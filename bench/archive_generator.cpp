@@ -11,21 +11,23 @@
 namespace custovia::bench {
 namespace {
 
-constexpr std::array kNames = {"Rossi Mario",      "Bianchi Lucia",  "Esposito Niccolò", "Romano Giulia",
-                               "Colombo Andrea",   "Ricci Chiara",   "Marino Luca",      "Greco Sofia",
-                               "Bruno Federico",   "Gallo Martina",  "Conti Alessandro", "De Luca Beatrice",
-                               "Costa Mattia",     "Giordano Élise", "Mancini Gianluca", "Rizzo Ilaria"};
-constexpr std::array kPlaces = {"Via Roma 12, Bologna",      "Piazza Maggiore 1, Bologna",  "Corso Italia 45, Forlì",
-                                "Viale dei Mille 8, Cesena", "Via Emilia Est 210, Modena", "Strada Statale 9, Imola",
-                                "Via Università 3, Ferrara", "Lungomare Nord 77, Rimini"};
+constexpr std::array kNames = {"Rossi Mario",    "Bianchi Lucia",  "Esposito Niccolò", "Romano Giulia",
+                               "Colombo Andrea", "Ricci Chiara",   "Marino Luca",      "Greco Sofia",
+                               "Bruno Federico", "Gallo Martina",  "Conti Alessandro", "De Luca Beatrice",
+                               "Costa Mattia",   "Giordano Élise", "Mancini Gianluca", "Rizzo Ilaria"};
+constexpr std::array kPlaces = {"Via Roma 12, Bologna",       "Piazza Maggiore 1, Bologna",
+                                "Corso Italia 45, Forlì",     "Viale dei Mille 8, Cesena",
+                                "Via Emilia Est 210, Modena", "Strada Statale 9, Imola",
+                                "Via Università 3, Ferrara",  "Lungomare Nord 77, Rimini"};
 constexpr std::array kProblems = {"Allarme intrusione scattato nel magazzino",
                                   "Finestra forzata al piano terra, necessaria verifica",
                                   "Cancello automatico bloccato, cliente chiuso all'esterno",
                                   "Guasto alla centrale d'allarme: sirena attiva da 20 minuti",
                                   "Segnalazione di persone sospette nel parcheggio",
                                   "Porta blindata danneggiata, serratura non più funzionante"};
-constexpr std::array kVehicles = {"Fiat Panda 4x4 di servizio", "Fiat Doblò furgonato", "Dacia Duster pattuglia",
-                                  "Renault Kangoo", "Alfa Romeo Giulietta", "Volkswagen Transporter"};
+constexpr std::array kVehicles = {"Fiat Panda 4x4 di servizio", "Fiat Doblò furgonato",
+                                  "Dacia Duster pattuglia",     "Renault Kangoo",
+                                  "Alfa Romeo Giulietta",       "Volkswagen Transporter"};
 constexpr std::array kOperators = {"Centralino Nord", "Anna Neri", "Paolo Verdi", "Sara Fabbri"};
 
 std::string digits(std::mt19937& random, int n) {
@@ -36,11 +38,12 @@ std::string digits(std::mt19937& random, int n) {
 
 std::string plate(std::mt19937& random) {
     std::string s;
-    for (int i = 0; i < 7; ++i) s += i == 2 || i == 3 || i == 4 ? char('0' + random() % 10) : char('A' + random() % 26);
+    for (int i = 0; i < 7; ++i)
+        s += i == 2 || i == 3 || i == 4 ? char('0' + random() % 10) : char('A' + random() % 26);
     return s;
 }
 
-} // namespace
+}  // namespace
 
 void generateInterventions(const std::filesystem::path& file, std::size_t cards) {
     const RecordLayout& layout = interventionLayout();
@@ -49,7 +52,8 @@ void generateInterventions(const std::filesystem::path& file, std::size_t cards)
     std::string buffer;
     for (std::size_t i = 0; i < cards; ++i) {
         Record r(layout);
-        const int day = 1 + int(random() % 28), month = 1 + int(random() % 12), year = 2020 + int(random() % 6);
+        const int day = 1 + int(random() % 28), month = 1 + int(random() % 12),
+                  year = 2020 + int(random() % 6);
         char date[11];
         std::snprintf(date, sizeof date, "%02d/%02d/%04d", day, month, year);
         const int hour = int(random() % 24), minute = int(random() % 60);
@@ -89,4 +93,4 @@ void generateInterventions(const std::filesystem::path& file, std::size_t cards)
     out.write(buffer.data(), std::streamsize(buffer.size()));
 }
 
-} // namespace custovia::bench
+}  // namespace custovia::bench

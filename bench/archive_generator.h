@@ -8,4 +8,4 @@ namespace custovia::bench {
 
 void generateInterventions(const std::filesystem::path& file, std::size_t cards);
 
-} // namespace custovia::bench
+}  // namespace custovia::bench

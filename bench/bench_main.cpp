@@ -101,7 +101,7 @@ double megabytesAdded(const Held& before) {
 }
 #endif
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (const char* r = std::getenv("BENCH_REPEATS")) gRepeats = std::max(1, std::atoi(r));
@@ -116,16 +116,18 @@ int main(int argc, char** argv) {
     report("raw-read", raw, raw);
 
     report("search-1", bestSeconds([&] { sink += search(archive, {{"txtUtente", "ros"}}).size(); }), raw);
-    report("search-2",
-           bestSeconds([&] { sink += search(archive, {{"txtUtente", "ros"}, {"txtData", "05/2024"}}).size(); }),
+    report("search-2", bestSeconds([&] {
+               sink += search(archive, {{"txtUtente", "ros"}, {"txtData", "05/2024"}}).size();
+           }),
            raw);
 
     // each run fills a fresh result; the results are kept until the figure is taken, so that
     // freeing the previous run's rows is not counted in the next one
     std::vector<std::vector<std::string>> pending, everyRow;
     report("summary-fill", bestSeconds([&] {
-               collectRows(archive, interventionInProgress,
-                           [](std::string_view b) { return interventionRow()(b); }, pending.emplace_back());
+               collectRows(
+                   archive, interventionInProgress, [](std::string_view b) { return interventionRow()(b); },
+                   pending.emplace_back());
            }),
            raw);
     report("rows", bestSeconds([&] {
@@ -146,15 +148,14 @@ int main(int argc, char** argv) {
     grids.clear();
 
     const auto exportFile = folder / std::string(kInterventionsExportFile);
-    report("export-write", bestSeconds([&] {
-               writeSpreadsheet(exportFile, interventionExport(), grid);
-           }),
+    report("export-write", bestSeconds([&] { writeSpreadsheet(exportFile, interventionExport(), grid); }),
            raw);
 
     const std::string lastRow = everyRow.back().back();
     report("recall", bestSeconds([&] {
-               openMatchingRows(archive, [](std::string_view b) { return interventionRow()(b); }, lastRow,
-                                [&](std::uint64_t index, const Record&) { sink += index; });
+               openMatchingRows(
+                   archive, [](std::string_view b) { return interventionRow()(b); }, lastRow,
+                   [&](std::uint64_t index, const Record&) { sink += index; });
            }),
            raw);
 

@@ -9,23 +9,13 @@
 namespace custovia {
 namespace {
 
-CheckResult stay(std::string_view message) {
-    return {true, CheckKind::Warning, std::string(message)};
-}
-CheckResult warn(std::string_view message) {
-    return {false, CheckKind::Warning, std::string(message)};
-}
-CheckResult inform(std::string_view message) {
-    return {false, CheckKind::Information, std::string(message)};
-}
+CheckResult stay(std::string_view message) { return {true, CheckKind::Warning, std::string(message)}; }
+CheckResult warn(std::string_view message) { return {false, CheckKind::Warning, std::string(message)}; }
+CheckResult inform(std::string_view message) { return {false, CheckKind::Information, std::string(message)}; }
 
-std::size_t characterCount(std::string_view utf8) {
-    return utf8ToCodePoints(utf8).size();
-}
+std::size_t characterCount(std::string_view utf8) { return utf8ToCodePoints(utf8).size(); }
 
-bool isDigit(char32_t c) {
-    return c >= U'0' && c <= U'9';
-}
+bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
 // ---- the messages
 

@@ -5,8 +5,9 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
     add_executable(test_${dir} ${logic_tests} ${CMAKE_SOURCE_DIR}/tests/support/logic_main.cpp
                    ${CMAKE_SOURCE_DIR}/tests/support/workers.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp)
     target_link_libraries(test_${dir} PRIVATE custovia_logic GTest::gtest GTest::gmock)
+    set_target_properties(test_${dir} PROPERTIES AUTOMOC OFF)
     target_compile_definitions(test_${dir} PRIVATE
-      CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+      CUSTOVIA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       CUSTOVIA_TEST_HELPER="$<TARGET_FILE:test_${dir}>")
     add_test(NAME ${dir} COMMAND test_${dir})
   endif()
@@ -17,7 +18,7 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
                      ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp)
       target_include_directories(test_${dir}_windows PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
       target_link_libraries(test_${dir}_windows PRIVATE custovia_windows Qt6::Test GTest::gtest GTest::gmock)
-      target_compile_definitions(test_${dir}_windows PRIVATE CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+      target_compile_definitions(test_${dir}_windows PRIVATE CUSTOVIA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
       add_test(NAME ${dir}_windows COMMAND test_${dir}_windows)
       set_tests_properties(${dir}_windows PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     endif()

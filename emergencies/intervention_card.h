@@ -32,4 +32,4 @@ inline constexpr std::string_view kOperatorSettingsFile = "Segnalazioni.ini";
 inline constexpr std::string_view kOperatorSection = "Segnalazioni";
 inline constexpr std::string_view kOperatorKey = "Operatore";
 
-} // namespace custovia
+}  // namespace custovia

@@ -12,4 +12,4 @@ inline constexpr std::string_view kInterventionsTag = "interventi";
 // 2764 bytes, 21 fields, in this order.
 const RecordLayout& interventionLayout();
 
-} // namespace custovia
+}  // namespace custovia

@@ -23,15 +23,11 @@ struct BandPart {
     std::vector<DrawnItem> items;
 };
 
-bool isText(const ReportObject& o) {
-    return o.kind == ObjectKind::Text;
-}
+bool isText(const ReportObject& o) { return o.kind == ObjectKind::Text; }
 
 // A memo without word wrap can break between its lines; word-wrapped text needs the
 // painter's font metrics to know its lines, so it moves whole like any other object.
-bool breaksBetweenLines(const ReportObject& o) {
-    return isText(o) && !o.wordWrap;
-}
+bool breaksBetweenLines(const ReportObject& o) { return isText(o) && !o.wordWrap; }
 
 // A text object with nothing to print and nothing to paint around it leaves no mark.
 bool leavesMark(const DrawnItem& item) {

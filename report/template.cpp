@@ -4,13 +4,9 @@
 
 namespace custovia::report {
 
-double Page::widthMm() const {
-    return orientation == Orientation::Portrait ? paperWidthMm : paperHeightMm;
-}
+double Page::widthMm() const { return orientation == Orientation::Portrait ? paperWidthMm : paperHeightMm; }
 
-double Page::heightMm() const {
-    return orientation == Orientation::Portrait ? paperHeightMm : paperWidthMm;
-}
+double Page::heightMm() const { return orientation == Orientation::Portrait ? paperHeightMm : paperWidthMm; }
 
 Box Page::printableArea() const {
     const double left = mmToUnits(margins.left), top = mmToUnits(margins.top);
@@ -38,9 +34,7 @@ auto* findIn(TemplateT& t, std::string_view objectName) {
 
 }  // namespace
 
-ReportObject* Template::findObject(std::string_view objectName) {
-    return findIn(*this, objectName);
-}
+ReportObject* Template::findObject(std::string_view objectName) { return findIn(*this, objectName); }
 
 const ReportObject* Template::findObject(std::string_view objectName) const {
     return findIn(*this, objectName);

@@ -22,12 +22,8 @@ inline constexpr double kUnitsPerInch = 96.0;
 inline constexpr double kUnitsPerMm = kUnitsPerInch / 25.4;
 inline constexpr double kPointsPerInch = 72.0;
 
-constexpr double mmToUnits(double mm) {
-    return mm * kUnitsPerMm;
-}
-constexpr double unitsToMm(double units) {
-    return units / kUnitsPerMm;
-}
+constexpr double mmToUnits(double mm) { return mm * kUnitsPerMm; }
+constexpr double unitsToMm(double units) { return units / kUnitsPerMm; }
 
 struct Box {
     double left = 0, top = 0, width = 0, height = 0;

@@ -392,8 +392,6 @@ Colour Parser::colour(const Setting& s) const {
 
 }  // namespace
 
-Template parseTemplate(std::string_view source) {
-    return Parser().run(source);
-}
+Template parseTemplate(std::string_view source) { return Parser().run(source); }
 
 }  // namespace custovia::report

@@ -46,4 +46,4 @@ void Program::addWorkArea(const QString& tile, WorkAreaWindow* window) {
     connect(window, &WorkAreaWindow::left, this, &Program::showLauncher);
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -38,4 +38,4 @@ private:
     std::vector<std::unique_ptr<WorkAreaWindow>> workAreas_;
 };
 
-} // namespace custovia
+}  // namespace custovia

@@ -20,4 +20,4 @@ void prepareApplication(QApplication& app) {
     app.setApplicationName(QStringLiteral("Custovia"));
 }
 
-} // namespace custovia
+}  // namespace custovia

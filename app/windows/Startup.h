@@ -7,4 +7,4 @@ namespace custovia {
 // layouts are drawn for. Called once, before any window is created.
 void prepareApplication(QApplication& app);
 
-} // namespace custovia
+}  // namespace custovia

@@ -32,9 +32,11 @@ const LauncherControl kIcons[] = {
     {"imgEsci", "icon_esci", "Esci", {48, 48}},
 };
 
-QString picturePath(const char* name) { return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name)); }
+QString picturePath(const char* name) {
+    return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name));
+}
 
-} // namespace
+}  // namespace
 
 TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), env_(env) {
     setObjectName(QStringLiteral("TfrmAvvio"));
@@ -47,10 +49,12 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
     auto* icons = new QHBoxLayout;
     icons->addStretch();
     for (const auto& icon : kIcons) {
-        auto* button = new PictureButton(QLatin1String(icon.name), picturePath(icon.picture),
-                                         QLatin1String(icon.label), QLatin1String(icon.label), central, icon.size);
+        auto* button =
+            new PictureButton(QLatin1String(icon.name), picturePath(icon.picture), QLatin1String(icon.label),
+                              QLatin1String(icon.label), central, icon.size);
         icons->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, name = QString::fromLatin1(icon.name)] { trigger(name); });
+        connect(button, &QToolButton::clicked, this,
+                [this, name = QString::fromLatin1(icon.name)] { trigger(name); });
     }
     column->addLayout(icons);
     column->addStretch();
@@ -58,18 +62,20 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
     auto* tiles = new QGridLayout;
     int at = 0;
     for (const auto& tile : kTiles) {
-        auto* button = new PictureButton(QLatin1String(tile.name), picturePath(tile.picture),
-                                         QLatin1String(tile.label), QLatin1String(tile.label), central, tile.size);
+        auto* button =
+            new PictureButton(QLatin1String(tile.name), picturePath(tile.picture), QLatin1String(tile.label),
+                              QLatin1String(tile.label), central, tile.size);
         tiles->addWidget(button, at / 3, at % 3, Qt::AlignCenter);
         ++at;
-        connect(button, &QToolButton::clicked, this, [this, name = QString::fromLatin1(tile.name)] { trigger(name); });
+        connect(button, &QToolButton::clicked, this,
+                [this, name = QString::fromLatin1(tile.name)] { trigger(name); });
     }
     column->addLayout(tiles);
     column->addStretch();
 
-    auto* banner = new PictureButton(QStringLiteral("imgSito"), picturePath("banner"), QStringLiteral("Sito web"),
-                                     QString::fromLatin1(kMakerWebsite.data(), int(kMakerWebsite.size())), central,
-                                     QSize(900, 110));
+    auto* banner = new PictureButton(
+        QStringLiteral("imgSito"), picturePath("banner"), QStringLiteral("Sito web"),
+        QString::fromLatin1(kMakerWebsite.data(), int(kMakerWebsite.size())), central, QSize(900, 110));
     column->addWidget(banner, 0, Qt::AlignHCenter);
     connect(banner, &QToolButton::clicked, this, [this] { trigger(QStringLiteral("imgSito")); });
 
@@ -90,4 +96,4 @@ void TfrmAvvio::closeEvent(QCloseEvent* event) {
     emit exitRequested();
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -29,4 +29,4 @@ private:
     QHash<QString, std::function<void()>> actions_;
 };
 
-} // namespace custovia
+}  // namespace custovia

@@ -17,7 +17,7 @@ const QString kChangeError = QStringLiteral(
 
 bool filled(const QLineEdit* edit) { return !trim(edit->text().toStdString()).empty(); }
 
-} // namespace
+}  // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(Environment& env, QWidget* parent) : QDialog(parent), env_(env) {
     setObjectName(QStringLiteral("TfrmCambiaPassword"));
@@ -95,8 +95,9 @@ void TfrmCambiaPassword::change() {
     }
     const std::string newPassword = trim(txtPasswordNew_->text().toStdString());
     if (newPassword != trim(txtConferma_->text().toStdString())) {
-        env_.messages.plain(this, QStringLiteral("Attenzione: la nuova password non è stata confermata "
-                                                 "correttamente. E' necessario reinserire entrambi i valori."));
+        env_.messages.plain(this,
+                            QStringLiteral("Attenzione: la nuova password non è stata confermata "
+                                           "correttamente. E' necessario reinserire entrambi i valori."));
         txtPasswordNew_->clear();
         txtConferma_->clear();
         txtPasswordNew_->setFocus();
@@ -104,9 +105,10 @@ void TfrmCambiaPassword::change() {
     }
     // the store keeps 8-bit codes and an 8-bit length: anything else could never be typed again
     if (!storablePassword(passwordForm(newPassword))) {
-        env_.messages.plain(this, QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 "
-                                                 "caratteri e soltanto lettere, cifre e simboli dell'alfabeto "
-                                                 "latino. E' necessario reinserire entrambi i valori."));
+        env_.messages.plain(this,
+                            QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 "
+                                           "caratteri e soltanto lettere, cifre e simboli dell'alfabeto "
+                                           "latino. E' necessario reinserire entrambi i valori."));
         txtPasswordNew_->clear();
         txtConferma_->clear();
         txtPasswordNew_->setFocus();
@@ -127,4 +129,4 @@ void TfrmCambiaPassword::finish() {
     emit closed();
 }
 
-} // namespace custovia
+}  // namespace custovia

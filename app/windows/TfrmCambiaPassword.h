@@ -34,4 +34,4 @@ private:
     QPushButton* cmdOK_;
 };
 
-} // namespace custovia
+}  // namespace custovia

@@ -75,8 +75,9 @@ void TfrmPassword::check() {
     try {
         stored = readStoredPassword(env_.folder);
     } catch (const std::exception&) {
-        env_.messages.plain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                                 "lettura della password. Si consiglia di reinstallare il software."));
+        env_.messages.plain(
+            this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                 "lettura della password. Si consiglia di reinstallare il software."));
         return;
     }
     if (stored != passwordForm(txtPassword_->text().toStdString())) {
@@ -87,4 +88,4 @@ void TfrmPassword::check() {
     emit accepted_();
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -16,9 +16,9 @@ public:
     void resetForEntry();
 
 signals:
-    void accepted_();         // password right: show the launcher
-    void changeRequested();   // "Cambia password"
-    void exitRequested();     // "Esci"
+    void accepted_();        // password right: show the launcher
+    void changeRequested();  // "Cambia password"
+    void exitRequested();    // "Esci"
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -34,4 +34,4 @@ private:
     QPushButton* cmdOK_;
 };
 
-} // namespace custovia
+}  // namespace custovia

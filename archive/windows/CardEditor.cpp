@@ -34,21 +34,21 @@ protected:
         if (event->type() != QEvent::KeyPress) return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         switch (key) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-            date_->clear();
-            return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-            return false;
-        default:
-            openCalendar_();
-            return true;
+            case Qt::Key_Backspace:
+            case Qt::Key_Delete:
+                date_->clear();
+                return true;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Shift:
+            case Qt::Key_Control:
+            case Qt::Key_Alt:
+                return false;
+            default:
+                openCalendar_();
+                return true;
         }
     }
 
@@ -57,7 +57,7 @@ private:
     std::function<void()> openCalendar_;
 };
 
-} // namespace
+}  // namespace
 
 CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
     : WorkAreaWindow(parent), env_(env), config_(std::move(config)) {
@@ -119,7 +119,8 @@ void CardEditor::buildToolbar(QLayout* into) {
             bar->addWidget(lblPosizione_);
             continue;
         }
-        auto* button = new PictureButton(def.name, picturePath(def.picture), def.label, def.hint, centralWidget());
+        auto* button =
+            new PictureButton(def.name, picturePath(def.picture), def.label, def.hint, centralWidget());
         button->setProperty("hint", def.hint);
         buttons_.insert(def.name, button);
         connect(button, &QToolButton::clicked, this, [this, name = def.name] { trigger(name); });
@@ -159,9 +160,9 @@ void CardEditor::buildFields() {
         grid_->addLayout(cell, field.row, field.column * 2 + 1, 1, field.span * 2 - 1);
         applyRules(field, control);
         if (field.control == FieldControl::Date && !config_.calendarTag.isEmpty()) {
-            auto* impData = new PictureButton(QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
-                                              QStringLiteral("Calendario"), config_.calendarHint, card,
-                                              QSize(24, 24));
+            auto* impData =
+                new PictureButton(QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
+                                  QStringLiteral("Calendario"), config_.calendarHint, card, QSize(24, 24));
             connect(impData, &QToolButton::clicked, this, &CardEditor::openCalendar);
             addBeside(field.name, impData);
         }
@@ -174,30 +175,30 @@ QWidget* CardEditor::makeControl(const CardField& field) {
     const std::size_t index = config_.layout->indexOf(toStd(field.name));
     const int capacity = config_.layout->field(index).capacity;
     switch (field.control) {
-    case FieldControl::Check: {
-        auto* box = new QCheckBox(field.caption, card);
-        box->setCursor(Qt::PointingHandCursor);
-        return box;
-    }
-    case FieldControl::Hour:
-    case FieldControl::Minute: {
-        auto* combo = new QComboBox(card);
-        makeTimeList(combo, field.control == FieldControl::Hour ? 24 : 60);
-        combo->lineEdit()->setMaxLength(capacity);
-        combo->setMaximumWidth(80);
-        return combo;
-    }
-    case FieldControl::Hidden:
-        return new QLabel(card);
-    case FieldControl::Date: {
-        auto* edit = new QLineEdit(card);
-        edit->setMaxLength(capacity);
-        edit->setReadOnly(true);
-        new DateKeys(edit, [this] { openCalendar(); });
-        return edit;
-    }
-    case FieldControl::Edit:
-        break;
+        case FieldControl::Check: {
+            auto* box = new QCheckBox(field.caption, card);
+            box->setCursor(Qt::PointingHandCursor);
+            return box;
+        }
+        case FieldControl::Hour:
+        case FieldControl::Minute: {
+            auto* combo = new QComboBox(card);
+            makeTimeList(combo, field.control == FieldControl::Hour ? 24 : 60);
+            combo->lineEdit()->setMaxLength(capacity);
+            combo->setMaximumWidth(80);
+            return combo;
+        }
+        case FieldControl::Hidden:
+            return new QLabel(card);
+        case FieldControl::Date: {
+            auto* edit = new QLineEdit(card);
+            edit->setMaxLength(capacity);
+            edit->setReadOnly(true);
+            new DateKeys(edit, [this] { openCalendar(); });
+            return edit;
+        }
+        case FieldControl::Edit:
+            break;
     }
     auto* edit = new QLineEdit(card);
     edit->setMaxLength(capacity);
@@ -307,18 +308,18 @@ void CardEditor::navigate(NavigationButton button) {
         Archive file = archive();
         const NavigationStep step = navigationStep(button, toStd(lblPosizione_->text()), file.count());
         switch (step.kind) {
-        case NavigationStep::Load:
-            showRecord(step.index, file.load(step.index));
-            break;
-        case NavigationStep::EmptyAndClear:
-            lblPosizione_->clear();
-            env_.messages.information(this, kEmptyArchive);
-            break;
-        case NavigationStep::EmptyArchive:
-            env_.messages.information(this, kEmptyArchive);
-            break;
-        case NavigationStep::Nothing:
-            break;
+            case NavigationStep::Load:
+                showRecord(step.index, file.load(step.index));
+                break;
+            case NavigationStep::EmptyAndClear:
+                lblPosizione_->clear();
+                env_.messages.information(this, kEmptyArchive);
+                break;
+            case NavigationStep::EmptyArchive:
+                env_.messages.information(this, kEmptyArchive);
+                break;
+            case NavigationStep::Nothing:
+                break;
         }
     } catch (const ArchiveError&) {
         showArchiveError();
@@ -346,12 +347,14 @@ void CardEditor::save() {
             file.update(*p - 1, record);
             lblPosizione_->setText(QString::number(*p));
             env_.messages.information(
-                this, QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+                this, QStringLiteral(
+                          "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         } else {
             // the number the append really took, whatever other workstations did meanwhile
             const std::uint64_t index = file.append(record);
             lblPosizione_->setText(QString::number(index + 1));
-            env_.messages.information(this, QStringLiteral("La scheda corrente è stata inserita in archivio."));
+            env_.messages.information(this,
+                                      QStringLiteral("La scheda corrente è stata inserita in archivio."));
         }
     } catch (const ArchiveError&) {
         showArchiveError();
@@ -360,17 +363,19 @@ void CardEditor::save() {
 
 void CardEditor::duplicate() {
     if (!positionNumber(toStd(lblPosizione_->text()))) {
-        env_.messages.warning(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
-                                                   "dopo che questa è stata inserita in archivio."));
+        env_.messages.warning(
+            this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
+                                 "dopo che questa è stata inserita in archivio."));
         return;
     }
     presetDuplicate();
     for (const QString& name : kAttachmentLabels) clearField(name);
     lblPosizione_->clear();
     focusField(config_.firstField);
-    env_.messages.information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                                                   "corrente.\n\r\n\rAl termine premere Salva per inserire la "
-                                                   "scheda in archivio."));
+    env_.messages.information(this,
+                              QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                                             "corrente.\n\r\n\rAl termine premere Salva per inserire la "
+                                             "scheda in archivio."));
 }
 
 void CardEditor::openCalendar() {
@@ -378,4 +383,4 @@ void CardEditor::openCalendar() {
     calendar.exec();
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -22,26 +22,26 @@ namespace custovia {
 
 // How a field is shown and typed.
 enum class FieldControl {
-    Edit,      // a line edit
-    Date,      // read-only date filled from the calendar
-    Hour,      // "00"-"23" list
-    Minute,    // "00"-"59" list
-    Check,     // a flag's check box
-    Hidden,    // a hidden label (derived fields, attachments)
+    Edit,    // a line edit
+    Date,    // read-only date filled from the calendar
+    Hour,    // "00"-"23" list
+    Minute,  // "00"-"59" list
+    Check,   // a flag's check box
+    Hidden,  // a hidden label (derived fields, attachments)
 };
 
 enum FieldRule : unsigned {
     NoRule = 0,
-    DigitsOnly = 1,    // mobile numbers
-    UpperCase = 2,     // number plates: trimmed and upper-cased while typing
-    FocusColour = 4,   // alice blue, yellow while focused
-    TrimTyping = 8,    // trimmed while typing
-    Highlight = 16,    // the yellow highlight frame while focused, instead of colouring
+    DigitsOnly = 1,   // mobile numbers
+    UpperCase = 2,    // number plates: trimmed and upper-cased while typing
+    FocusColour = 4,  // alice blue, yellow while focused
+    TrimTyping = 8,   // trimmed while typing
+    Highlight = 16,   // the yellow highlight frame while focused, instead of colouring
 };
 
 struct CardField {
-    QString name;          // the record field and the control's objectName
-    QString caption;       // shown beside the control; empty for none
+    QString name;     // the record field and the control's objectName
+    QString caption;  // shown beside the control; empty for none
     FieldControl control = FieldControl::Edit;
     unsigned rules = NoRule;
     int row = 0, column = 0;  // grid cell of the caption; the control follows it
@@ -54,27 +54,27 @@ struct RequiredField {
 };
 
 struct ToolbarButton {
-    QString name;      // objectName, e.g. "cmdSalva"
-    QString picture;   // picture file name under templates/pictures, e.g. "salva"
-    QString label;     // accessible name
-    QString hint;      // hint line, tooltip and accessible description
+    QString name;     // objectName, e.g. "cmdSalva"
+    QString picture;  // picture file name under templates/pictures, e.g. "salva"
+    QString label;    // accessible name
+    QString hint;     // hint line, tooltip and accessible description
 };
 
 struct CardConfig {
-    QString objectName;        // "TfrmInterventi"
-    QString caption;           // window caption
-    QString areaTag;           // the mode tag that names this editor ("interventi")
-    QString calendarTag;       // the calendar's tag for the date field ("data"); empty: none
-    std::string archiveFile;   // "Archivio_Interventi.pro"
+    QString objectName;       // "TfrmInterventi"
+    QString caption;          // window caption
+    QString areaTag;          // the mode tag that names this editor ("interventi")
+    QString calendarTag;      // the calendar's tag for the date field ("data"); empty: none
+    std::string archiveFile;  // "Archivio_Interventi.pro"
     const RecordLayout* layout = nullptr;
     std::vector<CardField> fields;
     std::vector<QString> enterOrder;
     std::vector<RequiredField> required;
     std::vector<ToolbarButton> toolbar;
-    QString firstField;        // focused on New and Duplicate
+    QString firstField;  // focused on New and Duplicate
     QString initialHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
-    QString dateField;         // the read-only date field served by the calendar
-    QString calendarHint;      // hint of the calendar icon beside the date field
+    QString dateField;     // the read-only date field served by the calendar
+    QString calendarHint;  // hint of the calendar icon beside the date field
 };
 
 inline const QStringList kAttachmentLabels = {"lblFile01", "lblFile02", "lblFile03",
@@ -151,4 +151,4 @@ private:
     QGridLayout* grid_ = nullptr;
 };
 
-} // namespace custovia
+}  // namespace custovia

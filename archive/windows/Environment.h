@@ -79,4 +79,4 @@ struct Environment {
 // The archive access message shown when a file cannot be reached.
 QString archiveAccessMessage();
 
-} // namespace custovia
+}  // namespace custovia

@@ -91,6 +91,7 @@ void ExportWindow::buildGrid() {
     model_ = new GridModel(headers, names, this);
     grdRecords_ = new QTableView(this);
     grdRecords_->setObjectName(QStringLiteral("grdRecords"));
+    grdRecords_->setAccessibleName(QStringLiteral("Dati da esportare"));
     grdRecords_->setModel(model_);
     grdRecords_->setAlternatingRowColors(true);
     grdRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -49,7 +49,7 @@ private:
     std::function<void(bool)> changed_;
 };
 
-} // namespace
+}  // namespace
 
 void installEnterRing(const std::vector<QWidget*>& order) {
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -70,15 +70,15 @@ void makeDigitsOnly(QLineEdit* edit) {
     new KeyFilter(edit, [](QKeyEvent* key) {
         if (isEnter(key)) return false;
         switch (key->key()) {
-        case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return false;
-        default:
-            break;
+            case Qt::Key_Backspace:
+            case Qt::Key_Delete:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                return false;
+            default:
+                break;
         }
         const QString text = key->text();
         const bool digit = text.size() == 1 && text[0] >= '0' && text[0] <= '9';
@@ -98,7 +98,7 @@ void normaliseWhileTyping(QLineEdit* edit, std::function<std::string(std::string
     });
 }
 
-} // namespace
+}  // namespace
 
 void makeUpperTrimmed(QLineEdit* edit) {
     normaliseWhileTyping(edit, [](std::string_view t) { return trim(asciiUpper(t)); });
@@ -144,15 +144,15 @@ void makeTimeList(QComboBox* combo, int count) {
     auto block = [](QKeyEvent* key) {
         if (isEnter(key)) return false;
         switch (key->key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Down:
-        case Qt::Key_Up:
-        case Qt::Key_F4:
-        case Qt::Key_Escape:
-            return false;
-        default:
-            return true;
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Down:
+            case Qt::Key_Up:
+            case Qt::Key_F4:
+            case Qt::Key_Escape:
+                return false;
+            default:
+                return true;
         }
     };
     new KeyFilter(combo, block);
@@ -162,7 +162,8 @@ void makeTimeList(QComboBox* combo, int count) {
             if (combo->lineEdit()) combo->lineEdit()->deselect();
             return;
         }
-        if (combo->findText(combo->currentText(), Qt::MatchExactly) < 0) combo->setEditText(QStringLiteral("00"));
+        if (combo->findText(combo->currentText(), Qt::MatchExactly) < 0)
+            combo->setEditText(QStringLiteral("00"));
     });
 }
 
@@ -188,4 +189,4 @@ void setCaption(QWidget* field, const QString& caption) {
     field->setAccessibleName(name);
 }
 
-} // namespace custovia
+}  // namespace custovia

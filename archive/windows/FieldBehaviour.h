@@ -44,4 +44,4 @@ void centreWindow(QWidget* window, bool onOwner);
 // Line edits report their caption to screen readers through a buddy label or this.
 void setCaption(QWidget* field, const QString& caption);
 
-} // namespace custovia
+}  // namespace custovia

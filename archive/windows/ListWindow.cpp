@@ -74,15 +74,9 @@ ListWindow::ListWindow(Environment& env, ListConfig config, QWidget* parent)
 
 ListWindow::~ListWindow() = default;
 
-void ListWindow::setModeTag(const QString& tag) {
-    lblMemory_->setText(tag);
-}
-QString ListWindow::modeTag() const {
-    return lblMemory_->text();
-}
-const std::vector<std::string>& ListWindow::rows() const {
-    return model_->rows();
-}
+void ListWindow::setModeTag(const QString& tag) { lblMemory_->setText(tag); }
+QString ListWindow::modeTag() const { return lblMemory_->text(); }
+const std::vector<std::string>& ListWindow::rows() const { return model_->rows(); }
 
 Archive ListWindow::archive() const {
     return Archive(env_.file(config_.archiveFile), *config_.layout, env_.files);
@@ -155,6 +149,7 @@ QWidget* ListWindow::buildResultsPanel() {
     model_ = new RowListModel(this);
     lstRecords_ = new QListView(panRisultati_);
     lstRecords_->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords_->setAccessibleName(QStringLiteral("Schede trovate"));
     lstRecords_->setModel(model_);
     lstRecords_->setUniformItemSizes(true);
     lstRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -295,9 +290,7 @@ void ListWindow::openSelected() {
     closeList();
 }
 
-void ListWindow::printList() {
-    report::printList(this, env_, config_.printTitle, model_->rows());
-}
+void ListWindow::printList() { report::printList(this, env_, config_.printTitle, model_->rows()); }
 
 void ListWindow::closeList() {
     model_->clear();

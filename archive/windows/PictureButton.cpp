@@ -69,4 +69,4 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
         QLabel::keyPressEvent(event);
 }
 
-} // namespace custovia
+}  // namespace custovia

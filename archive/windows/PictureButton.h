@@ -49,4 +49,4 @@ private:
     void setColour(const char* colour);
 };
 
-} // namespace custovia
+}  // namespace custovia

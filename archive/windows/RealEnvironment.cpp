@@ -35,7 +35,7 @@ void show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const Q
     box.exec();
 }
 
-} // namespace
+}  // namespace
 
 void DialogMessages::warning(QWidget* parent, const QString& text) {
     show(parent, QMessageBox::Warning, QStringLiteral("Avviso"), text);
@@ -92,7 +92,7 @@ QUrl shellUrl(const std::string& text) {
 void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(shellUrl(text)); }
 
 RealEnvironment::RealEnvironment(std::filesystem::path folder)
-    : env_{messages_, fileDialogs_, printDialogs_, shell_, clock_, std::move(folder), platformFileOpener(),
-           windows_} {}
+    : env_{messages_, fileDialogs_,      printDialogs_,        shell_,
+           clock_,    std::move(folder), platformFileOpener(), windows_} {}
 
-} // namespace custovia
+}  // namespace custovia

@@ -59,4 +59,4 @@ QUrl shellUrl(const std::string& text);
 // Shows CR LF CR LF and LF CR LF CR as one empty line between two paragraphs.
 QString displayText(const QString& text);
 
-} // namespace custovia
+}  // namespace custovia

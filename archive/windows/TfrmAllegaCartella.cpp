@@ -22,17 +22,11 @@ const QString kOverwriteQuestion = QStringLiteral(
     "Si vuole sovrascrivere il file esistente?");
 constexpr int kDescriptionLength = 250;
 
-QString trimmed(const QString& text) {
-    return QString::fromStdString(trim(text.toStdString()));
-}
+QString trimmed(const QString& text) { return QString::fromStdString(trim(text.toStdString())); }
 
 // "01", "02", "03" and "1°", "2°", "3°" for the slot of that index.
-QString suffix(int index) {
-    return QStringLiteral("0%1").arg(index + 1);
-}
-QString ordinal(int index) {
-    return QStringLiteral("%1°").arg(index + 1);
-}
+QString suffix(int index) { return QStringLiteral("0%1").arg(index + 1); }
+QString ordinal(int index) { return QStringLiteral("%1°").arg(index + 1); }
 
 QLabel* captionFor(QLineEdit* edit, const QString& text) {
     auto* caption = new QLabel(text, edit->parentWidget());

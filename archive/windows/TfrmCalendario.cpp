@@ -49,4 +49,4 @@ void TfrmCalendario::import() {
     accept();
 }
 
-} // namespace custovia
+}  // namespace custovia

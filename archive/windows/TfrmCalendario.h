@@ -22,4 +22,4 @@ private:
     QCalendarWidget* calendar_;
 };
 
-} // namespace custovia
+}  // namespace custovia

@@ -11,4 +11,4 @@ void WorkAreaWindow::closeEvent(QCloseEvent* event) {
     emit left();
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -19,4 +19,4 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
-} // namespace custovia
+}  // namespace custovia

@@ -42,8 +42,9 @@ CardConfig interventionCard() {
         {"lblOra", "", FieldControl::Hidden},
     };
     for (const QString& name : kAttachmentLabels) c.fields.push_back({name, "", FieldControl::Hidden});
-    c.enterOrder = {"txtData",  "txtOre",     "txtMinuti", "txtOperatore", "txtUtente", "txtCelUte", "txtGuasto",
-                    "txtLuogo", "txtTecnico", "txtCelTec", "txtTipo",      "txtTarga",  "txtNote"};
+    c.enterOrder = {"txtData",   "txtOre",    "txtMinuti", "txtOperatore", "txtUtente",
+                    "txtCelUte", "txtGuasto", "txtLuogo",  "txtTecnico",   "txtCelTec",
+                    "txtTipo",   "txtTarga",  "txtNote"};
     for (const RequiredText& r : interventionSaveChecks())
         c.required.push_back({QString::fromUtf8(r.field.data(), int(r.field.size())),
                               QString::fromUtf8(r.warning.data(), int(r.warning.size()))});
@@ -60,7 +61,8 @@ CardConfig interventionCard() {
         {"lblPosizione", "", "", ""},
         {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
         {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
-        {"cmdPendenti", "pendenti", "Interventi in corso", "Visualizza il riepilogo degli interventi in corso."},
+        {"cmdPendenti", "pendenti", "Interventi in corso",
+         "Visualizza il riepilogo degli interventi in corso."},
         {"cmdEsporta", "esporta", "Esporta", "Esporta archivio in Excel."},
         {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
         {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
@@ -75,22 +77,24 @@ std::string text(const CardEditor* card, std::string_view field) {
     return card->fieldText(QString::fromUtf8(field.data(), int(field.size()))).toStdString();
 }
 
-} // namespace
+}  // namespace
 
-TfrmInterventi::TfrmInterventi(Environment& env, QWidget* parent) : CardEditor(env, interventionCard(), parent) {
+TfrmInterventi::TfrmInterventi(Environment& env, QWidget* parent)
+    : CardEditor(env, interventionCard(), parent) {
     addCompanions();
     wireWindows();
 }
 
 void TfrmInterventi::addCompanions() {
     QWidget* card = cardGrid()->parentWidget();
-    auto* impCliente = new PictureButton(QStringLiteral("impCliente"), QStringLiteral(":/templates/pictures/importa.svg"),
-                                         QStringLiteral("Importa cliente"),
-                                         QStringLiteral("Importa i dati dall'archivio dei clienti."), card, {24, 24});
-    auto* impOperatore = new PictureButton(
-        QStringLiteral("impOperatore"), QStringLiteral(":/templates/pictures/importa.svg"),
-        QStringLiteral("Importa operatore"), QStringLiteral("Importa i dati dall'archivio dei dipendenti."), card,
-        {24, 24});
+    auto* impCliente =
+        new PictureButton(QStringLiteral("impCliente"), QStringLiteral(":/templates/pictures/importa.svg"),
+                          QStringLiteral("Importa cliente"),
+                          QStringLiteral("Importa i dati dall'archivio dei clienti."), card, {24, 24});
+    auto* impOperatore =
+        new PictureButton(QStringLiteral("impOperatore"), QStringLiteral(":/templates/pictures/importa.svg"),
+                          QStringLiteral("Importa operatore"),
+                          QStringLiteral("Importa i dati dall'archivio dei dipendenti."), card, {24, 24});
     // the client and employee archives open these once their work areas exist
     impCliente->setEnabled(false);
     impOperatore->setEnabled(false);
@@ -100,8 +104,8 @@ void TfrmInterventi::addCompanions() {
     auto* whatsApp = new PictureButton(
         QStringLiteral("btnWhatsApp"), QStringLiteral(":/templates/pictures/whatsapp.svg"),
         QStringLiteral("Invia messaggio"),
-        QStringLiteral("Invia all'operatore un messaggio di WhatsApp con la richiesta di pronto intervento."), card,
-        {32, 32});
+        QStringLiteral("Invia all'operatore un messaggio di WhatsApp con la richiesta di pronto intervento."),
+        card, {32, 32});
     whatsApp->setText(QStringLiteral("Invia messaggio"));
     whatsApp->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     addBeside(QStringLiteral("txtCelTec"), whatsApp);
@@ -114,8 +118,9 @@ void TfrmInterventi::addCompanions() {
     cardGrid()->addWidget(notesIcon, 7, 0);
     control(QStringLiteral("txtNote"))->setAccessibleName(QStringLiteral("Note"));
 
-    hintLine()->attach(control(QStringLiteral("chkTerminato")),
-                       QStringLiteral("Spunta questa casella per annotare che l'intervento è stato completato."));
+    hintLine()->attach(
+        control(QStringLiteral("chkTerminato")),
+        QStringLiteral("Spunta questa casella per annotare che l'intervento è stato completato."));
 }
 
 void TfrmInterventi::wireWindows() {
@@ -207,11 +212,12 @@ void TfrmInterventi::beforeLeaving() {
 void TfrmInterventi::sendWhatsApp() {
     const CardValues card = [this](std::string_view field) { return text(this, field); };
     if (const RequiredText* missing = firstMissing(interventionWhatsAppChecks(), card)) {
-        env().messages.warning(this, QString::fromUtf8(missing->warning.data(), int(missing->warning.size())));
+        env().messages.warning(this,
+                               QString::fromUtf8(missing->warning.data(), int(missing->warning.size())));
         focusField(QString::fromUtf8(missing->field.data(), int(missing->field.size())));
         return;
     }
     env().shell.open(interventionWhatsAppAddress(card));
 }
 
-} // namespace custovia
+}  // namespace custovia

@@ -28,4 +28,4 @@ private:
     void wireWindows();
 };
 
-} // namespace custovia
+}  // namespace custovia

@@ -20,9 +20,7 @@ namespace {
 // Text keeps this gap from the left and right edges of its box.
 constexpr double kTextPadding = 2;
 
-QColor toQColor(Colour c) {
-    return QColor::fromRgba(c.argb);
-}
+QColor toQColor(Colour c) { return QColor::fromRgba(c.argb); }
 
 QRectF toDevice(const Box& box, double scale) {
     return {box.left * scale, box.top * scale, box.width * scale, box.height * scale};
@@ -193,9 +191,7 @@ void Report::setHeight(std::string_view objectOrBandName, double units) {
     template_.setHeight(objectOrBandName, units);
 }
 
-void Report::setOrientation(Orientation orientation) {
-    template_.setOrientation(orientation);
-}
+void Report::setOrientation(Orientation orientation) { template_.setOrientation(orientation); }
 
 void Report::setOrientation(std::size_t pageIndex, Orientation orientation) {
     template_.setOrientation(pageIndex, orientation);

@@ -11,7 +11,8 @@ namespace custovia {
 namespace {
 
 TEST(Cipher, RoundTripsAndIsDeterministic) {
-    for (const std::string& text : std::vector<std::string>{"GUARDIANOTTURA", "à è ì", "", "x", std::string(255, 'Z')}) {
+    for (const std::string& text :
+         std::vector<std::string>{"GUARDIANOTTURA", "à è ì", "", "x", std::string(255, 'Z')}) {
         const std::string hex = encipher(text);
         EXPECT_EQ(hex, encipher(text));
         EXPECT_EQ(decipher(hex), text);
@@ -61,5 +62,5 @@ TEST(PasswordStore, ReadsWritesAndReportsAStoreThatIsNotHex) {
     EXPECT_THROW(readStoredPassword(folder), CipherError);
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

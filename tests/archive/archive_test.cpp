@@ -18,7 +18,6 @@ const RecordLayout kLayout{{"txtNome", 20}, {"txtSerial", 10}};
 
 class ArchiveTest : public ::testing::Test {
 protected:
-
     std::filesystem::path file() const { return folder_.path() / "Archivio.pro"; }
     Record card(const std::string& name) const {
         Record r(kLayout);
@@ -78,7 +77,9 @@ public:
         explicit File(std::unique_ptr<BlockFile> real) : real_(std::move(real)) {}
         std::uint64_t size() override { return real_->size(); }
         void readAt(std::uint64_t o, char* d, std::size_t n) override { real_->readAt(o, d, n); }
-        std::size_t readSomeAt(std::uint64_t o, char* d, std::size_t n) override { return real_->readSomeAt(o, d, n); }
+        std::size_t readSomeAt(std::uint64_t o, char* d, std::size_t n) override {
+            return real_->readSomeAt(o, d, n);
+        }
         void writeAt(std::uint64_t, const char*, std::size_t) override { throw ArchiveError("disk full"); }
         void lockExclusive() override { real_->lockExclusive(); }
         void unlock() override { real_->unlock(); }
@@ -156,5 +157,5 @@ TEST_F(ArchiveTest, TwoProcessesAppendingAtOnceKeepEveryCard) {
         for (int i = 0; i < 1000; ++i) EXPECT_TRUE(seen.count(std::string(tag) + "/" + std::to_string(i)));
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

@@ -11,7 +11,8 @@ namespace custovia {
 namespace {
 
 TEST(Ini, NamesAreComparedWithoutCaseAndMissingReadsEmpty) {
-    const std::string text = "; comment\r\n[Segnalazioni]\r\n  operatore = Mario Rossi \r\n[Altro]\r\nOperatore=X\r\n";
+    const std::string text =
+        "; comment\r\n[Segnalazioni]\r\n  operatore = Mario Rossi \r\n[Altro]\r\nOperatore=X\r\n";
     EXPECT_EQ(iniLookup(text, "SEGNALAZIONI", "Operatore"), "Mario Rossi");
     EXPECT_EQ(iniLookup(text, "Altro", "operatore"), "X");
     EXPECT_EQ(iniLookup(text, "Segnalazioni", "Manca"), "");
@@ -55,5 +56,5 @@ TEST_F(IniFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_THROW(readIniString(folder_, "S", "k"), ArchiveError);
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

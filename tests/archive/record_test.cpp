@@ -18,8 +18,8 @@ TEST(Cp1252, ConvertsOverTheWholeCodePage) {
         std::string bytes;
     };
     const Case cases[] = {
-        {"è", "\xE8"},       {"Sì", "S\xEC"},      {"€", "\x80"},       {"ł", "?"},  // outside the page
-        {"Œœ", "\x8C\x9C"},  {"“x”", "\x93x\x94"}, {"ÿ", "\xFF"},       {"😀", "?"},
+        {"è", "\xE8"},      {"Sì", "S\xEC"},      {"€", "\x80"}, {"ł", "?"},  // outside the page
+        {"Œœ", "\x8C\x9C"}, {"“x”", "\x93x\x94"}, {"ÿ", "\xFF"}, {"😀", "?"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(toCp1252(c.utf8), c.bytes) << c.utf8;
@@ -87,5 +87,5 @@ TEST(Record, BytesAfterTheLengthAreIgnored) {
     EXPECT_EQ(Record(kLayout).get(0), "");
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

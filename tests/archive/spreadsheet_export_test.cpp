@@ -24,7 +24,6 @@ const std::vector<ExportColumn> kColumns{
 
 class SpreadsheetExportTest : public ::testing::Test {
 protected:
-
     void addCard(Archive& archive, const char* nome, const char* comune, const char* prov,
                  const char* fatto) {
         Record r(kLayout);
@@ -136,7 +135,8 @@ TEST_F(SpreadsheetExportTest, WritingTruncatesAnEarlierFileAndReportsAFileThatCa
 TEST_F(SpreadsheetExportTest, LargeGridIsWrittenInPiecesThatJoinExactly) {
     GridRows rows(kColumns.size() + 1);
     for (int i = 1; i <= 20000; ++i)  // several pieces of a megabyte
-        rows.addRow({std::to_string(i), "Niccolò & figli " + std::to_string(i), "Forlì", i % 2 ? "Sì" : "No"});
+        rows.addRow(
+            {std::to_string(i), "Niccolò & figli " + std::to_string(i), "Forlì", i % 2 ? "Sì" : "No"});
     const ExportTable table{kColumns, "Prova.xls", "Prova"};
     std::size_t pieces = 0;
     produceSpreadsheet(table, rows, [&](std::string_view) { ++pieces; });

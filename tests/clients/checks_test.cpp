@@ -18,9 +18,7 @@ int taxOddValue(char c) {
     if (c >= '0' && c <= '9') c = char('A' + (c - '0'));
     return int(kTaxOddRow.find(c));
 }
-int taxEvenValue(char c) {
-    return (c >= '0' && c <= '9') ? c - '0' : c - 'A';
-}
+int taxEvenValue(char c) { return (c >= '0' && c <= '9') ? c - '0' : c - 'A'; }
 
 // The first fifteen characters followed by their check letter.
 std::string withTaxCheck(std::string first15) {
@@ -66,15 +64,9 @@ std::string italianIban(const std::string& bban) {
     return "IT" + std::string(1, char('0' + check / 10)) + char('0' + check % 10) + bban;
 }
 
-CheckResult stays(std::string message) {
-    return {true, CheckKind::Warning, std::move(message)};
-}
-CheckResult warns(std::string message) {
-    return {false, CheckKind::Warning, std::move(message)};
-}
-CheckResult informs(std::string message) {
-    return {false, CheckKind::Information, std::move(message)};
-}
+CheckResult stays(std::string message) { return {true, CheckKind::Warning, std::move(message)}; }
+CheckResult warns(std::string message) { return {false, CheckKind::Warning, std::move(message)}; }
+CheckResult informs(std::string message) { return {false, CheckKind::Information, std::move(message)}; }
 
 struct Case {
     std::string input;

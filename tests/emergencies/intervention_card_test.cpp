@@ -8,10 +8,12 @@ namespace custovia {
 namespace {
 
 std::map<std::string, std::string, std::less<>> fullCard() {
-    return {{"txtData", "15/05/2024"}, {"txtOre", "10"},          {"txtMinuti", "07"},
-            {"txtUtente", " Rossi & Figli "}, {"txtCelUte", "3331234567"}, {"txtGuasto", "Allarme #3 attivo"},
-            {"txtLuogo", "Via Roma 1"}, {"txtTipo", "Fiat Panda"},  {"txtTarga", "AB123CD"},
-            {"txtTecnico", ""},         {"txtCelTec", "3471234567"}};
+    return {{"txtData", "15/05/2024"},   {"txtOre", "10"},
+            {"txtMinuti", "07"},         {"txtUtente", " Rossi & Figli "},
+            {"txtCelUte", "3331234567"}, {"txtGuasto", "Allarme #3 attivo"},
+            {"txtLuogo", "Via Roma 1"},  {"txtTipo", "Fiat Panda"},
+            {"txtTarga", "AB123CD"},     {"txtTecnico", ""},
+            {"txtCelTec", "3471234567"}};
 }
 
 CardValues reader(const std::map<std::string, std::string, std::less<>>& card) {
@@ -24,16 +26,19 @@ CardValues reader(const std::map<std::string, std::string, std::less<>>& card) {
 TEST(InterventionCard, RequestTextJoinsTheTrimmedFields) {
     const auto card = fullCard();
     EXPECT_EQ(interventionRequestText(reader(card)),
-              "Si richiede di prestare soccorso utilizzando il veicolo Fiat Panda targato AB123CD presso Via Roma 1 "
-              "per la seguente emergenza: Allarme #3 attivo segnalata in data 15/05/2024 alle ore 10:07 dal cliente "
+              "Si richiede di prestare soccorso utilizzando il veicolo Fiat Panda targato AB123CD presso Via "
+              "Roma 1 "
+              "per la seguente emergenza: Allarme #3 attivo segnalata in data 15/05/2024 alle ore 10:07 dal "
+              "cliente "
               "Rossi & Figli reperibile al cellulare 3331234567");
 }
 
 TEST(InterventionCard, WhatsAppAddressCarriesTheWholeMessage) {
     const auto card = fullCard();
     const std::string address = interventionWhatsAppAddress(reader(card));
-    const std::string start = "https://web.whatsapp.com/send?phone=3471234567&text=Si%20richiede%20di%20prestare%20"
-                              "soccorso%20utilizzando%20il%20veicolo%20";
+    const std::string start =
+        "https://web.whatsapp.com/send?phone=3471234567&text=Si%20richiede%20di%20prestare%20"
+        "soccorso%20utilizzando%20il%20veicolo%20";
     EXPECT_EQ(address.substr(0, start.size()), start);
     // "&" and "#" are encoded so that they stay inside the text value
     EXPECT_NE(address.find("Rossi%20%26%20Figli"), std::string::npos);
@@ -58,5 +63,5 @@ TEST(InterventionCard, ChecksStopAtTheFirstMissingFieldInOrder) {
     EXPECT_EQ(interventionWhatsAppChecks().size(), 10u);
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

@@ -13,7 +13,6 @@ namespace {
 
 class InterventionExportTest : public ::testing::Test {
 protected:
-
     std::string exportArchive() {
         Archive archive(folder_.path() / std::string(kInterventionsFile), interventionLayout());
         GridRows rows(interventionExport().columns.size() + 1);

@@ -40,7 +40,6 @@ std::vector<SearchFilter> filters(std::initializer_list<std::pair<std::string, s
 
 class InterventionLists : public ::testing::Test {
 protected:
-
     Archive archive() { return Archive(folder_.path() / kInterventionsFile, interventionLayout()); }
     void store(std::initializer_list<Card> cards) {
         Archive file = archive();

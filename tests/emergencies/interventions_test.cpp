@@ -13,10 +13,15 @@ TEST(InterventionLayout, HasTheArchiveRecordSizeAndOffsets) {
         const char* field;
         std::size_t at;
     };
-    for (const Offset o : {Offset{"txtOperatore", 23}, {"txtGuasto", 156}, {"txtTarga", 909}, {"txtNote", 1004},
-                           {"chkTerminato", 1255}, {"lblFile01", 1258}, {"lblDesc03", 2513}})
+    for (const Offset o : {Offset{"txtOperatore", 23},
+                           {"txtGuasto", 156},
+                           {"txtTarga", 909},
+                           {"txtNote", 1004},
+                           {"chkTerminato", 1255},
+                           {"lblFile01", 1258},
+                           {"lblDesc03", 2513}})
         EXPECT_EQ(l.offset(l.indexOf(o.field)), o.at) << o.field;
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

@@ -12,7 +12,7 @@ namespace custovia::report {
 namespace {
 
 Template shippedTemplate(const std::string& name) {
-    std::ifstream in(std::string(CUSTOVIA_TEST_DATA) + "/../../templates/reports/" + name + ".report");
+    std::ifstream in(std::string(CUSTOVIA_SOURCE_DIR) + "/templates/reports/" + name + ".report");
     std::ostringstream text;
     text << in.rdbuf();
     return parseTemplate(text.str());

@@ -11,9 +11,7 @@
 
 namespace custovia::test {
 
-FakeMessages::~FakeMessages() {
-    EXPECT_TRUE(answers_.empty()) << "a scripted answer was never asked for";
-}
+FakeMessages::~FakeMessages() { EXPECT_TRUE(answers_.empty()) << "a scripted answer was never asked for"; }
 
 bool FakeMessages::question(QWidget*, const QString& text) {
     shown.push_back({"question", text});
@@ -78,6 +76,7 @@ void FakePrintDialogs::preview(QWidget*, const std::function<void(QPrinter&)>& p
 FakeEnvironment::FakeEnvironment()
     : printDialogs(pdfFolder_.path()),
       clock(DateTime{2024, 5, 15, 10, 7, 3}),
-      env_{messages, fileDialogs, printDialogs, shell, clock, folder_.path(), platformFileOpener(), windows} {}
+      env_{messages, fileDialogs, printDialogs, shell, clock, folder_.path(), platformFileOpener(), windows} {
+}
 
-} // namespace custovia::test
+}  // namespace custovia::test

@@ -46,7 +46,8 @@ class FakeFileDialogs final : public FileDialogs {
 public:
     ~FakeFileDialogs() override;
     QString openFile(QWidget*, const QString& title, const QString& filter) override;
-    QString saveFile(QWidget*, const QString& title, const QString& filter, const QString& suggested) override;
+    QString saveFile(QWidget*, const QString& title, const QString& filter,
+                     const QString& suggested) override;
 
     // The next dialogs' results, in order; an empty text is a cancel.
     void choose(std::initializer_list<QString> paths) { paths_.insert(paths_.end(), paths); }
@@ -102,4 +103,4 @@ private:
     Environment env_;
 };
 
-} // namespace custovia::test
+}  // namespace custovia::test

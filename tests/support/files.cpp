@@ -45,4 +45,4 @@ std::string pdfText(const std::filesystem::path& pdf) {
     return commandOutput("pdftotext -layout -enc UTF-8 '" + pdf.string() + "' -");
 }
 
-} // namespace custovia::test
+}  // namespace custovia::test

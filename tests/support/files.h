@@ -25,4 +25,4 @@ std::string commandOutput(const std::string& command);
 // The text of a PDF as pdftotext reads it (with -layout).
 std::string pdfText(const std::filesystem::path& pdf);
 
-} // namespace custovia::test
+}  // namespace custovia::test

@@ -24,7 +24,7 @@ int appendCards(int argc, char** argv) {
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int runWorker(int argc, char** argv) {
     if (argc < 1) return 2;
@@ -38,4 +38,4 @@ int runWorker(int argc, char** argv) {
     return 2;
 }
 
-} // namespace custovia::test
+}  // namespace custovia::test

@@ -80,8 +80,9 @@ TEST_F(SignInTest, OkNeedsMoreThanBlanksAndEnterDoesNothingWithoutIt) {
 TEST_F(SignInTest, StoreThatIsNotHexIsAReadingError) {
     writeIniString(fake.folder() / "unins000.dll", "Accesso", "Valore", "XYZ1");
     signInWith("guardianottura");
-    EXPECT_EQ(fake.messages.texts(), QStringList{"Attenzione: si è verificato un errore durante la procedura di "
-                                                 "lettura della password. Si consiglia di reinstallare il software."});
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{"Attenzione: si è verificato un errore durante la procedura di "
+                          "lettura della password. Si consiglia di reinstallare il software."});
     EXPECT_TRUE(program->signIn()->isVisible());
 }
 
@@ -101,14 +102,17 @@ TEST_F(SignInTest, ChangingThePasswordWorksAfterARestart) {
     EXPECT_EQ(edit(program->changePassword(), "txtPasswordOld")->text(), "");
 
     changeWith("guardianottura", "Nuova", "nuova");  // confirmation is case-sensitive
-    EXPECT_EQ(fake.messages.last().text, "Attenzione: la nuova password non è stata confermata correttamente. "
-                                         "E' necessario reinserire entrambi i valori.");
+    EXPECT_EQ(fake.messages.last().text,
+              "Attenzione: la nuova password non è stata confermata correttamente. "
+              "E' necessario reinserire entrambi i valori.");
     EXPECT_EQ(edit(program->changePassword(), "txtPasswordNew")->text(), "");
 
     changeWith("guardianottura", QString(256, 'a'), QString(256, 'a'));
-    EXPECT_TRUE(fake.messages.last().text.startsWith("Attenzione: la nuova password può contenere al massimo 255"));
+    EXPECT_TRUE(
+        fake.messages.last().text.startsWith("Attenzione: la nuova password può contenere al massimo 255"));
     changeWith("guardianottura", "città€", "città€");
-    EXPECT_TRUE(fake.messages.last().text.startsWith("Attenzione: la nuova password può contenere al massimo 255"));
+    EXPECT_TRUE(
+        fake.messages.last().text.startsWith("Attenzione: la nuova password può contenere al massimo 255"));
 
     changeWith(" GUARDIANOTTURA", " Sentinella ", "Sentinella");
     EXPECT_EQ(fake.messages.last().text, "Modifica della password completata con successo.");
@@ -174,5 +178,5 @@ TEST_F(SignInTest, ExitOnTheSignInWindowEndsTheProgram) {
     EXPECT_TRUE(ended);
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

@@ -8,7 +8,8 @@ namespace custovia {
 namespace {
 
 TEST(Startup, StandardButtonsSpeakItalian) {
-    QMessageBox box(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QMessageBox box(QMessageBox::Question, "t", "q",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Sì");
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "No");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Annulla");
@@ -20,5 +21,5 @@ TEST(Startup, CourierNewResolvesToAFixedPitchFont) {
     EXPECT_TRUE(QFontInfo(font).fixedPitch()) << QFontInfo(font).family().toStdString();
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

@@ -37,9 +37,7 @@ CardConfig cardWithAttachments() {
     return c;
 }
 
-QString q(const fs::path& p) {
-    return QString::fromStdString(p.string());
-}
+QString q(const fs::path& p) { return QString::fromStdString(p.string()); }
 
 class AttachmentsWindowTest : public ::testing::Test {
 protected:

@@ -16,10 +16,10 @@ namespace {
 
 using test::FakeEnvironment;
 
-const RecordLayout kLayout{{"txtData", 10},        {"txtOre", 2},           {"txtNome", 20},
-                           {"txtCel", 30},         {"txtTarga", 12},        {"chkFatto", 2, FieldKind::Flag},
-                           {"lblFile01", 250},     {"lblFile02", 250},      {"lblFile03", 250},
-                           {"lblDesc01", 250},     {"lblDesc02", 250},      {"lblDesc03", 250}};
+const RecordLayout kLayout{{"txtData", 10},    {"txtOre", 2},      {"txtNome", 20},
+                           {"txtCel", 30},     {"txtTarga", 12},   {"chkFatto", 2, FieldKind::Flag},
+                           {"lblFile01", 250}, {"lblFile02", 250}, {"lblFile03", 250},
+                           {"lblDesc01", 250}, {"lblDesc02", 250}, {"lblDesc03", 250}};
 
 const QString kEmpty = "L'archivio non contiene nessuna scheda.";
 const QString kInserted = "La scheda corrente è stata inserita in archivio.";
@@ -166,16 +166,18 @@ TEST_F(CardEditorTest, ArchiveThatCannotBeReachedIsReportedAndTheLabelKept) {
 
 TEST_F(CardEditorTest, DuplicateNeedsAStoredCardAndStartsANewOne) {
     editor->trigger("cmdDuplica");
-    EXPECT_EQ(lastMessage(),
-              "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in "
-              "archivio.");
+    EXPECT_EQ(
+        lastMessage(),
+        "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in "
+        "archivio.");
     appendCards(3);
     editor->trigger("cmdUltimo");
     editor->setFieldText("lblFile01", "contratto.pdf");
     editor->setFieldText("chkFatto", "Sì");
     editor->trigger("cmdDuplica");
-    EXPECT_EQ(lastMessage(), "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                             "Al termine premere Salva per inserire la scheda in archivio.");
+    EXPECT_EQ(lastMessage(),
+              "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+              "Al termine premere Salva per inserire la scheda in archivio.");
     EXPECT_EQ(editor->position(), "");
     EXPECT_EQ(editor->fieldText("txtNome"), "Scheda 3");
     EXPECT_EQ(editor->fieldText("lblFile01"), "");
@@ -288,5 +290,5 @@ TEST_F(CardEditorTest, FocusShowsTheYellowColourOrTheHighlightFrame) {
     EXPECT_TRUE(edit("txtNome")->styleSheet().contains("#FFFF00"));
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

@@ -46,5 +46,5 @@ TEST(Shell, LinkTurnsOrangeWhilePressedAndClicks) {
     EXPECT_EQ(clicks, 1);
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

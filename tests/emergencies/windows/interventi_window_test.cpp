@@ -89,8 +89,10 @@ TEST_F(InterventiTest, SaveStopsAtThePlateWithTheFocusThere) {
     set("txtTecnico", "");
     set("txtCelTec", "");
     click("cmdSalva");
-    EXPECT_EQ(fake.messages.texts(),
-              QStringList{"Attenzione: per salvare la scheda è necessario indicare la targa del veicolo da soccorrere."});
+    EXPECT_EQ(
+        fake.messages.texts(),
+        QStringList{
+            "Attenzione: per salvare la scheda è necessario indicare la targa del veicolo da soccorrere."});
     EXPECT_EQ(QApplication::focusWidget(), card->control("txtTarga"));
     EXPECT_FALSE(std::filesystem::exists(archiveFile()));
 }
@@ -103,8 +105,12 @@ TEST_F(InterventiTest, SavedCardHasTheJoinedTimeAndTheFlagBytes) {
     const std::string bytes = test::readBytes(archiveFile());
     ASSERT_EQ(bytes.size(), 2764u);
     EXPECT_EQ(bytes.substr(1255, 3), "\x02S\xEC");
-    EXPECT_EQ(bytes.substr(17, 6), "\x05" "10:07");
-    EXPECT_EQ(bytes.substr(909, 8), "\x07" "AB123CD");
+    EXPECT_EQ(bytes.substr(17, 6),
+              "\x05"
+              "10:07");
+    EXPECT_EQ(bytes.substr(909, 8),
+              "\x07"
+              "AB123CD");
     EXPECT_EQ(card->fieldText("lblOra"), "10:07");
 }
 
@@ -132,19 +138,21 @@ TEST_F(InterventiTest, WhatsAppChecksItsFieldsThenOpensTheAddress) {
     fillAll();
     set("txtCelTec", "");
     click("btnWhatsApp");
-    EXPECT_EQ(fake.messages.last().text,
-              "Attenzione: per inviare il messaggio tramite WhatsApp è necessario indicare il numero di cellulare "
-              "dell'operatore di pronto intervento.");
+    EXPECT_EQ(
+        fake.messages.last().text,
+        "Attenzione: per inviare il messaggio tramite WhatsApp è necessario indicare il numero di cellulare "
+        "dell'operatore di pronto intervento.");
     EXPECT_EQ(QApplication::focusWidget(), card->control("txtCelTec"));
     EXPECT_TRUE(fake.shell.opened.empty());
     set("txtCelTec", "3471234567");
     set("txtTecnico", "");  // not needed for the request
     click("btnWhatsApp");
     ASSERT_EQ(fake.shell.opened.size(), 1u);
-    EXPECT_EQ(fake.shell.opened[0].rfind("https://web.whatsapp.com/send?phone=3471234567&text=Si%20richiede%20di%20"
-                                         "prestare%20soccorso%20utilizzando%20il%20veicolo%20",
-                                         0),
-              0u);
+    EXPECT_EQ(
+        fake.shell.opened[0].rfind("https://web.whatsapp.com/send?phone=3471234567&text=Si%20richiede%20di%20"
+                                   "prestare%20soccorso%20utilizzando%20il%20veicolo%20",
+                                   0),
+        0u);
 }
 
 TEST_F(InterventiTest, HandMadeArchiveLoadsFieldByField) {
@@ -159,10 +167,10 @@ TEST_F(InterventiTest, HandMadeArchiveLoadsFieldByField) {
     field(first, "txtData", "01/02/2024");
     field(first, "txtUtente", "Citt\xE0 di Forl\xEC");
     field(first, "chkTerminato", "S\xEC");
-    for (const char* name : {"txtData", "txtOre", "txtMinuti", "lblOra", "txtOperatore", "txtUtente", "txtCelUte",
-                             "txtGuasto", "txtLuogo", "txtTipo", "txtTarga", "txtTecnico", "txtCelTec", "txtNote",
-                             "chkTerminato", "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
-                             "lblDesc03"})
+    for (const char* name :
+         {"txtData",      "txtOre",    "txtMinuti", "lblOra",    "txtOperatore", "txtUtente", "txtCelUte",
+          "txtGuasto",    "txtLuogo",  "txtTipo",   "txtTarga",  "txtTecnico",   "txtCelTec", "txtNote",
+          "chkTerminato", "lblFile01", "lblFile02", "lblFile03", "lblDesc01",    "lblDesc02", "lblDesc03"})
         field(second, name, "");
     field(second, "txtGuasto", std::string(250, 'G'));  // a full-capacity field
     field(second, "chkTerminato", "No");
@@ -232,8 +240,12 @@ TEST_F(InterventiTest, FinishedCardIsFoundBySearchAndLeavesTheInProgressList) {
     click("cmdSalva");
     openFrom("cmdPendenti", [&](QDialog* w) {
         EXPECT_EQ(rowsOf(w), 1);
-        EXPECT_TRUE(w->findChild<QListView*>("lstRecords")->model()->index(0, 0).data().toString().contains(
-            "Anna Verdi"));
+        EXPECT_TRUE(w->findChild<QListView*>("lstRecords")
+                        ->model()
+                        ->index(0, 0)
+                        .data()
+                        .toString()
+                        .contains("Anna Verdi"));
     });
 }
 
@@ -247,8 +259,10 @@ TEST_F(InterventiTest, PrintedCardOfAnUnsavedCardShowsWhatIsTyped) {
     });
     ASSERT_EQ(fake.printDialogs.pdfs.size(), 1u);
     const std::string text = test::pdfText(fake.printDialogs.pdfs[0]);
-    for (const char* expected : {"SCHEDA INTERVENTO", "15/05/2024", "10:07", "Mario Rossi", "Fiat Panda Targa: AB123CD",  // the text layer joins the three spaces
-                                 "Chiavi [in] portineria", "Stampa eseguita in data 15/05/2024 alle ore 10:07:03"})
+    for (const char* expected :
+         {"SCHEDA INTERVENTO", "15/05/2024", "10:07", "Mario Rossi",
+          "Fiat Panda Targa: AB123CD",  // the text layer joins the three spaces
+          "Chiavi [in] portineria", "Stampa eseguita in data 15/05/2024 alle ore 10:07:03"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     EXPECT_TRUE(std::regex_search(text, std::regex("Intervento terminato: +No\\n"))) << text;
     EXPECT_EQ(card->position(), "");
@@ -263,11 +277,12 @@ TEST_F(InterventiTest, ControlsCarryTheirNamesHintsAndLimits) {
     EXPECT_EQ(card->findChild<QToolButton*>("cmdPendenti")->toolTip(),
               "Visualizza il riepilogo degli interventi in corso.");
     EXPECT_FALSE(card->findChild<QToolButton*>("impCliente")->isEnabled());
-    EXPECT_EQ(card->findChild<QToolButton*>("impOperatore")->toolTip(), "Importa i dati dall'archivio dei dipendenti.");
+    EXPECT_EQ(card->findChild<QToolButton*>("impOperatore")->toolTip(),
+              "Importa i dati dall'archivio dei dipendenti.");
     EXPECT_EQ(card->control("txtNote")->accessibleName(), "Note");
     EXPECT_EQ(card->control("chkTerminato")->toolTip(),
               "Spunta questa casella per annotare che l'intervento è stato completato.");
 }
 
-} // namespace
-} // namespace custovia
+}  // namespace
+}  // namespace custovia

@@ -1,0 +1,92 @@
+// Every window reads out to a screen reader: each field, list and grid has its caption as
+// accessible name (directly or through a buddy label), and each picture button its name and
+// its hint as tooltip and accessible description.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "app/windows/TfrmAvvio.h"
+#include "app/windows/TfrmCambiaPassword.h"
+#include "app/windows/TfrmPassword.h"
+#include "archive/windows/TfrmAllegaCartella.h"
+#include "archive/windows/TfrmCalendario.h"
+#include "clients/windows/TfrmCarta.h"
+#include "clients/windows/TfrmCodFisc.h"
+#include "clients/windows/TfrmIban.h"
+#include "clients/windows/TfrmPartitaIva.h"
+#include "emergencies/windows/TfrmExpInterventi.h"
+#include "emergencies/windows/TfrmInterventi.h"
+#include "emergencies/windows/TfrmPendenti.h"
+#include "emergencies/windows/TfrmStampaIntervento.h"
+#include "emergencies/windows/TfrmTrovaInterventi.h"
+#include "fakes.h"
+
+namespace custovia {
+namespace {
+
+bool hasBuddy(const QWidget* window, const QWidget* field) {
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy() == field && !label->text().isEmpty()) return true;
+    return false;
+}
+
+void expectAccessible(const QWidget* window) {
+    const QString where = window->objectName();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        // the window's own controls; Qt's inner parts and other windows aside
+        if (w->window() != window || w->objectName().startsWith("qt_")) continue;
+        const bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                           qobject_cast<QCheckBox*>(w) || qobject_cast<QAbstractItemView*>(w);
+        // line edits inside combo boxes and views speak through their owner
+        const bool inner =
+            qobject_cast<QComboBox*>(w->parentWidget()) ||
+            qobject_cast<QAbstractItemView*>(w->parentWidget()) ||
+            qobject_cast<QAbstractItemView*>(w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr);
+        if ((field || qobject_cast<QToolButton*>(w)) && !inner) {
+            EXPECT_FALSE(w->objectName().isEmpty())
+                << where.toStdString() << ": an unnamed " << w->metaObject()->className();
+        }
+        if (field && !inner) {
+            const bool named = !w->accessibleName().isEmpty() || hasBuddy(window, w) ||
+                               (qobject_cast<QCheckBox*>(w) && !static_cast<QCheckBox*>(w)->text().isEmpty());
+            EXPECT_TRUE(named) << where.toStdString() << ": " << w->objectName().toStdString();
+        }
+        if (auto* button = qobject_cast<QToolButton*>(w)) {
+            EXPECT_FALSE(button->accessibleName().isEmpty())
+                << where.toStdString() << ": " << button->objectName().toStdString();
+            EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
+            EXPECT_EQ(button->toolTip(), button->accessibleDescription())
+                << button->objectName().toStdString();
+        }
+    }
+}
+
+TEST(Accessibility, EveryWindowNamesItsFieldsAndPictureButtons) {
+    test::FakeEnvironment fake;
+    TfrmInterventi card(fake.env());
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.emplace_back(new TfrmPassword(fake.env()));
+    windows.emplace_back(new TfrmCambiaPassword(fake.env()));
+    windows.emplace_back(new TfrmAvvio(fake.env()));
+    windows.emplace_back(new TfrmTrovaInterventi(fake.env(), &card));
+    windows.emplace_back(new TfrmPendenti(fake.env(), &card));
+    windows.emplace_back(new TfrmExpInterventi(fake.env(), &card));
+    windows.emplace_back(new TfrmAllegaCartella(fake.env(), &card, "interventi"));
+    windows.emplace_back(new TfrmCalendario(fake.env(), &card, "data"));
+    windows.emplace_back(new TfrmCodFisc(fake.env(), &card, ""));
+    windows.emplace_back(new TfrmPartitaIva(fake.env(), &card, ""));
+    windows.emplace_back(new TfrmCarta(fake.env(), &card, ""));
+    windows.emplace_back(new TfrmIban(fake.env(), &card, ""));
+    windows.emplace_back(
+        new report::TfrmStampaIntervento(&card, fake.env(), [] { return report::InterventionCard{}; }));
+    expectAccessible(&card);
+    for (const auto& w : windows) expectAccessible(w.get());
+}
+
+}  // namespace
+}  // namespace custovia
