@@ -1,5 +1,6 @@
 #include "emergencies/intervention_card.h"
 
+#include "archive/record.h"
 #include "archive/shell.h"
 #include "archive/text.h"
 
@@ -86,6 +87,18 @@ std::string interventionRequestText(const CardValues& card) {
 
 std::string interventionWhatsAppAddress(const CardValues& card) {
     return whatsAppAddress(trim(card("txtCelTec")), interventionRequestText(card));
+}
+
+void fillInterventionCard(report::Template& card, const CardValues& screen, const DateTime& now) {
+    auto value = [&screen](std::string_view field) { return trim(screen(field)); };
+    // the card's objects carry the names of the fields they print
+    for (const char* same : {"txtData", "txtOperatore", "txtUtente", "txtCelUte", "txtGuasto", "txtLuogo",
+                             "txtTecnico", "txtCelTec", "txtNote"})
+        card.setText(same, value(same));
+    card.setText("txtOra", value("txtOre") + ":" + value("txtMinuti"));
+    card.setText("txtTipo", value("txtTipo") + "   Targa: " + value("txtTarga"));
+    card.setText("txtTerminato", std::string(value("chkTerminato") == kFlagYes ? kFlagYes : kFlagNo));
+    card.setText("txtCalce", printedAtText(now));
 }
 
 }  // namespace custovia

@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/clock.h"
+#include "report/template.h"
+
 namespace custovia {
 
 struct RequiredText {
@@ -27,6 +30,10 @@ const RequiredText* firstMissing(const std::vector<RequiredText>& checks, const 
 std::string interventionRequestText(const CardValues& card);
 // The WhatsApp Web address carrying the request to the operator's mobile (txtCelTec).
 std::string interventionWhatsAppAddress(const CardValues& card);
+
+// Fills the "Scheda Intervento" template from the card as it is on screen, each value trimmed,
+// and its closing line with the moment of printing.
+void fillInterventionCard(report::Template& card, const CardValues& screen, const DateTime& now);
 
 inline constexpr std::string_view kOperatorSettingsFile = "Segnalazioni.ini";
 inline constexpr std::string_view kOperatorSection = "Segnalazioni";

@@ -73,10 +73,6 @@ CardConfig interventionCard() {
     return c;
 }
 
-std::string text(const CardEditor* card, std::string_view field) {
-    return card->fieldText(QString::fromUtf8(field.data(), int(field.size()))).toStdString();
-}
-
 }  // namespace
 
 TfrmInterventi::TfrmInterventi(Environment& env, QWidget* parent)
@@ -138,33 +134,13 @@ void TfrmInterventi::wireWindows() {
         window.exec();
     });
     setAction(QStringLiteral("cmdStampa"), [this] {
-        report::TfrmStampaIntervento window(this, env(), [this] { return printedCard(); });
+        TfrmStampaIntervento window(this, env(), screenValues());
         window.exec();
     });
     setAction(QStringLiteral("cmdEsporta"), [this] {
         TfrmExpInterventi window(env(), this);
         window.exec();
     });
-}
-
-report::InterventionCard TfrmInterventi::printedCard() const {
-    auto value = [this](const char* field) { return trim(fieldText(QLatin1String(field)).toStdString()); };
-    report::InterventionCard card;
-    card.date = value("txtData");
-    card.hour = value("txtOre");
-    card.minutes = value("txtMinuti");
-    card.switchboardOperator = value("txtOperatore");
-    card.reporter = value("txtUtente");
-    card.reporterMobile = value("txtCelUte");
-    card.problem = value("txtGuasto");
-    card.place = value("txtLuogo");
-    card.vehicle = value("txtTipo");
-    card.plate = value("txtTarga");
-    card.responder = value("txtTecnico");
-    card.responderMobile = value("txtCelTec");
-    card.notes = value("txtNote");
-    card.finished = value("chkTerminato") == kFlagYes;
-    return card;
 }
 
 void TfrmInterventi::prepareShow() {
@@ -209,8 +185,14 @@ void TfrmInterventi::beforeLeaving() {
     }
 }
 
+CardValues TfrmInterventi::screenValues() const {
+    return [this](std::string_view field) {
+        return fieldText(QString::fromUtf8(field.data(), int(field.size()))).toStdString();
+    };
+}
+
 void TfrmInterventi::sendWhatsApp() {
-    const CardValues card = [this](std::string_view field) { return text(this, field); };
+    const CardValues card = screenValues();
     if (const RequiredText* missing = firstMissing(interventionWhatsAppChecks(), card)) {
         env().messages.warning(this,
                                QString::fromUtf8(missing->warning.data(), int(missing->warning.size())));

@@ -11,8 +11,8 @@ public:
     explicit TfrmInterventi(Environment& env, QWidget* parent = nullptr);
 
     void sendWhatsApp();
-    // The card on screen as the printed card shows it, saved or not.
-    report::InterventionCard printedCard() const;
+    // Reads the card on screen, field by field, at the moment it is asked.
+    CardValues screenValues() const;
 
 protected:
     void prepareShow() override;

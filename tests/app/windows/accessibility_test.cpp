@@ -83,7 +83,7 @@ TEST(Accessibility, EveryWindowNamesItsFieldsAndPictureButtons) {
     windows.emplace_back(new TfrmCarta(fake.env(), &card, ""));
     windows.emplace_back(new TfrmIban(fake.env(), &card, ""));
     windows.emplace_back(
-        new report::TfrmStampaIntervento(&card, fake.env(), [] { return report::InterventionCard{}; }));
+        new TfrmStampaIntervento(&card, fake.env(), [](std::string_view) { return std::string(); }));
     expectAccessible(&card);
     for (const auto& w : windows) expectAccessible(w.get());
 }

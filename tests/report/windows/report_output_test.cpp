@@ -2,6 +2,8 @@
 // real PDF files, read back with poppler's tools, and one card painted to check clipping.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -46,23 +48,31 @@ std::size_t occurrences(const std::string& text, const std::string& what) {
     return count;
 }
 
-InterventionCard unsavedCard() {
-    InterventionCard card;
-    card.date = " 03/03/2025 ";
-    card.hour = "09";
-    card.minutes = "05";
-    card.switchboardOperator = "Anna Neri";
-    card.reporter = "Mario Rossi";
-    card.reporterMobile = "3331234567";
-    card.problem = "Allarme [zona 3] attivo";
-    card.place = "Via Roma 1";
-    card.vehicle = "Furgone";
-    card.plate = "AB123CD";
-    card.responder = "Luca Verdi";
-    card.responderMobile = "3479876543";
-    card.notes = "Chiamare al citofono";
-    card.finished = false;
-    return card;
+// An unsaved card as its editor reads it, field by field.
+using Screen = std::map<std::string, std::string, std::less<>>;
+
+Screen unsavedCard() {
+    return {{"txtData", " 03/03/2025 "},
+            {"txtOre", "09"},
+            {"txtMinuti", "05"},
+            {"txtOperatore", "Anna Neri"},
+            {"txtUtente", "Mario Rossi"},
+            {"txtCelUte", "3331234567"},
+            {"txtGuasto", "Allarme [zona 3] attivo"},
+            {"txtLuogo", "Via Roma 1"},
+            {"txtTipo", "Furgone"},
+            {"txtTarga", "AB123CD"},
+            {"txtTecnico", "Luca Verdi"},
+            {"txtCelTec", "3479876543"},
+            {"txtNote", "Chiamare al citofono"},
+            {"chkTerminato", "No"}};
+}
+
+CardValues reading(const Screen& screen) {
+    return [&screen](std::string_view field) {
+        const auto it = screen.find(field);
+        return it == screen.end() ? std::string() : it->second;
+    };
 }
 
 TEST(ListPrint, ALongListPrintsEveryRowInOrderWithTitleOnceAndFooterOnEverySheet) {
@@ -124,10 +134,10 @@ TEST(ReportPdf, CarriesTheDocumentTitleAndReportsAFileThatCannotBeWritten) {
 TEST(TfrmStampaIntervento, PrintsTheCardAsItIsOnScreenAndCloses) {
     FakeEnvironment fake;
     QWidget owner;
-    InterventionCard onScreen = unsavedCard();
-    TfrmStampaIntervento dialog(&owner, fake, [&onScreen] { return onScreen; });
+    Screen onScreen = unsavedCard();
+    TfrmStampaIntervento dialog(&owner, fake, reading(onScreen));
     dialog.show();
-    onScreen.place = "Piazza Duomo 2";  // read when Stampa is pressed, not before
+    onScreen["txtLuogo"] = "Piazza Duomo 2";  // read when Stampa is pressed, not before
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdStampa")), Qt::LeftButton);
 
     EXPECT_FALSE(dialog.isVisible());
@@ -150,14 +160,15 @@ TEST(TfrmStampaIntervento, PrintsTheCardAsItIsOnScreenAndCloses) {
 TEST(TfrmStampaIntervento, AnnullaAndACancelledPrintDialogPrintNothing) {
     FakeEnvironment fake;
     QWidget owner;
-    TfrmStampaIntervento cancelled(&owner, fake, unsavedCard);
+    const Screen screen = unsavedCard();
+    TfrmStampaIntervento cancelled(&owner, fake, reading(screen));
     cancelled.show();
     QTest::mouseClick(cancelled.findChild<QPushButton*>(QStringLiteral("cmdAnnulla")), Qt::LeftButton);
     EXPECT_FALSE(cancelled.isVisible());
     EXPECT_EQ(fake.printDialogs.printDialogs, 0);
 
     fake.printDialogs.acceptPrint = false;
-    TfrmStampaIntervento refused(&owner, fake, unsavedCard);
+    TfrmStampaIntervento refused(&owner, fake, reading(screen));
     refused.show();
     QTest::mouseClick(refused.findChild<QPushButton*>(QStringLiteral("cmdStampa")), Qt::LeftButton);
     EXPECT_FALSE(refused.isVisible());
@@ -168,9 +179,9 @@ TEST(TfrmStampaIntervento, AnnullaAndACancelledPrintDialogPrintNothing) {
 
 TEST(InterventionCard, ALongValueIsCutAtItsBoxNeverWrapped) {
     Report report = Report::fromResource("scheda_intervento");
-    InterventionCard card = unsavedCard();
-    card.place = std::string(300, 'W');
-    fillInterventionCard(report.layout(), card, DateTime{2025, 3, 3, 9, 5, 7});
+    Screen card = unsavedCard();
+    card["txtLuogo"] = std::string(300, 'W');
+    fillInterventionCard(report.layout(), reading(card), DateTime{2025, 3, 3, 9, 5, 7});
     const PreparedPage& page = report.prepare().at(0);
     const DrawnItem* place = page.find("txtLuogo");
     ASSERT_NE(place, nullptr);
