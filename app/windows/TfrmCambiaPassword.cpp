@@ -40,18 +40,16 @@ TfrmCambiaPassword::TfrmCambiaPassword(Environment& env, QWidget* parent) : QDia
     grid->addWidget(cmdOK_, 3, 1);
     grid->addWidget(cmdEsci, 3, 2);
     makeFixedWindow(this, QSize(480, 200));
-    for (QLineEdit* edit : {txtPasswordOld_, txtPasswordNew_, txtConferma_}) {
-        addHighlightFrame(edit, edit->objectName().replace(QStringLiteral("txt"), QStringLiteral("eff")));
+    for (QLineEdit* edit : {txtPasswordOld_, txtPasswordNew_, txtConferma_})
         connect(edit, &QLineEdit::textChanged, this, &TfrmCambiaPassword::updateOk);
-    }
     installEnterRing({txtPasswordOld_, txtPasswordNew_, txtConferma_});
     connect(cmdOK_, &QPushButton::clicked, this, &TfrmCambiaPassword::change);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::finish);
     updateOk();
 }
 
-QLineEdit* TfrmCambiaPassword::addPasswordEdit(const QString& name, const QString& caption, const QString&,
-                                               int row) {
+QLineEdit* TfrmCambiaPassword::addPasswordEdit(const QString& name, const QString& caption,
+                                               const QString& frame, int row) {
     auto* label = new QLabel(caption, this);
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
@@ -61,6 +59,7 @@ QLineEdit* TfrmCambiaPassword::addPasswordEdit(const QString& name, const QStrin
     auto* grid = static_cast<QGridLayout*>(layout());
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1, 1, 2);
+    addHighlightFrame(edit, frame);
     return edit;
 }
 

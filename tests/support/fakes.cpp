@@ -3,11 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
-#include <QTemporaryDir>
-#include <cstdio>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 namespace custovia::test {
 

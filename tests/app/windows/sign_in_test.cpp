@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -134,6 +135,8 @@ TEST_F(SignInTest, ChangePasswordEnterRingAndOkRule) {
     TfrmCambiaPassword* w = program->changePassword();
     QApplication::setActiveWindow(w);
     EXPECT_EQ(QApplication::focusWidget(), edit(w, "txtPasswordOld"));
+    EXPECT_TRUE(w->findChild<QFrame*>("effPasswordOld")->isVisible());
+    EXPECT_FALSE(w->findChild<QFrame*>("effConferma")->isVisible());
     QTest::keyClicks(edit(w, "txtPasswordOld"), "a");
     QTest::keyClick(edit(w, "txtPasswordOld"), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), edit(w, "txtPasswordNew"));
