@@ -15,6 +15,7 @@
 #include "archive/list_search.h"
 #include "archive/spreadsheet_export.h"
 #include "bench/archive_generator.h"
+#include "bench/bench_support.h"
 #include "emergencies/intervention_export.h"
 #include "emergencies/intervention_lists.h"
 #include "emergencies/interventions.h"
@@ -39,31 +40,14 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t kCards = 100000;
 int gRepeats = 5;
 
-// The best of several runs: the least disturbed by the rest of the machine.
-double bestSeconds(const std::function<void()>& work) {
-    double best = 1e9;
-    for (int i = 0; i < gRepeats; ++i) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
+using bench::bestSeconds;
+using bench::rawRead;
 
-void report(const char* name, double seconds, double raw) {
-    std::printf("bench: %s %.6f x%.2f\n", name, seconds, seconds / raw);
-    std::fflush(stdout);
-}
+void report(const char* name, double seconds, double raw) { bench::report(name, seconds, raw); }
 
-std::size_t rawRead(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::vector<char> buffer(1 << 20);
-    std::size_t total = 0, sum = 0;
-    while (in.read(buffer.data(), std::streamsize(buffer.size())) || in.gcount() > 0) {
-        total += std::size_t(in.gcount());
-        sum += std::size_t(buffer[0]);  // touch the data
-    }
-    return total + (sum & 1);
+std::vector<std::pair<const char*, bench::AreaBench>>& areas() {
+    static std::vector<std::pair<const char*, bench::AreaBench>> all;
+    return all;
 }
 
 std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {
@@ -102,6 +86,43 @@ double megabytesAdded(const Held& before) {
 #endif
 
 }  // namespace
+
+namespace custovia::bench {
+
+int repeats() { return gRepeats; }
+
+double bestSeconds(const std::function<void()>& work) {
+    double best = 1e9;
+    for (int i = 0; i < gRepeats; ++i) {
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+void report(const std::string& name, double seconds, double raw) {
+    std::printf("bench: %s %.6f x%.2f\n", name.c_str(), seconds, seconds / raw);
+    std::fflush(stdout);
+}
+
+std::size_t rawRead(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<char> buffer(1 << 20);
+    std::size_t total = 0, sum = 0;
+    while (in.read(buffer.data(), std::streamsize(buffer.size())) || in.gcount() > 0) {
+        total += std::size_t(in.gcount());
+        sum += std::size_t(buffer[0]);  // touch the data
+    }
+    return total + (sum & 1);
+}
+
+bool addArea(const char* name, AreaBench run) {
+    areas().emplace_back(name, run);
+    return true;
+}
+
+}  // namespace custovia::bench
 
 int main(int argc, char** argv) {
     if (const char* r = std::getenv("BENCH_REPEATS")) gRepeats = std::max(1, std::atoi(r));
@@ -205,6 +226,12 @@ int main(int argc, char** argv) {
     (void)argc;
     (void)argv;
 #endif
+    // the other work areas' figures, each over files of its own
+    for (const auto& [name, run] : areas()) {
+        const auto areaFolder = folder / name;
+        std::filesystem::create_directories(areaFolder);
+        run(areaFolder);
+    }
     std::filesystem::remove_all(folder);
     return sink == 42 ? 1 : 0;
 }
