@@ -8,11 +8,13 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "archive/block_file.h"
 #include "archive/clock.h"
 #include "archive/shell.h"
 
+class QImage;
 class QPrinter;
 
 namespace custovia {
@@ -38,6 +40,12 @@ public:
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                              const QString& suggestedName) = 0;
+    // The same, adding defaultSuffix to a name typed without an extension before the dialog
+    // asks about replacing an existing file.
+    virtual QString saveFileWithSuffix(QWidget* parent, const QString& title, const QString& filter,
+                                       const QString& suggestedName, const QString& /*defaultSuffix*/) {
+        return saveFile(parent, title, filter, suggestedName);
+    }
 };
 
 class PrintDialogs {
@@ -63,6 +71,38 @@ private:
     QHash<QString, QPointer<QWidget>> windows_;
 };
 
+// The system's camera, for the webcam window. Frames reach the window on the user-interface
+// thread through a queued hand-over that keeps only the latest frame, so stopping the camera
+// never waits on a frame.
+class Camera {
+public:
+    virtual ~Camera() = default;
+    // True when the system has a camera to start.
+    virtual bool available() = 0;
+    // Starts the camera; every frame is handed to onFrame on the user-interface thread until
+    // stop(). False when no camera could be started.
+    virtual bool start(std::function<void(const QImage&)> onFrame) = 0;
+    // Stops the camera; no frame is handed over after it returns.
+    virtual void stop() = 0;
+    virtual bool running() const = 0;
+};
+
+// A repeating timer a window starts and stops; it ticks on the user-interface thread.
+class RepeatingTimer {
+public:
+    virtual ~RepeatingTimer() = default;
+    virtual void start(int intervalMs, std::function<void()> tick) = 0;
+    virtual void stop() = 0;
+    virtual bool active() const = 0;
+};
+
+class Timers {
+public:
+    virtual ~Timers() = default;
+    // A new timer, stopped; it stops for good when destroyed.
+    virtual std::unique_ptr<RepeatingTimer> create() = 0;
+};
+
 struct Environment {
     Messages& messages;
     FileDialogs& fileDialogs;
@@ -72,6 +112,8 @@ struct Environment {
     std::filesystem::path folder;  // the program folder
     FileOpener& files;
     WindowRegistry& windows;
+    Camera& camera;
+    Timers& timers;
 
     std::filesystem::path file(std::string_view name) const { return folder / name; }
 };

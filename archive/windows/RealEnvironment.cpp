@@ -64,6 +64,15 @@ QString SystemFileDialogs::saveFile(QWidget* parent, const QString& title, const
     return QFileDialog::getSaveFileName(parent, title, suggestedName, filter);
 }
 
+QString SystemFileDialogs::saveFileWithSuffix(QWidget* parent, const QString& title, const QString& filter,
+                                              const QString& suggestedName, const QString& defaultSuffix) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);  // added before the dialog asks about replacing
+    dialog.selectFile(suggestedName);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 bool SystemPrintDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
@@ -93,6 +102,7 @@ void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(she
 
 RealEnvironment::RealEnvironment(std::filesystem::path folder)
     : env_{messages_, fileDialogs_,      printDialogs_,        shell_,
-           clock_,    std::move(folder), platformFileOpener(), windows_} {}
+           clock_,    std::move(folder), platformFileOpener(), windows_,
+           camera_,   timers_} {}
 
 }  // namespace custovia

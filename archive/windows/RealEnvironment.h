@@ -4,6 +4,8 @@
 #include <QUrl>
 
 #include "archive/windows/Environment.h"
+#include "archive/windows/SystemCamera.h"
+#include "archive/windows/SystemTimers.h"
 
 namespace custovia {
 
@@ -21,6 +23,8 @@ public:
     QString openFile(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                      const QString& suggestedName) override;
+    QString saveFileWithSuffix(QWidget* parent, const QString& title, const QString& filter,
+                               const QString& suggestedName, const QString& defaultSuffix) override;
 };
 
 class SystemPrintDialogs final : public PrintDialogs {
@@ -49,6 +53,8 @@ private:
     DesktopShell shell_;
     SystemClock clock_;
     WindowRegistry windows_;
+    SystemCamera camera_;
+    SystemTimers timers_;
     Environment env_;
 };
 

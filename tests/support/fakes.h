@@ -2,6 +2,7 @@
 // Recording fakes for the seams, so that every window test runs offscreen and never blocks.
 // A fake holds a queue of scripted answers and records every text shown; an answer left
 // unused when the fake is destroyed fails the test.
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -81,6 +82,48 @@ public:
     std::vector<std::string> opened;
 };
 
+// A camera that hands the window the frames a test scripts, one per yieldFrame().
+class FakeCamera final : public Camera {
+public:
+    bool available() override { return present; }
+    bool start(std::function<void(const QImage&)> onFrame) override;
+    void stop() override;
+    bool running() const override { return running_; }
+
+    void script(std::initializer_list<QImage> frames) { frames_.insert(frames_.end(), frames); }
+    // Hands the next scripted frame to the window, as the camera would; false when the camera
+    // is off or no frame is left.
+    bool yieldFrame();
+
+    bool present = true;  // false: a machine without a camera
+    int starts = 0, stops = 0;
+
+private:
+    bool running_ = false;
+    std::function<void(const QImage&)> onFrame_;
+    std::deque<QImage> frames_;
+};
+
+// Timers that tick only when the test says so.
+class FakeTimers final : public Timers {
+public:
+    std::unique_ptr<RepeatingTimer> create() override;
+    // Ticks the running timer made last, as if its interval had passed; false when none runs.
+    bool tick();
+    // The interval of the timer made last (0 before any start).
+    int interval() const;
+    bool running() const;
+
+    struct State {
+        bool alive = true, active = false;
+        int interval = 0;
+        std::function<void()> tick;
+    };
+
+private:
+    std::vector<std::shared_ptr<State>> states_;
+};
+
 // A complete environment over a fresh temporary program folder and a fixed clock
 // (15/05/2024 10:07:03 unless set otherwise).
 class FakeEnvironment {
@@ -98,6 +141,8 @@ public:
     FakeShell shell;
     FixedClock clock;
     WindowRegistry windows;
+    FakeCamera camera;
+    FakeTimers timers;
 
 private:
     Environment env_;
