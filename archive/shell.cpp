@@ -35,6 +35,13 @@ std::string quotedPath(const std::filesystem::path& path) {
     return quoted;
 }
 
-std::string mailtoLink(std::string_view address) { return "\"mailto:" + trim(address) + "\""; }
+std::string mailtoLink(std::string_view address) {
+    // every character but "@" and the unreserved ones is encoded, so a typed "?", "#", "&" or
+    // "," can never add a recipient or a subject to the message
+    std::string encoded;
+    for (const std::string_view rest = trimView(address); const char c : rest)
+        encoded += c == '@' ? std::string(1, c) : percentEncode(std::string_view(&c, 1));
+    return "\"mailto:" + encoded + "\"";
+}
 
 }  // namespace custovia

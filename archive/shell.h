@@ -24,7 +24,7 @@ std::string percentEncode(std::string_view utf8);
 std::string whatsAppAddress(std::string_view phone, std::string_view message);
 // A file path in double quotes, as the shell expects it.
 std::string quotedPath(const std::filesystem::path& path);
-// A "mailto:" link to the trimmed address, in double quotes.
+// A "mailto:" link to the trimmed address, percent-encoded but for "@", in double quotes.
 std::string mailtoLink(std::string_view address);
 
 }  // namespace custovia

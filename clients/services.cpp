@@ -1,0 +1,131 @@
+#include "clients/services.h"
+
+#include <optional>
+
+#include "archive/text.h"
+
+namespace custovia {
+namespace {
+
+__extension__ typedef __int128 Amount;
+
+constexpr int kScaleDigits = 12;               // decimals kept when an amount is read
+constexpr Amount kUnitsPerCent = 10000000000;  // 10^10: 10^-12 euro units in a cent
+
+// Rounds half up to cents: the integer part (toward zero) of value x 100 + 0.5.
+std::int64_t toCents(Amount units) {
+    const Amount shifted = units + kUnitsPerCent / 2;
+    return std::int64_t(shifted / kUnitsPerCent);  // division truncates toward zero
+}
+
+// An amount read exactly as typed: a decimal number with "," as separator and no thousands
+// separator, in units of 10^-12 euro so that no binary approximation ever rounds it.
+// Nothing when the text is not such a number (empty, "1,2,3", letters).
+std::optional<Amount> readAmount(std::string_view text);
+
+}  // namespace
+
+const RecordLayout& serviceLayout() {
+    static const RecordLayout layout{
+        {"txtData", 10}, {"txtOra", 5}, {"txtServizi", 54}, {"txtAgente", 28}, {"txtImporto", 15},
+    };
+    return layout;
+}
+
+std::string servicesFileName(std::string_view clientPosition) {
+    return "Servizi_Cliente_" + trim(clientPosition) + ".pro";
+}
+
+const RowBuilder& serviceRow() {
+    static const RowBuilder row(serviceLayout(), {
+                                                     {"Data: ", "txtData", 10},
+                                                     {"   Ora: ", "txtOra", 5},
+                                                     {"   Servizi: ", "txtServizi", 54},
+                                                     {"  Agente: ", "txtAgente", 28},
+                                                     {"  Costo: € ", "txtImporto", 0},
+                                                 });
+    return row;
+}
+
+namespace {
+
+std::optional<Amount> readAmount(std::string_view text) {
+    text = trimView(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    Amount whole = 0, fraction = 0;
+    int fractionDigits = 0, digits = 0;
+    bool comma = false;
+    for (const char c : text) {
+        if (c == ',' && !comma) {
+            comma = true;
+        } else if (c >= '0' && c <= '9') {
+            ++digits;
+            if (!comma) {
+                whole = whole * 10 + (c - '0');
+                if (whole > Amount(1) << 90) return std::nullopt;  // far beyond any field
+            } else if (fractionDigits < kScaleDigits) {
+                fraction = fraction * 10 + (c - '0');
+                ++fractionDigits;
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    for (int i = fractionDigits; i < kScaleDigits; ++i) fraction *= 10;
+    Amount scale = 1;
+    for (int i = 0; i < kScaleDigits; ++i) scale *= 10;
+    const Amount value = whole * scale + fraction;
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+std::string moneyText(std::int64_t cents) {
+    const bool negative = cents < 0;
+    const std::uint64_t magnitude = negative ? std::uint64_t(0) - std::uint64_t(cents) : std::uint64_t(cents);
+    const std::uint64_t hundredths = magnitude % 100;
+    std::string text = negative ? "-" : "";
+    text += std::to_string(magnitude / 100) + "," + char('0' + hundredths / 10) + char('0' + hundredths % 10);
+    return text;
+}
+
+std::string normaliseAmount(std::string_view text) {
+    const std::optional<Amount> value = readAmount(text);
+    if (!value) return "0,00";
+    return moneyText(toCents(*value));
+}
+
+ServiceList listServices(Archive& file) {
+    ServiceList list;
+    const std::size_t amountField = serviceLayout().indexOf("txtImporto");
+    Amount total = 0;
+    try {
+        file.scan([&](std::uint64_t, std::string_view bytes) {
+            const std::string amount = fromCp1252(trimView(rawField(serviceLayout(), bytes, amountField)));
+            if (amount.empty()) return;
+            const std::optional<Amount> value = readAmount(amount);
+            if (!value) throw ArchiveError("unreadable amount");  // the list stops here
+            total += *value;
+            list.rows.push_back(serviceRow()(bytes));
+        });
+    } catch (const ArchiveError&) {
+        // what was listed before the failure stays listed
+    }
+    list.total = moneyText(toCents(total));
+    return list;
+}
+
+std::vector<std::string> servicesSummaryLines(const std::vector<std::string>& rows,
+                                              std::string_view totalLabel) {
+    std::vector<std::string> lines = rows;
+    lines.emplace_back(26, '-');
+    lines.push_back("TOTALE IMPORTI:    " + trim(totalLabel));
+    return lines;
+}
+
+}  // namespace custovia
