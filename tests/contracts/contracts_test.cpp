@@ -1,0 +1,310 @@
+// The contract archive's record, numbering, date and fee rules, settings keys, list row and
+// worksheet, byte for byte where they reach a file.
+#include <gtest/gtest.h>
+
+#include "tests/support/files.h"
+
+#include "archive/archive.h"
+#include "archive/ini_file.h"
+#include "archive/list_search.h"
+#include "contracts/contract_card.h"
+#include "contracts/contract_export.h"
+#include "contracts/contract_lists.h"
+#include "contracts/contracts.h"
+
+namespace custovia {
+namespace {
+
+TEST(ContractLayout, HasTheArchiveRecordSizeAndOffsets) {
+    const RecordLayout& l = contractLayout();
+    EXPECT_EQ(l.size(), 4891u);
+    EXPECT_EQ(l.fieldCount(), 48u);
+    struct Offset {
+        const char* field;
+        std::size_t at;
+    };
+    for (const Offset o : {Offset{"txtData", 31},
+                           {"txtDitta", 93},
+                           {"txtProvRes", 294},
+                           {"txtFax", 506},
+                           {"txtCliente", 627},
+                           {"txtMarca", 1021},
+                           {"txtImpCanone", 2150},
+                           {"txtPagamento", 2166},
+                           {"txtOpInc01", 2417},
+                           {"txtOpEsc04", 3264},
+                           {"lblFile01", 3385},
+                           {"lblDesc01", 4138},
+                           {"lblDesc03", 4640}})
+        EXPECT_EQ(l.offset(l.indexOf(o.field)), o.at) << o.field;
+}
+
+TEST(ContractLayout, WritesTheRecordAsAnEarlierInstallationReadsIt) {
+    test::TempFolder folder;
+    Archive archive(folder.path() / std::string(kContractsFile), contractLayout());
+    Record r(contractLayout());
+    r.set("txtNumContratto", "  254 ");
+    r.set("txtData", "1/2/2024");
+    r.set("txtCliente", "Società è");
+    r.set("txtMarca", std::string(300, 'x'));
+    r.set("txtImpCanone", "1500,00");
+    r.set("lblDesc03", "scansione");
+    EXPECT_EQ(archive.append(r), 0u);
+
+    std::string expected(4891, '\0');
+    auto put = [&expected](std::size_t at, const std::string& text) {
+        expected[at] = char(text.size());
+        expected.replace(at + 1, text.size(), text);
+    };
+    put(0, "254");
+    put(31, "1/2/2024");
+    put(627, "Societ\xE0 \xE8");
+    put(1021, std::string(250, 'x'));
+    put(2150, "1500,00");
+    put(4640, "scansione");
+    const std::string bytes = test::readBytes(archive.path());
+    ASSERT_EQ(bytes.size(), 4891u);
+    // only the length byte and the text are significant; the rest of each field is ours
+    const RecordLayout& l = contractLayout();
+    for (std::size_t i = 0; i < l.fieldCount(); ++i)
+        EXPECT_EQ(rawField(l, bytes, i), rawField(l, expected, i)) << l.field(i).name;
+    EXPECT_EQ(archive.load(0).get("txtMarca").size(), 250u);
+}
+
+TEST(ContractNumbering, ProposesTheStartPlusTheContractsArchived) {
+    EXPECT_EQ(proposedContractNumber("", 0), "1");
+    EXPECT_EQ(proposedContractNumber("", 10), "11");
+    EXPECT_EQ(proposedContractNumber("250", 4), "254");
+    EXPECT_EQ(proposedContractNumber(" 100 ", 3), "103");
+    EXPECT_EQ(proposedContractNumber("007", 0), "7");
+    // anything but a whole number of digits stops New
+    for (const char* start : {"12a", "-5", "1,5", "+3", "99999999999999999999"})
+        EXPECT_FALSE(proposedContractNumber(start, 1).has_value()) << start;
+}
+
+TEST(ContractNumbering, TheStartFieldIsLeftAsAWholeNumber) {
+    const std::vector<std::pair<const char*, const char*>> cases{
+        {"", "1"},    {"   ", "1"}, {"007", "7"}, {"100", "100"}, {"0", "0"},
+        {"2,5", "3"}, {"2,4", "2"}, {"abc", "1"}, {"1.000", "1"},
+    };
+    for (const auto& [typed, left] : cases) EXPECT_EQ(normaliseStartNumber(typed), left) << typed;
+}
+
+TEST(ContractDate, AcceptsRealDaysAsTypedAndRefusesTheRest) {
+    for (const char* good : {"1/2/2024", "01/02/2024", "29/02/2024", "31/12/2025", "29/02/2000", "9/09/1999"})
+        EXPECT_TRUE(isValidContractDate(good)) << good;
+    for (const char* bad :
+         {"31/02/2024", "31/04/2025", "29/02/2025", "29/02/1900", "0/1/2024", "1/13/2024", "1/2/24",
+          "001/2/2024", "1-2-2024", "1/2/2024 ", "a/2/2024", "", "//", "1/2/0000"})
+        EXPECT_FALSE(isValidContractDate(bad)) << bad;
+}
+
+TEST(ContractFee, IsNormalisedToUpToFourDecimalsOnTheTypedDigits) {
+    const std::vector<std::pair<const char*, const char*>> cases{
+        {"", "0,00"},
+        {"  ", "0,00"},
+        {"7", "7,00"},
+        {",5", "0,50"},
+        {"1234,5", "1234,50"},
+        {"0,125", "0,125"},
+        {"1500", "1500,00"},
+        {"99,5", "99,50"},
+        {"12,345", "12,345"},
+        {"12,34567", "12,3457"},
+        {"12,34565", "12,3457"},  // half up, on the digits rather than on a binary value
+        {"12,34564", "12,3456"},
+        {"9,99995", "10,00"},
+        {"007,10", "7,10"},
+        {"5,", "5,00"},
+        {"0,00004", "0,00"},
+        {"999999999999999", "999999999999999,00"},  // fifteen digits: no overflow
+        {"99999999999,9999", "99999999999,9999"},
+        {"1.000,00", "0,00"},
+        {"abc", "0,00"},
+        {",", "0,00"},
+        {"1,2,3", "0,00"},
+        {"-5", "0,00"},
+    };
+    for (const auto& [typed, left] : cases) EXPECT_EQ(normaliseFee(typed), left) << typed;
+}
+
+TEST(ContractSettings, FirmDataAndNumberingLiveUnderTheirSectionsAndKeys) {
+    test::TempFolder folder;
+    const auto ini = folder.path() / std::string(kContractSettingsFile);
+    const char* keys[] = {"Denominazione", "Partita Iva",  "Codice Fiscale", "Sede Legale",
+                          "Provincia",     "CAP",          "Indirizzo",      "Telefono",
+                          "PEC",           "Responsabile", "Luogo Stipula"};
+    const char* fields[] = {"txtDitta", "txtPartitaIva", "txtCodFisc", "txtSede", "txtProvRes", "txtCapRes",
+                            "txtVia",   "txtTelUff",     "txtTelCel",  "txtFax",  "txtLuogo"};
+    ASSERT_EQ(firmSettings().size(), 11u);
+    for (std::size_t i = 0; i < 11; ++i) {
+        EXPECT_EQ(firmSettings()[i].key, keys[i]);
+        EXPECT_EQ(firmSettings()[i].field, fields[i]);
+        writeIniString(ini, kFirmSection, firmSettings()[i].key, i == 0 ? "Vigilanza Notturna è" : "");
+    }
+    writeIniString(ini, kNumberingSection, kNumberingStartKey, "250");
+    std::string expected = "[Istituto Vigilanza]\r\nDenominazione=Vigilanza Notturna \xE8\r\n";
+    for (std::size_t i = 1; i < 11; ++i) expected += std::string(keys[i]) + "=\r\n";
+    expected += "[Numerazione Contratti]\r\nInizio=250\r\n";
+    EXPECT_EQ(test::readBytes(ini), expected);
+}
+
+Record contract(const std::string& cliente, const std::string& numero, const std::string& data) {
+    Record r(contractLayout());
+    r.set("txtCliente", cliente);
+    r.set("txtTelCli", "051 234567");
+    r.set("txtTipoImpianto", "Magazzino");
+    r.set("txtMarca", "Via dell'Industria 12, Bologna");
+    r.set("txtNumContratto", numero);
+    r.set("txtData", data);
+    return r;
+}
+
+TEST(ContractList, RowPadsTheColumnsAndEndsWithNumberAndDate) {
+    EXPECT_EQ(contractRow()(contract("ROSSI SPA", "12", "03/05/2025")),
+              "ROSSI SPA                     Tel. 051 234567            Tipo: Magazzino                "
+              "  Via dell'Industria 12, Bologna  Contratto n. 12 del 03/05/2025");
+    // a long name is cut to its column
+    const std::string row = contractRow()(contract(std::string(40, 'N'), "1", "1/2/2024"));
+    EXPECT_EQ(row.substr(0, 30), std::string(28, 'N') + "  ");
+}
+
+TEST(ContractList, FiltersCombineCaseInsensitively) {
+    test::TempFolder folder;
+    Archive archive(folder.path() / std::string(kContractsFile), contractLayout());
+    struct Row {
+        const char* cliente;
+        const char* comune;
+        const char* data;
+    };
+    for (const Row r :
+         {Row{"ROSSI SPA", "NAPOLI", "03/05/2025"}, Row{"Carla Rossetti", "Milano", "1/2/2024"},
+          Row{"Bianchi", "Napoli", "12/12/2025"}, Row{"Rossi Giorgio", "Pozzuoli (napoli)", "2/2/2023"}}) {
+        Record rec = contract(r.cliente, "1", r.data);
+        rec.set("txtComuneCli", r.comune);
+        archive.append(rec);
+    }
+    auto listed = [&](std::initializer_list<std::pair<std::string, std::string>> typed) {
+        std::vector<SearchFilter> filters;
+        for (const FilterField& f : contractFilters()) {
+            filters.push_back({f.field, ""});
+            for (const auto& [control, text] : typed)
+                if (control == f.control) filters.back().typed = text;
+        }
+        const Search search(contractLayout(), filters);
+        std::vector<std::string> names;
+        archive.scan([&](std::uint64_t, std::string_view bytes) {
+            if (search.matches(bytes)) names.push_back(Record(contractLayout(), bytes).get("txtCliente"));
+        });
+        return names;
+    };
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(listed({}).size(), 4u);
+    EXPECT_EQ(listed({{"txtCliente", "ross"}}), (Names{"ROSSI SPA", "Carla Rossetti", "Rossi Giorgio"}));
+    EXPECT_EQ(listed({{"txtCliente", "ross"}, {"txtComuneCli", "napoli"}}),
+              (Names{"ROSSI SPA", "Rossi Giorgio"}));
+    EXPECT_EQ(listed({{"txtData", "2025"}}), (Names{"ROSSI SPA", "Bianchi"}));
+}
+
+const std::string kFrameStart =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+    "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head>"
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+    "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+    "<x:Name>Riepilogo Contratti</x:Name>"
+    "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow>"
+    "</x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></"
+    "x:WorksheetOptions></x:ExcelWorksheet>"
+    "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
+const std::string kFrameEnd = "</table></body></html>";
+
+std::string headerRow() {
+    const std::vector<std::pair<const char*, int>> headers{
+        {"Contratto n.", 200},
+        {"Data", 150},
+        {"Luogo stipula", 250},
+        {"Cliente", 250},
+        {"Comune di residenza", 250},
+        {"Via e numero civico", 300},
+        {"Partita IVA", 200},
+        {"Codice Fiscale", 200},
+        {"Telefono", 250},
+        {"Frequenza ispezioni", 250},
+        {"Tipo sito vigilato", 250},
+        {"Ubicazione sito", 400},
+        {"Durata contratto", 250},
+        {"Cadenza reportistica", 300},
+        {"Foro competente", 250},
+        {"Condizioni per recesso", 400},
+        {"Polizza assicurativa", 400},
+        {"Orari ispezioni", 300},
+        {"Durata media", 250},
+        {"Periodicit\xE0 canone", 250},
+        {"Importo canone", 200},
+        {"Modalit\xE0 di pagamento", 300},
+        {"Attivit\xE0 1 inclusa in contratto", 400},
+        {"Attivit\xE0 2 inclusa in contratto", 400},
+        {"Attivit\xE0 3 inclusa in contratto", 400},
+    };
+    std::string row = "<tr>";
+    for (const auto& [text, width] : headers)
+        row += "<td style=\"text-align: left; font-weight: bold;\" width=" + std::to_string(width) + ">" +
+               text + "</td>";
+    return row + "</tr>";
+}
+
+std::string exportOf(Archive& archive) {
+    GridRows rows(contractExport().columns.size() + 1);
+    EXPECT_TRUE(fillFromArchive(archive, contractExport().columns, rows));
+    return spreadsheetBytes(contractExport(), rows);
+}
+
+TEST(ContractExport, EmptyArchiveGivesTheHeaderRowOnly) {
+    test::TempFolder folder;
+    Archive archive(folder.path() / std::string(kContractsFile), contractLayout());
+    EXPECT_EQ(contractExport().fileName, "Contratti.xls");
+    EXPECT_EQ(contractExport().columns[1].gridHeader, "Data stipula");
+    EXPECT_EQ(exportOf(archive), kFrameStart + headerRow() + kFrameEnd);
+}
+
+TEST(ContractExport, WritesTwentyFiveCellsARowAndLeavesTheFirmOut) {
+    test::TempFolder folder;
+    Archive archive(folder.path() / std::string(kContractsFile), contractLayout());
+    Record r(contractLayout());
+    const char* fields[] = {
+        "txtNumContratto",    "txtData",          "txtLuogo",      "txtCliente",       "txtComuneCli",
+        "txtViaCli",          "txtPartitaIvaCli", "txtCodFiscCli", "txtTelCli",        "txtQualitaCli",
+        "txtTipoImpianto",    "txtMarca",         "txtMatricola",  "txtAlimentazione", "txtAnnoCostruz",
+        "txtCaratteristiche", "txtUbicazione",    "txtDurata",     "txtTotale",        "txtPeriodicita",
+        "txtImpCanone",       "txtPagamento",     "txtOpInc01",    "txtOpInc02",       "txtOpInc03"};
+    // short values: each fits even the 11-character VAT number
+    for (std::size_t i = 0; i < 25; ++i) r.set(fields[i], "c" + std::to_string(i));
+    r.set("txtProvCli", "NA");
+    r.set("txtCliente", "Caff\xC3\xA8 <Bar>");
+    for (const char* other : {"txtDitta", "txtOpInc04", "txtOpEsc01", "lblFile01"})
+        r.set(other, "NON ESPORTARE");
+    archive.append(r);
+    Record bare(contractLayout());
+    bare.set("txtComuneCli", "Napoli");  // no province: no trailing blank
+    archive.append(bare);
+
+    const std::string td = "<td style=\"text-align: left;\">";
+    std::string rows = "<tr>";
+    for (std::size_t i = 0; i < 25; ++i) {
+        std::string cell = "c" + std::to_string(i);
+        if (std::string_view(fields[i]) == "txtCliente") cell = "Caff\xE8 &lt;Bar&gt;";
+        if (std::string_view(fields[i]) == "txtComuneCli") cell += " NA";
+        rows += td + cell + "</td>";
+    }
+    rows += "</tr><tr>" + td + "</td>" + td + "</td>" + td + "</td>" + td + "</td>" + td + "Napoli</td>";
+    for (int i = 5; i < 25; ++i) rows += td + "</td>";
+    rows += "</tr>";
+    const std::string bytes = exportOf(archive);
+    EXPECT_EQ(bytes, kFrameStart + headerRow() + rows + kFrameEnd);
+    EXPECT_EQ(bytes.find("NON ESPORTARE"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace custovia
