@@ -6,6 +6,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/windows/TfrmGuida.h"
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/TfrmCalendario.h"
@@ -97,6 +98,8 @@ CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
     setAction(QStringLiteral("cmdSalva"), [this] { save(); });
     setAction(QStringLiteral("cmdDuplica"), [this] { duplicate(); });
     setAction(QStringLiteral("cmdEsci"), [this] { close(); });
+    if (config_.help)
+        setAction(QStringLiteral("cmdGuida"), [this] { TfrmGuida::open(env_, this, *config_.help); });
 
     if (!config_.areaTag.isEmpty()) env_.windows.add(config_.areaTag, this);
     if (!config_.calendarTag.isEmpty()) env_.windows.add(config_.calendarTag, this);

@@ -10,8 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include "app/help.h"
 #include "archive/archive.h"
 #include "archive/card_navigation.h"
 #include "archive/windows/Environment.h"
@@ -75,6 +77,8 @@ struct CardConfig {
     QString initialHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
     QString dateField;     // the read-only date field served by the calendar
     QString calendarHint;  // hint of the calendar icon beside the date field
+    // The help cmdGuida opens; none: the button does nothing.
+    std::optional<HelpTopic> help;
 };
 
 inline const QStringList kAttachmentLabels = {"lblFile01", "lblFile02", "lblFile03",

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/windows/TfrmGuida.h"
 #include "archive/archive.h"
 #include "archive/shell.h"
 #include "archive/windows/FieldBehaviour.h"
@@ -61,8 +62,13 @@ ExportWindow::ExportWindow(Environment& env, QWidget* parent, ExportWindowConfig
     hints->attach(guida, config_.helpHint);
     hints->attach(esci, config_.exitHint);
     connect(esporta, &QToolButton::clicked, this, &ExportWindow::exportGrid);
+    if (!config_.helpTopic) config_.helpTopic = helpTopicTitled(config_.helpTitle.toStdString());
+    if (config_.helpTopic) config_.helpTitle = QString::fromStdString(helpPage(*config_.helpTopic).title);
     connect(guida, &QToolButton::clicked, this, [this] {
-        if (config_.help) config_.help(this, config_.helpTitle);
+        if (config_.help)
+            config_.help(this, config_.helpTitle);
+        else if (config_.helpTopic)
+            TfrmGuida::open(env_, this, *config_.helpTopic);
     });
     connect(esci, &QToolButton::clicked, this, &QDialog::close);
 

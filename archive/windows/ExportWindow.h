@@ -7,8 +7,10 @@
 #include <QString>
 #include <QTableView>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "app/help.h"
 #include "archive/record.h"
 #include "archive/spreadsheet_export.h"
 #include "archive/windows/Environment.h"
@@ -32,6 +34,9 @@ struct ExportWindowConfig {
     QString helpHint;
     QString exitHint;
     QString helpTitle;
+    // The help cmdGuida opens, its title and text; when unset, the help whose title is
+    // helpTitle.
+    std::optional<HelpTopic> helpTopic;
     // Opens the help window with the given title; nothing happens when unset.
     std::function<void(QWidget* parent, const QString& title)> help;
 };

@@ -17,7 +17,7 @@ ExportWindowConfig interventionExportWindow() {
     c.exportHint = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
     c.helpHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
     c.exitHint = QStringLiteral("Esci da questo ambiente di lavoro.");
-    c.helpTitle = QStringLiteral("Esportazione archivio interventi in Excel");
+    c.helpTopic = HelpTopic::ExportInterventions;
     return c;
 }
 

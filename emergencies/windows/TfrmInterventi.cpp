@@ -70,6 +70,7 @@ CardConfig interventionCard() {
     c.firstField = QStringLiteral("txtUtente");
     c.dateField = QStringLiteral("txtData");
     c.calendarHint = QStringLiteral("Importa la data dal calendario.");
+    c.help = HelpTopic::Interventions;
     return c;
 }
 
