@@ -5,6 +5,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/windows/TfrmGuida.h"
+#include "app/windows/TfrmInfo.h"
+#include "app/windows/TfrmSplash.h"
 #include "archive/windows/PictureButton.h"
 
 namespace custovia {
@@ -81,6 +84,15 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
 
     setAction(QStringLiteral("imgSito"), [this] { env_.shell.open(std::string(kMakerWebsite)); });
     setAction(QStringLiteral("imgEsci"), [this] { emit exitRequested(); });
+    setAction(QStringLiteral("imgGuida"), [this] { TfrmGuida::open(env_, this, HelpTopic::General); });
+    setAction(QStringLiteral("imgInfo"), [this] {
+        TfrmInfo window(env_, this);
+        window.exec();
+    });
+    setAction(QStringLiteral("imgCopyright"), [this] {
+        TfrmSplash window(env_, this);
+        window.exec();
+    });
 }
 
 void TfrmAvvio::setAction(const QString& control, std::function<void()> action) {

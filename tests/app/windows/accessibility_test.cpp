@@ -12,7 +12,10 @@
 
 #include "app/windows/TfrmAvvio.h"
 #include "app/windows/TfrmCambiaPassword.h"
+#include "app/windows/TfrmGuida.h"
+#include "app/windows/TfrmInfo.h"
 #include "app/windows/TfrmPassword.h"
+#include "app/windows/TfrmSplash.h"
 #include "archive/windows/TfrmAllegaCartella.h"
 #include "archive/windows/TfrmCalendario.h"
 #include "clients/windows/TfrmCarta.h"
@@ -73,6 +76,9 @@ TEST(Accessibility, EveryWindowNamesItsFieldsAndPictureButtons) {
     windows.emplace_back(new TfrmPassword(fake.env()));
     windows.emplace_back(new TfrmCambiaPassword(fake.env()));
     windows.emplace_back(new TfrmAvvio(fake.env()));
+    windows.emplace_back(new TfrmGuida(fake.env()));
+    windows.emplace_back(new TfrmInfo(fake.env()));
+    windows.emplace_back(new TfrmSplash(fake.env()));
     windows.emplace_back(new TfrmTrovaInterventi(fake.env(), &card));
     windows.emplace_back(new TfrmPendenti(fake.env(), &card));
     windows.emplace_back(new TfrmExpInterventi(fake.env(), &card));
