@@ -64,9 +64,9 @@ std::string readStoredPassword(const std::filesystem::path& folder) {
     return trim(decipher(hex));
 }
 
-void writeStoredPassword(const std::filesystem::path& folder, std::string_view password) {
+void writeStoredPassword(const std::filesystem::path& folder, std::string_view password, FileOpener& files) {
     writeIniString(folder / kPasswordStoreFile, kPasswordSection, kPasswordKey,
-                   trim(encipher(passwordForm(password))));
+                   trim(encipher(passwordForm(password))), files);
 }
 
 }  // namespace custovia

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "archive/block_file.h"
+
 namespace custovia {
 
 struct CipherKeys {
@@ -39,7 +41,9 @@ inline constexpr std::string_view kFirstAccessPassword = "guardianottura";
 // Reads and deciphers the stored password, trimmed; a missing store reads as empty.
 // Throws CipherError or ArchiveError.
 std::string readStoredPassword(const std::filesystem::path& folder);
-// Enciphers the password form and writes it; throws ArchiveError on failure.
-void writeStoredPassword(const std::filesystem::path& folder, std::string_view password);
+// Enciphers the password form and writes it, keeping the store's other lines and its
+// permissions; throws ArchiveError on failure, the old password then staying valid.
+void writeStoredPassword(const std::filesystem::path& folder, std::string_view password,
+                         FileOpener& files = platformFileOpener());
 
 }  // namespace custovia

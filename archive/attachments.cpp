@@ -1,14 +1,17 @@
 #include "archive/attachments.h"
 
+#include <fstream>
 #include <system_error>
+#include <vector>
+
+#include "archive/file_replace.h"
+#include "archive/paths.h"
+#include "archive/text.h"
 
 namespace custovia {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Names are UTF-8 in memory; going through char8_t keeps them right on every platform.
-fs::path pathFromUtf8(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 bool onlyDotsAndBlanks(std::string_view name) {
     return name.find_first_not_of(". ") == std::string_view::npos;
@@ -29,6 +32,14 @@ std::string bareName(std::string_view chosenPath) {
     return std::string(cut == std::string_view::npos ? chosenPath : chosenPath.substr(cut + 1));
 }
 
+std::optional<std::string> attachmentNameFor(std::string_view chosenBareName) {
+    std::u32string name = utf8ToCodePoints(trimView(chosenBareName));
+    for (char32_t& c : name)
+        if (c < 0x20 || c == 0x7F || !fitsCp1252(codePointsToUtf8(std::u32string_view(&c, 1)))) c = U'_';
+    if (name.empty() || name.size() > kAttachmentNameCapacity) return std::nullopt;
+    return codePointsToUtf8(name);
+}
+
 bool isBareFileName(std::string_view name) {
     // "." and ".." lead out of the folder; Windows also drops trailing dots and blanks, so
     // ".. ." is refused with them
@@ -44,7 +55,8 @@ std::optional<fs::path> attachmentPath(const fs::path& programFolder, std::strin
 }
 
 AttachOutcome copyIntoAttachments(const fs::path& programFolder, const fs::path& chosen,
-                                  std::string_view name, const std::function<bool()>& confirmOverwrite) {
+                                  std::string_view name, const std::function<bool()>& confirmOverwrite,
+                                  FileOpener& files) {
     const auto target = attachmentPath(programFolder, name);
     if (!target) return AttachOutcome::Failed;
     std::error_code ec;
@@ -55,18 +67,21 @@ AttachOutcome copyIntoAttachments(const fs::path& programFolder, const fs::path&
         if (fs::equivalent(chosen, *target, ec)) return AttachOutcome::AlreadyInPlace;
         if (!confirmOverwrite()) return AttachOutcome::Declined;
     }
-    // copy beside the target and rename over it, so a copy that fails half-way never leaves
-    // a file that other cards refer to cut short
-    fs::path temporary = *target;
-    temporary += ".tmp-copy";
-    fs::copy_file(chosen, temporary, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(temporary, *target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
+    std::ifstream source(chosen, std::ios::binary);
+    if (!source) return AttachOutcome::Failed;
+    const auto copy = [&source](const auto& put) {
+        std::vector<char> buffer(1 << 20);
+        while (source) {
+            source.read(buffer.data(), std::streamsize(buffer.size()));
+            if (source.gcount() > 0) put(std::string_view(buffer.data(), std::size_t(source.gcount())));
+        }
+        if (source.bad()) throw ArchiveError("cannot read the chosen file");
+    };
+    try {
+        return writeThroughTemporary(*target, copy, files) ? AttachOutcome::Copied : AttachOutcome::Failed;
+    } catch (const ArchiveError&) {
         return AttachOutcome::Failed;
     }
-    return AttachOutcome::Copied;
 }
 
 }  // namespace custovia

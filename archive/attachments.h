@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "archive/block_file.h"
+
 namespace custovia {
 
 inline constexpr std::string_view kAttachmentsFolderName = "Documenti_Allegati";
@@ -15,6 +17,15 @@ std::filesystem::path attachmentsFolder(const std::filesystem::path& programFold
 
 // The last part of a chosen file's path (UTF-8); both "/" and "\" separate folders.
 std::string bareName(std::string_view chosenPath);
+
+// The most characters a card's name field holds.
+inline constexpr std::size_t kAttachmentNameCapacity = 250;
+
+// The name under which a chosen file is attached: one that the card's name field holds as
+// it is, so "Apri" finds the copy again. Each character Windows-1252 lacks (and any control
+// character) becomes "_", blanks at either end go. Nothing when that name is empty or
+// longer than the field.
+std::optional<std::string> attachmentNameFor(std::string_view chosenBareName);
 
 // True for a name that can only point inside the attachments folder: not empty, no folder
 // separator, not "." or "..", no drive or root. Anything else comes from a corrupt or
@@ -34,9 +45,12 @@ enum class AttachOutcome {
 
 // Copies the chosen file into the attachments folder under the given name, creating the
 // folder (and its parents) when missing. When a file of that name is already there,
-// confirmOverwrite decides; it is not asked when that file is the chosen one.
+// confirmOverwrite decides; it is not asked when that file is the chosen one. The copy is
+// made under a temporary name of its own and then put in place, so a copy that fails
+// half-way never leaves a file that other cards refer to cut short.
 AttachOutcome copyIntoAttachments(const std::filesystem::path& programFolder,
                                   const std::filesystem::path& chosen, std::string_view name,
-                                  const std::function<bool()>& confirmOverwrite);
+                                  const std::function<bool()>& confirmOverwrite,
+                                  FileOpener& files = platformFileOpener());
 
 }  // namespace custovia

@@ -29,10 +29,15 @@ public:
     // The first `length` bytes mapped for reading, valid until the file is closed, or an
     // empty view where the file cannot be mapped (the caller then reads).
     virtual std::string_view mapForReading(std::uint64_t /*length*/) { return {}; }
-    // A short exclusive byte-range lock over the whole file, honoured across processes and
-    // by network file systems; released by unlock() or by close().
+    // A short exclusive lock that serialises appends across processes, honoured by network
+    // file systems too; released by unlock() or by close(). It never refuses a reader: on
+    // Windows, where byte-range locks are mandatory, it locks one byte far beyond any data.
     virtual void lockExclusive() = 0;
     virtual void unlock() = 0;
+    // Sets the file's length (a file rewritten in place shrinks to its new content).
+    virtual void resize(std::uint64_t /*length*/) { throw ArchiveError("resize not supported"); }
+    // Makes what was written reach the disk before the file takes the place of another.
+    virtual void flush() {}
     // Closes the file, reporting a failure of the close itself.
     virtual void close() = 0;
 };
@@ -43,6 +48,16 @@ public:
     // Opens the file for reading and writing, shared; creates it empty only when missing.
     // An existing file that cannot be opened is an error and is never recreated.
     virtual std::unique_ptr<BlockFile> openOrCreate(const std::filesystem::path& path) = 0;
+    // Opens an existing file for reading and writing; never creates one.
+    virtual std::unique_ptr<BlockFile> openExisting(const std::filesystem::path& path);
+    // Creates a file only when no file of that name exists: a name already taken gives
+    // nullptr and the file there is never touched. Throws ArchiveError when the folder refuses.
+    virtual std::unique_ptr<BlockFile> createNew(const std::filesystem::path& path);
+    // Puts `replacement` in the place of `target` in one step, keeping the target's
+    // permissions (on Windows its security and attributes); throws ArchiveError.
+    virtual void replace(const std::filesystem::path& replacement, const std::filesystem::path& target);
+    // Removes a file this program made; failures are ignored (it is only left behind).
+    virtual void remove(const std::filesystem::path& path);
 };
 
 FileOpener& platformFileOpener();

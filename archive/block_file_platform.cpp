@@ -1,10 +1,20 @@
 // The only platform-specific file code: opening shared, positional I/O and byte-range locks.
 #include "archive/block_file.h"
 
+#include "archive/paths.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -16,9 +26,15 @@
 namespace custovia {
 namespace {
 
+#ifdef _WIN32
 [[noreturn]] void fail(const std::string& what, const std::filesystem::path& path) {
-    throw ArchiveError(what + " " + path.string() + ": " + std::strerror(errno));
+    throw ArchiveError(what + " " + pathToUtf8(path) + ": error " + std::to_string(GetLastError()));
 }
+#else
+[[noreturn]] void fail(const std::string& what, const std::filesystem::path& path) {
+    throw ArchiveError(what + " " + pathToUtf8(path) + ": " + std::strerror(errno));
+}
+#endif
 
 #ifndef _WIN32
 
@@ -37,7 +53,7 @@ public:
     }
 
     void readAt(std::uint64_t offset, char* data, std::size_t n) override {
-        if (readSomeAt(offset, data, n) != n) throw ArchiveError("short read " + path_.string());
+        if (readSomeAt(offset, data, n) != n) throw ArchiveError("short read " + pathToUtf8(path_));
     }
 
     std::size_t readSomeAt(std::uint64_t offset, char* data, std::size_t n) override {
@@ -73,8 +89,18 @@ public:
         return {static_cast<const char*>(at), length};
     }
 
+    // POSIX locks are advisory: the whole file can be locked without refusing any reader
     void lockExclusive() override { setLock(F_WRLCK); }
     void unlock() override { setLock(F_UNLCK); }
+
+    void resize(std::uint64_t length) override {
+        while (::ftruncate(fd_, off_t(length)) != 0)
+            if (errno != EINTR) fail("resize", path_);
+    }
+
+    void flush() override {
+        if (::fsync(fd_) != 0) fail("flush", path_);
+    }
 
     void close() override {
         unmap();
@@ -120,6 +146,31 @@ public:
         }
     }
 
+    std::unique_ptr<BlockFile> openExisting(const std::filesystem::path& path) override {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0) fail("open", path);
+        return checkedRegular(fd, path);
+    }
+
+    std::unique_ptr<BlockFile> createNew(const std::filesystem::path& path) override {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) return std::make_unique<PosixFile>(fd, path);
+        if (errno == EEXIST) return nullptr;
+        fail("create", path);
+    }
+
+    void replace(const std::filesystem::path& replacement, const std::filesystem::path& target) override {
+        struct stat st {};
+        if (::stat(target.c_str(), &st) == 0) {
+            // the new file takes the old one's mode and, where allowed, its owner
+            if (::chmod(replacement.c_str(), st.st_mode & 07777) != 0) fail("chmod", replacement);
+            [[maybe_unused]] const int ignored = ::chown(replacement.c_str(), st.st_uid, st.st_gid);
+        }
+        if (::rename(replacement.c_str(), target.c_str()) != 0) fail("rename", target);
+    }
+
+    void remove(const std::filesystem::path& path) override { ::unlink(path.c_str()); }
+
 private:
     static std::unique_ptr<BlockFile> checkedRegular(int fd, const std::filesystem::path& path) {
         struct stat st {};
@@ -138,6 +189,7 @@ class WindowsFile final : public BlockFile {
 public:
     WindowsFile(HANDLE h, std::filesystem::path path) : h_(h), path_(std::move(path)) {}
     ~WindowsFile() override {
+        unmap();
         if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
     }
     std::uint64_t size() override {
@@ -146,7 +198,7 @@ public:
         return std::uint64_t(s.QuadPart);
     }
     void readAt(std::uint64_t offset, char* data, std::size_t n) override {
-        if (readSomeAt(offset, data, n) != n) throw ArchiveError("short read " + path_.string());
+        if (readSomeAt(offset, data, n) != n) throw ArchiveError("short read " + pathToUtf8(path_));
     }
     std::size_t readSomeAt(std::uint64_t offset, char* data, std::size_t n) override {
         std::size_t done = 0;
@@ -179,23 +231,62 @@ public:
             done += put;
         }
     }
+    std::string_view mapForReading(std::uint64_t length) override {
+        unmap();
+        if (length == 0) return {};
+        mapping_ = CreateFileMappingW(h_, nullptr, PAGE_READONLY, 0, 0, nullptr);
+        if (!mapping_) return {};
+        view_ = MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, SIZE_T(length));
+        if (!view_) {
+            unmap();
+            return {};
+        }
+        return {static_cast<const char*>(view_), std::size_t(length)};
+    }
+    // Windows byte-range locks are mandatory: a lock over the data would refuse every other
+    // workstation's load, scan and update while a card is appended. The appenders agree on
+    // one byte far beyond any data instead, used as a mutex.
     void lockExclusive() override {
-        OVERLAPPED ov{};
-        if (!LockFileEx(h_, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &ov)) fail("lock", path_);
+        OVERLAPPED ov = appendMutexByte();
+        if (!LockFileEx(h_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &ov)) fail("lock", path_);
     }
     void unlock() override {
-        OVERLAPPED ov{};
-        UnlockFileEx(h_, 0, MAXDWORD, MAXDWORD, &ov);
+        OVERLAPPED ov = appendMutexByte();
+        UnlockFileEx(h_, 0, 1, 0, &ov);
+    }
+    void resize(std::uint64_t length) override {
+        FILE_END_OF_FILE_INFO end{};
+        end.EndOfFile.QuadPart = LONGLONG(length);
+        if (!SetFileInformationByHandle(h_, FileEndOfFileInfo, &end, sizeof end)) fail("resize", path_);
+    }
+    void flush() override {
+        if (!FlushFileBuffers(h_)) fail("flush", path_);
     }
     void close() override {
+        unmap();
         HANDLE h = h_;
         h_ = INVALID_HANDLE_VALUE;
         if (!CloseHandle(h)) fail("close", path_);
     }
 
 private:
+    static OVERLAPPED appendMutexByte() {
+        OVERLAPPED ov{};
+        ov.Offset = 0xFFFFFFFEu;  // the byte at 2^63 - 2: no archive comes near it
+        ov.OffsetHigh = 0x7FFFFFFFu;
+        return ov;
+    }
+    void unmap() {
+        if (view_) UnmapViewOfFile(view_);
+        if (mapping_) CloseHandle(mapping_);
+        view_ = nullptr;
+        mapping_ = nullptr;
+    }
+
     HANDLE h_;
     std::filesystem::path path_;
+    HANDLE mapping_ = nullptr;
+    void* view_ = nullptr;
 };
 
 class WindowsOpener final : public FileOpener {
@@ -213,11 +304,78 @@ public:
             if (GetLastError() != ERROR_FILE_EXISTS) fail("create", path);
         }
     }
+
+    std::unique_ptr<BlockFile> openExisting(const std::filesystem::path& path) override {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShare, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) fail("open", path);
+        return std::make_unique<WindowsFile>(h, path);
+    }
+
+    std::unique_ptr<BlockFile> createNew(const std::filesystem::path& path) override {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShare, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h != INVALID_HANDLE_VALUE) return std::make_unique<WindowsFile>(h, path);
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return nullptr;
+        fail("create", path);
+    }
+
+    void replace(const std::filesystem::path& replacement, const std::filesystem::path& target) override {
+        keepSecurityAndAttributes(target, replacement);
+        // a reader or an antivirus holding the file a moment refuses the exchange: try again
+        // briefly before giving up (the caller then writes in place)
+        for (int attempt = 0;; ++attempt) {
+            if (MoveFileExW(replacement.c_str(), target.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                return;
+            const DWORD error = GetLastError();
+            if (attempt == 20 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
+                fail("replace", target);
+            Sleep(10);
+        }
+    }
+
+    void remove(const std::filesystem::path& path) override { DeleteFileW(path.c_str()); }
+
+private:
+    static constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+    // The new file takes the old one's access rights and attributes (hidden, say); a file
+    // not there yet, or rights that cannot be read, leave the folder's defaults.
+    static void keepSecurityAndAttributes(const std::filesystem::path& from,
+                                          const std::filesystem::path& to) {
+        const DWORD attributes = GetFileAttributesW(from.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) return;
+        DWORD needed = 0;
+        GetFileSecurityW(from.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+        if (needed > 0) {
+            std::string descriptor(needed, '\0');
+            if (GetFileSecurityW(from.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed))
+                SetFileSecurityW(to.c_str(), DACL_SECURITY_INFORMATION, descriptor.data());
+        }
+        SetFileAttributesW(
+            to.c_str(), attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                      FILE_ATTRIBUTE_NOT_CONTENT_INDEXED));
+    }
 };
 
 #endif
 
 }  // namespace
+
+// An opener that only changes how files are opened (a test's fault, a memory archive) keeps
+// the platform's way for the rest.
+std::unique_ptr<BlockFile> FileOpener::openExisting(const std::filesystem::path& path) {
+    return platformFileOpener().openExisting(path);
+}
+std::unique_ptr<BlockFile> FileOpener::createNew(const std::filesystem::path& path) {
+    return platformFileOpener().createNew(path);
+}
+void FileOpener::replace(const std::filesystem::path& replacement, const std::filesystem::path& target) {
+    platformFileOpener().replace(replacement, target);
+}
+void FileOpener::remove(const std::filesystem::path& path) { platformFileOpener().remove(path); }
 
 FileOpener& platformFileOpener() {
 #ifdef _WIN32

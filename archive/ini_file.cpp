@@ -5,6 +5,8 @@
 #include <system_error>
 #include <vector>
 
+#include "archive/file_replace.h"
+#include "archive/paths.h"
 #include "archive/text.h"
 
 namespace custovia {
@@ -72,10 +74,10 @@ std::string readWhole(const std::filesystem::path& file, bool& exists) {
     if (!exists) return {};
     std::ifstream in(file, std::ios::binary);
     if (!in || !std::filesystem::is_regular_file(file, ec))
-        throw ArchiveError("cannot read " + file.string());
+        throw ArchiveError("cannot read " + pathToUtf8(file));
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    if (in.bad()) throw ArchiveError("cannot read " + file.string());
+    if (in.bad()) throw ArchiveError("cannot read " + pathToUtf8(file));
     return fromCp1252(bytes.str());
 }
 
@@ -144,28 +146,10 @@ std::string readIniString(const std::filesystem::path& file, std::string_view se
 }
 
 void writeIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                    std::string_view value) {
+                    std::string_view value, FileOpener& files) {
     bool exists = false;
     const std::string text = readWhole(file, exists);
-    const std::string bytes = toCp1252(iniAssign(text, section, key, value));
-    std::filesystem::path temp = file;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            throw ArchiveError("cannot write " + file.string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        throw ArchiveError("cannot replace " + file.string());
-    }
+    replaceFileContents(file, toCp1252(iniAssign(text, section, key, value)), files);
 }
 
 }  // namespace custovia

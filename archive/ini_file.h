@@ -15,10 +15,10 @@ namespace custovia {
 std::string readIniString(const std::filesystem::path& file, std::string_view section, std::string_view key);
 
 // Writes [section] key=value, creating the file, the section or the key when missing.
-// The file is replaced whole through a temporary beside it, so a failed write leaves the
-// previous file intact. Throws ArchiveError on failure.
+// The file is replaced whole (see replaceFileContents), so a failed write leaves the previous
+// file intact. Throws ArchiveError on failure.
 void writeIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                    std::string_view value);
+                    std::string_view value, FileOpener& files = platformFileOpener());
 
 // The pure parts, on the file's text (UTF-8 in memory).
 std::string iniLookup(std::string_view text, std::string_view section, std::string_view key);

@@ -2,6 +2,7 @@
 
 #include "app/windows/Program.h"
 #include "app/windows/Startup.h"
+#include "archive/paths.h"
 #include "archive/windows/RealEnvironment.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +11,8 @@ int main(int argc, char** argv) {
     // the program ends only through the launcher or the sign-in window's "Esci"
     QApplication::setQuitOnLastWindowClosed(false);
     // every file of the program lives in the executable's own folder
-    custovia::RealEnvironment real(QCoreApplication::applicationDirPath().toStdString());
+    custovia::RealEnvironment real(
+        custovia::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
     custovia::Program program(real.env());
     QObject::connect(&program, &custovia::Program::finished, &app, &QApplication::quit);
     program.start();

@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "archive/attachments.h"
+#include "archive/paths.h"
 #include "archive/text.h"
 #include "archive/windows/CardEditor.h"
 #include "archive/windows/FieldBehaviour.h"
@@ -20,6 +21,9 @@ const QString kBrowseFilter = QStringLiteral("Tutti i file (*.*)");
 const QString kOverwriteQuestion = QStringLiteral(
     "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
     "Si vuole sovrascrivere il file esistente?");
+const QString kNameTooLong = QStringLiteral(
+    "Attenzione: il nome del file scelto supera i 250 caratteri e non può essere memorizzato nella "
+    "scheda.\r\n\r\nRinominare il file con un nome più breve e ripetere l'operazione.");
 constexpr int kDescriptionLength = 250;
 
 QString trimmed(const QString& text) { return QString::fromStdString(trim(text.toStdString())); }
@@ -126,10 +130,15 @@ void TfrmAllegaCartella::loadFromEditor() {
 void TfrmAllegaCartella::browse(const Slot& slot) {
     const QString chosen = env_.fileDialogs.openFile(this, kBrowseTitle, kBrowseFilter);
     if (chosen.isEmpty()) return;
-    const std::string name = bareName(chosen.toStdString());
-    slot.name->setText(QString::fromStdString(name));
+    // the copy takes the name the card can hold, so "Apri" finds it again
+    const std::optional<std::string> name = attachmentNameFor(bareName(chosen.toStdString()));
+    if (!name) {
+        env_.messages.warning(this, kNameTooLong);
+        return;
+    }
+    slot.name->setText(QString::fromStdString(*name));
     // failures are silent: the name stays and refers to whatever the folder holds
-    copyIntoAttachments(env_.folder, std::filesystem::path(chosen.toStdU16String()), name,
+    copyIntoAttachments(env_.folder, pathFromUtf8(chosen.toStdString()), *name,
                         [this] { return env_.messages.question(this, kOverwriteQuestion); });
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/cipher.h"
 #include "archive/ini_file.h"
+#include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
 namespace custovia {
@@ -60,6 +61,35 @@ TEST(PasswordStore, ReadsWritesAndReportsAStoreThatIsNotHex) {
     EXPECT_EQ(readIniString(folder / "unins000.dll", "Accesso", "Valore"), encipher("GUARDIANOTTURA"));
     writeIniString(folder / "unins000.dll", "Accesso", "Valore", "nothex!");
     EXPECT_THROW(readStoredPassword(folder), CipherError);
+}
+
+TEST(PasswordStore, AWritableStoreInAReadOnlyFolderChangesAndAFailedWriteKeepsTheOldPassword) {
+    const test::TempFolder temp;
+    const std::filesystem::path& folder = temp.path();
+    const auto store = folder / "unins000.dll";
+    test::writeBytes(store, "; consegnato\r\n[Accesso]\r\nValore=" + encipher("GUARDIANOTTURA") + "\r\n");
+    std::filesystem::permissions(store,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    test::FaultyFiles files;
+    files.folderRefusesNewFiles = true;
+    writeStoredPassword(folder, "nuova password lunga", files);
+    EXPECT_EQ(readStoredPassword(folder), "NUOVA PASSWORD LUNGA");
+    EXPECT_EQ(test::readBytes(store).substr(0, 15), "; consegnato\r\n[");
+    files.folderRefusesNewFiles = false;
+    writeStoredPassword(folder, "terza", files);
+    EXPECT_EQ(readStoredPassword(folder), "TERZA");
+#ifndef _WIN32
+    // the store keeps its permissions through the temporary file
+    EXPECT_EQ(std::filesystem::status(store).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+#endif
+    for (const bool inPlace : {false, true}) {
+        files.folderRefusesNewFiles = inPlace;
+        files.writesBeforeFailure = 0;
+        EXPECT_THROW(writeStoredPassword(folder, "mai salvata, questa", files), ArchiveError);
+        EXPECT_EQ(readStoredPassword(folder), "TERZA");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/files.h"
+#include "tests/support/workers.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -10,6 +13,13 @@
 #include <thread>
 
 #include "archive/archive.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 namespace custovia {
 namespace {
@@ -131,19 +141,38 @@ TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderMappedOrReadInChunks) {
     }
 }
 
-TEST_F(ArchiveTest, TwoProcessesAppendingAtOnceKeepEveryCard) {
-    const std::string helper = CUSTOVIA_TEST_HELPER;
+TEST_F(ArchiveTest, TwoProcessesAppendingAtOnceKeepEveryCardAndAReaderIsNeverRefused) {
+    Archive(file(), kLayout).count();  // both writers find the archive there
+    std::atomic<int> running{2};
     auto worker = [&](const char* tag) {
-        const std::string command = "'" + helper + "' --worker append '" + file().string() + "' 1000 " + tag;
-        return std::system(command.c_str());
+        const int status = test::runWorkerProcess("append", {file().string(), "1000", tag});
+        --running;
+        return status;
     };
     int resultA = -1, resultB = -1;
     std::thread a([&] { resultA = worker("A"); });
     std::thread b([&] { resultB = worker("B"); });
+    // another workstation loads, counts and scans meanwhile: the appenders' lock never
+    // refuses it (on Windows byte-range locks are mandatory)
+    int reads = 0, refused = 0;
+    std::string firstRefusal;
+    Archive reader(file(), kLayout);
+    do {
+        try {
+            const std::uint64_t n = reader.count();
+            if (n > 0) reader.load(n - 1);
+            reader.scan([](std::uint64_t, std::string_view) {});
+            ++reads;
+        } catch (const ArchiveError& e) {
+            if (refused++ == 0) firstRefusal = e.what();
+        }
+    } while (running > 0);
     a.join();
     b.join();
     ASSERT_EQ(resultA, 0);
     ASSERT_EQ(resultB, 0);
+    EXPECT_EQ(refused, 0) << firstRefusal;
+    EXPECT_GT(reads, 0);
 
     Archive archive(file(), kLayout);
     ASSERT_EQ(size(), 2000 * kLayout.size());
@@ -156,6 +185,44 @@ TEST_F(ArchiveTest, TwoProcessesAppendingAtOnceKeepEveryCard) {
     for (const char* tag : {"A", "B"})
         for (int i = 0; i < 1000; ++i) EXPECT_TRUE(seen.count(std::string(tag) + "/" + std::to_string(i)));
 }
+
+#ifdef _WIN32
+// Windows byte-range locks are mandatory (a locked byte refuses other handles' reads and
+// writes), and Wine keeps the same lock table without refusing reads: so the test asks that
+// table whether any data byte is locked while an append holds its lock.
+TEST_F(ArchiveTest, TheAppendLockLeavesEveryDataByteFreeForOtherWorkstations) {
+    Archive archive(file(), kLayout);
+    for (int i = 0; i < 3; ++i) archive.append(card("uno"));
+    auto appender = platformFileOpener().openOrCreate(file());
+    appender->lockExclusive();
+    HANDLE other =
+        CreateFileW(file().c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    OVERLAPPED from0{};
+    // the data and far past it, as a reader or an update would touch them
+    const BOOL free =
+        LockFileEx(other, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 0x40000000, 0, &from0);
+    EXPECT_TRUE(free) << "error " << GetLastError();
+    if (free) UnlockFileEx(other, 0, 0x40000000, 0, &from0);
+    // and a second appender waits for the first
+    auto second = platformFileOpener().openOrCreate(file());
+    std::atomic<bool> locked{false};
+    std::thread waiting([&] {
+        second->lockExclusive();
+        locked = true;
+        second->unlock();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(locked);
+    appender->unlock();
+    waiting.join();
+    EXPECT_TRUE(locked);
+    CloseHandle(other);
+    appender->close();
+    second->close();
+}
+#endif
 
 }  // namespace
 }  // namespace custovia

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "archive/ini_file.h"
+#include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
 namespace custovia {
@@ -45,15 +46,29 @@ TEST_F(IniFileTest, FileIsWindows1252AndCreatedWhenMissing) {
     EXPECT_EQ(readIniString(file, "segnalazioni", "OPERATORE"), "Niccolò");
 }
 
-TEST_F(IniFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
-    const auto file = folder_ / "a.ini";
-    writeIniString(file, "S", "k", "1");
-    // a folder in the way of the temporary file makes the write fail
-    std::filesystem::create_directory(folder_ / "a.ini.tmp");
-    EXPECT_THROW(writeIniString(file, "S", "k", "2"), ArchiveError);
-    EXPECT_EQ(readIniString(file, "S", "k"), "1");
+TEST_F(IniFileTest, AWritableFileInAReadOnlyFolderIsStillWrittenAndAFailureKeepsTheOldFile) {
+    const auto file = folder_ / "Segnalazioni.ini";
+    writeIniString(file, "Segnalazioni", "Operatore", "Anna");
+    test::FaultyFiles files;
+    files.folderRefusesNewFiles = true;
+    writeIniString(file, "Segnalazioni", "Operatore", "Giuseppe Verdi", files);
+    EXPECT_EQ(readIniString(file, "Segnalazioni", "Operatore"), "Giuseppe Verdi");
+    files.writesBeforeFailure = 0;
+    EXPECT_THROW(writeIniString(file, "Segnalazioni", "Operatore", "Bo", files), ArchiveError);
+    EXPECT_EQ(test::readBytes(file), "[Segnalazioni]\r\nOperatore=Giuseppe Verdi\r\n");
     // a folder where the file should be cannot be read
     EXPECT_THROW(readIniString(folder_, "S", "k"), ArchiveError);
+}
+
+TEST_F(IniFileTest, AUsersFileNamedLikeTheTemporaryIsNeverTouched) {
+    const auto file = folder_ / "a.ini";
+    writeIniString(file, "S", "k", "1");
+    test::writeBytes(folder_ / "a.ini.tmp", "mine");
+    std::filesystem::create_directory(folder_ / "a.ini.tmp-copy");
+    writeIniString(file, "S", "k", "2");
+    EXPECT_EQ(readIniString(file, "S", "k"), "2");
+    EXPECT_EQ(test::readBytes(folder_ / "a.ini.tmp"), "mine");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 3);
 }
 
 }  // namespace

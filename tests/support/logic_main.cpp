@@ -7,6 +7,7 @@
 #include "tests/support/workers.h"
 
 int main(int argc, char** argv) {
+    custovia::test::rememberSelf(argv[0]);
     if (argc >= 2 && std::strcmp(argv[1], "--worker") == 0)
         return custovia::test::runWorker(argc - 2, argv + 2);
     ::testing::InitGoogleTest(&argc, argv);

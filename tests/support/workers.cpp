@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "archive/archive.h"
@@ -24,7 +25,24 @@ int appendCards(int argc, char** argv) {
     return 0;
 }
 
+std::string& self() {
+    static std::string path;
+    return path;
+}
+
 }  // namespace
+
+void rememberSelf(const char* argv0) { self() = std::filesystem::absolute(argv0).string(); }
+
+int runWorkerProcess(const std::string& name, const std::vector<std::string>& args) {
+    std::string command = "\"" + self() + "\" --worker " + name;
+    for (const std::string& arg : args) command += " \"" + arg + "\"";
+#ifdef _WIN32
+    // cmd.exe drops the outer quotes of a line that begins with one
+    command = "\"" + command + "\"";
+#endif
+    return std::system(command.c_str());
+}
 
 int runWorker(int argc, char** argv) {
     if (argc < 1) return 2;

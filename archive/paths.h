@@ -1,0 +1,16 @@
+#pragma once
+// The one way between text and file-system paths. Names are UTF-8 in memory (std::string,
+// and QString::toStdString() gives UTF-8); a path built from a plain std::string is read in
+// the ANSI code page on Windows, where "Niccolò" or "€" would name another, missing file.
+// Going through char8_t keeps every character on every system.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace custovia {
+
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+// The path's own characters as UTF-8 (never the ANSI code page, which loses "€" on Windows).
+std::string pathToUtf8(const std::filesystem::path& path);
+
+}  // namespace custovia
