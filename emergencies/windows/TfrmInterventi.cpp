@@ -4,6 +4,7 @@
 
 #include "archive/ini_file.h"
 #include "archive/windows/TfrmAllegaCartella.h"
+#include "clients/windows/TfrmTrovaClienti.h"
 #include "emergencies/windows/TfrmExpInterventi.h"
 #include "emergencies/windows/TfrmPendenti.h"
 #include "emergencies/windows/TfrmTrovaInterventi.h"
@@ -92,8 +93,12 @@ void TfrmInterventi::addCompanions() {
         new PictureButton(QStringLiteral("impOperatore"), QStringLiteral(":/templates/pictures/importa.svg"),
                           QStringLiteral("Importa operatore"),
                           QStringLiteral("Importa i dati dall'archivio dei dipendenti."), card, {24, 24});
-    // the client and employee archives open these once their work areas exist
-    impCliente->setEnabled(false);
+    // the reporter comes from the client archive, through its search window
+    connect(impCliente, &QToolButton::clicked, this, [this] {
+        TfrmTrovaClienti window(env(), QStringLiteral("interventi"), this);
+        window.exec();
+    });
+    // the employee archive opens this once its work area exists
     impOperatore->setEnabled(false);
     addBeside(QStringLiteral("txtUtente"), impCliente);
     addBeside(QStringLiteral("txtTecnico"), impOperatore);

@@ -1,0 +1,54 @@
+#include "clients/windows/TfrmTrovaClienti.h"
+
+#include "archive/windows/CardEditor.h"
+#include "clients/client_lists.h"
+#include "clients/clients.h"
+
+namespace custovia {
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// Copies the client's fields into the card editor registered under the tag; nothing else of
+// that card changes and nothing is saved.
+RowAction importInto(Environment& env, std::string_view tag) {
+    return [&env, tag](std::uint64_t, const Record& client) {
+        auto* card = env.windows.find<CardEditor>(fromView(tag));
+        if (!card) return;
+        for (const ImportTarget& target : clientImportTargets(tag))
+            card->setFieldText(fromView(target.control), QString::fromStdString(client.get(target.field)));
+    };
+}
+
+ListConfig searchConfig(Environment& env) {
+    ListConfig c;
+    c.objectName = QStringLiteral("TfrmTrovaClienti");
+    c.caption = QStringLiteral(" Trova clienti in archivio");
+    c.kind = ListKind::Search;
+    c.archiveFile = std::string(kClientsFile);
+    c.layout = &clientLayout();
+    c.filters = clientFilters();
+    c.row = [](std::string_view bytes) { return clientSearchRow()(bytes); };
+    c.countEnding = QStringLiteral(" schede.");
+    c.printTitle = QStringLiteral("Riepilogo clienti in archivio");
+    c.actions.insert(fromView(kClientsTag), loadIntoClientEditor(env));
+    for (const std::string_view tag : {kInterventionImportTag, kAppointmentImportTag, kContractImportTag})
+        c.actions.insert(fromView(tag), importInto(env, tag));
+    return c;
+}
+
+}  // namespace
+
+RowAction loadIntoClientEditor(Environment& env) {
+    return [&env](std::uint64_t index, const Record& record) {
+        if (auto* editor = env.windows.find<CardEditor>(fromView(kClientsTag)))
+            editor->showRecord(index, record);
+    };
+}
+
+TfrmTrovaClienti::TfrmTrovaClienti(Environment& env, const QString& mode, QWidget* parent)
+    : ListWindow(env, searchConfig(env), parent) {
+    setModeTag(mode);
+}
+
+}  // namespace custovia
