@@ -28,7 +28,7 @@ QLabel* picture(QWidget* parent, const char* name, const char* file, QSize size,
 TfrmInfo::TfrmInfo(Environment& env, QWidget* parent) : QDialog(parent), env_(env) {
     setObjectName(QStringLiteral("TfrmInfo"));
     setWindowTitle(QStringLiteral(" Informazioni su Custovia"));
-    setStyleSheet(QStringLiteral("TfrmInfo { background-color: white; }"));
+    setStyleSheet(QStringLiteral("#TfrmInfo { background-color: white; }"));
 
     const QString email = QString::fromLatin1(kMakerEmail.data(), int(kMakerEmail.size()));
     const QString hint = QStringLiteral("Scrivi un'e-mail all'assistenza di Custovia.");

@@ -15,9 +15,11 @@ namespace custovia {
 TfrmSplash::TfrmSplash(Environment& env, QWidget* parent) : QDialog(parent), env_(env) {
     setObjectName(QStringLiteral("TfrmSplash"));
     setWindowTitle(QStringLiteral("Custovia - Copyright © Custovia. Tutti i diritti riservati."));
-    setStyleSheet(QStringLiteral("TfrmSplash { background-color: white; }"));
+    setStyleSheet(QStringLiteral("#TfrmSplash { background-color: white; }"));
 
-    const QString website = QString::fromLatin1(kMakerWebsite.data(), int(kMakerWebsite.size()));
+    // the address as people write it; the link opens it whole
+    const QString website = QString::fromLatin1(kMakerWebsite.data(), int(kMakerWebsite.size()))
+                                .remove(QStringLiteral("https://"));
     const QString hint = QStringLiteral("Visita il sito web di Custovia.");
     auto* imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));

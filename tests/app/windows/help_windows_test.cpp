@@ -171,6 +171,7 @@ TEST(SplashWindow, WebLinkOpensTheMakersWebsiteAndSitsOverItsOwner) {
     TfrmSplash window(fake.env(), &owner);
     window.show();
     EXPECT_EQ(window.size(), QSize(661, 467));
+    EXPECT_EQ(window.findChild<QLabel*>("lnkWeb")->text(), "www.custovia.it");
     // centred on the owner, give or take its frame
     EXPECT_LE((window.geometry().center() - owner.geometry().center()).manhattanLength(), 6);
     clickLink(&window);
