@@ -71,6 +71,10 @@ struct ReportObject {
     VAlign vAlign = VAlign::Top;
     bool wordWrap = false;
     double lineSpacing = 0;  // units between line tops; 0 takes the font's line height
+    // A fixed text of the template written in simple markup (<b>, <i>, <br>, <p>), laid out
+    // as word-wrapped paragraphs inside the box and cut at its edges. Only for design texts:
+    // the program's values are set on plain objects and always print literally.
+    bool markup = false;
 
     // Frame of a text object, border of a rectangle, pen of a line.
     Colour frame = kNoColour;
@@ -113,6 +117,7 @@ class Template {
 public:
     std::string name;
     std::vector<Page> pages;
+    bool twoSided = false;  // one job printed on both sides of each sheet
 
     // Objects are looked up by name on every page and band; nullptr when missing.
     ReportObject* findObject(std::string_view objectName);

@@ -172,8 +172,12 @@ void Parser::statement(const std::string& keyword, const std::vector<Setting>& s
 
 void Parser::reportLine(const std::vector<Setting>& settings) {
     for (const Setting& s : settings) {
-        if (s.key != "name") unknown(s);
-        result_.name = s.value;
+        if (s.key == "name")
+            result_.name = s.value;
+        else if (s.key == "twosided")
+            result_.twoSided = flag(s);
+        else
+            unknown(s);
     }
 }
 
@@ -325,6 +329,8 @@ bool Parser::textSetting(ReportObject& object, const Setting& s) const {
         object.vAlign = choose(s, kVAligns, "allineamento");
     } else if (s.key == "wrap") {
         object.wordWrap = flag(s);
+    } else if (s.key == "markup") {
+        object.markup = flag(s);
     } else if (s.key == "linespacing") {
         object.lineSpacing = length(s);
         if (object.lineSpacing < kSmallestLineSpacing) fail("interlinea troppo stretta");

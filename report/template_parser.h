@@ -10,7 +10,7 @@
 //   band   name=MasterData kind=MasterData height=30.24 split
 //   text   name=txtRiga left=2mm top=0.5mm width=144mm height=3.5mm font=Arial size=7 ...
 //
-// Keywords: report (name), page, band, and the objects text, picture, rect and line. Objects
+// Keywords: report (name, twosided: printed on both sides of the sheet), page, band, and the objects text, picture, rect and line. Objects
 // that follow a page line sit straight on the page until the first band line; after that
 // each object belongs to the band above it. Lengths are report units (1/96 inch) or, with the
 // suffix "mm", millimetres. Colours are #RRGGBB, #AARRGGBB, "none" or a few common names.
@@ -20,7 +20,7 @@
 //   band:    name kind(ReportTitle|PageHeader|MasterData|PageFooter) height split
 //   all objects: name left top width height
 //   text:    text font size bold italic color fill frame framewidth halign(left|center|right)
-//            valign(top|center|bottom) wrap linespacing
+//            valign(top|center|bottom) wrap linespacing markup (a fixed text in simple markup)
 //   picture: source keepaspect center frame framewidth
 //   rect:    fill frame framewidth
 //   line:    color pen            (from left,top to left+width,top+height)

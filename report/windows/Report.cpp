@@ -1,5 +1,6 @@
 #include "report/windows/Report.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -9,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSvgRenderer>
+#include <QTextDocument>
 
 #include "archive/text.h"
 #include "archive/windows/Environment.h"
@@ -95,6 +97,44 @@ void paintLines(QPainter& painter, const DrawnItem& item, const QRectF& r, doubl
     }
 }
 
+// A paint device of exactly one report unit per pixel: markup is laid out on it, so its lines
+// break at the same words on screen, on paper and in a PDF.
+QPaintDevice* reportUnitDevice() {
+    static QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = qRound(kUnitsPerInch / 0.0254);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    }();
+    return &device;
+}
+
+// A design text in simple markup: word-wrapped paragraphs within the box's width, drawn from
+// its top; what passes the box's foot is cut off by the caller's clip.
+void paintMarkup(QPainter& painter, const DrawnItem& item, const QRectF& r, double scale) {
+    const ReportObject& o = item.object;
+    QStringList lines;
+    for (const std::string& line : item.lines) lines << QString::fromStdString(line);
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(reportUnitDevice());
+    document.setDefaultFont(toQFont(o.font));
+    document.setDocumentMargin(0);
+    QTextOption option(horizontal(o.hAlign));
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document.setDefaultTextOption(option);
+    document.setHtml(lines.join(QLatin1Char('\n')));
+    document.setTextWidth(o.box.width - 2 * kTextPadding);
+    painter.save();
+    painter.translate(r.left() + kTextPadding * scale, r.top());
+    painter.scale(scale, scale);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, toQColor(o.colour));
+    context.clip = QRectF(0, 0, o.box.width - 2 * kTextPadding, o.box.height);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+}
+
 void paintText(QPainter& painter, const DrawnItem& item, double scale) {
     const ReportObject& o = item.object;
     const QRectF r = toDevice(o.box, scale);
@@ -104,7 +144,10 @@ void paintText(QPainter& painter, const DrawnItem& item, double scale) {
         painter.setClipRect(r, Qt::IntersectClip);
         painter.setFont(toQFont(o.font));
         painter.setPen(toQColor(o.colour));
-        paintLines(painter, item, r, scale);
+        if (o.markup)
+            paintMarkup(painter, item, r, scale);
+        else
+            paintLines(painter, item, r, scale);
         painter.restore();
     }
     paintFrame(painter, o, r, scale);
@@ -207,6 +250,7 @@ bool Report::print(QWidget* parent, PrintDialogs& dialogs) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(template_.name));
     printer.setFullPage(true);
+    if (template_.twoSided) printer.setDuplex(QPrinter::DuplexLongSide);
     if (!sheets.empty()) applyPageLayout(printer, sheets.front());
     if (!dialogs.choosePrinter(parent, printer)) return false;
     if (!paint(printer)) throw ReportError("La stampante scelta non accetta il documento.");
