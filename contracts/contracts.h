@@ -9,8 +9,6 @@ namespace custovia {
 
 inline constexpr std::string_view kContractsFile = "Contratti.pro";
 inline constexpr std::string_view kContractsTag = "contratti";
-// The tag under which the client search copies a client into the contract card.
-inline constexpr std::string_view kContractImportTag = "contratto";
 
 // 4891 bytes, 48 fields, in this order. Several field names no longer match their meaning
 // (txtMarca is the site's location, txtFax the legal representative): the captions decide.
