@@ -156,6 +156,27 @@ TEST_F(AttachmentsWindowTest, CancelOrAFolderThatCannotBeMadeChangeNothingElse) 
     EXPECT_EQ(readBytes(fake.folder() / "Documenti_Allegati"), "a file where the folder should be");
 }
 
+TEST_F(AttachmentsWindowTest, ANameTheCardCannotHoldIsCopiedAsStoredOrRefusedWhenTooLong) {
+    // characters Windows-1252 lacks: the copy and the card both take "_" for each, so "Apri"
+    // finds the copy
+    open();
+    browse(1, source("Wrocław 合同.pdf", "PDF"));
+    EXPECT_EQ(edit("txtFile01")->text(), "Wroc_aw __.pdf");
+    EXPECT_EQ(readBytes(stored("Wroc_aw __.pdf")), "PDF");
+    button("btnApri01")->click();
+    EXPECT_EQ(fake.shell.opened, std::vector<std::string>{"\"" + stored("Wroc_aw __.pdf").string() + "\""});
+
+    // longer than the card's 250 characters: refused, nothing copied, the slot unchanged
+    browse(2, source(std::string(247, 'x') + ".pdf", "PDF"));
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList{"Attenzione: il nome del file scelto supera i 250 caratteri e non può essere "
+                          "memorizzato nella scheda.\r\n\r\nRinominare il file con un nome più breve e "
+                          "ripetere l'operazione."});
+    EXPECT_EQ(fake.messages.last().kind, "warning");
+    EXPECT_EQ(edit("txtFile02")->text(), "");
+    EXPECT_EQ(std::distance(fs::directory_iterator(attachments()), {}), 1);
+}
+
 TEST_F(AttachmentsWindowTest, RemoveEmptiesTheNameOnlyAndKeepsTheFile) {
     fs::create_directories(attachments());
     writeBytes(stored("foto.jpg"), "JPEG");
