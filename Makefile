@@ -3,6 +3,7 @@
 
 BUILD      ?= build
 LOGIC      ?= build-logic
+WINBUILD   ?= build-windows
 JOBS       ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
@@ -10,11 +11,12 @@ PACKAGES := g++ cmake ninja-build ccache pkg-config \
 	qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
 	libgtest-dev libgmock-dev googletest libbenchmark-dev \
-	poppler-utils fonts-liberation fonts-dejavu-core
+	poppler-utils fonts-liberation fonts-dejavu-core \
+	g++-mingw-w64-x86-64-posix wine64
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-logic bench fuzz clean
+.PHONY: all deps build run test test-windows test-logic bench fuzz clean
 
 all: build
 
@@ -36,6 +38,15 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure
+	$(MAKE) --no-print-directory test-windows
+
+# the logic and its tests built for Windows with MinGW-w64 and run under Wine (the prefix is
+# made inside the build folder on first use)
+test-windows: deps
+	cmake -S . -B $(WINBUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCUSTOVIA_WINDOWS=OFF \
+	  -DCUSTOVIA_WERROR=ON -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake
+	cmake --build $(WINBUILD) -j $(JOBS)
+	cd $(WINBUILD) && ctest -j $(JOBS) --output-on-failure
 
 # the logic alone, without Qt
 test-logic: deps
@@ -60,4 +71,4 @@ fuzz: deps
 	done
 
 clean:
-	rm -rf $(BUILD) $(LOGIC) build-bench build-fuzz
+	rm -rf $(BUILD) $(LOGIC) $(WINBUILD) build-bench build-fuzz

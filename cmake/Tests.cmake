@@ -24,3 +24,10 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
     endif()
   endif()
 endforeach()
+
+# The archive probe reads and searches 10,000 generated cards in a folder named with "ò" and
+# "€"; every system must print the same lines (the Windows build runs it under Wine).
+add_executable(archive_probe ${CMAKE_SOURCE_DIR}/tools/archive_probe.cpp)
+target_link_libraries(archive_probe PRIVATE custovia_logic)
+add_test(NAME archive_probe COMMAND archive_probe . ${CMAKE_SOURCE_DIR}/tests/data/archive_probe.txt
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
