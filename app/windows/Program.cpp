@@ -5,6 +5,7 @@
 #include "app/windows/TfrmPassword.h"
 #include "archive/windows/WorkAreaWindow.h"
 #include "emergencies/windows/TfrmInterventi.h"
+#include "employees/windows/TfrmDipendenti.h"
 
 namespace custovia {
 
@@ -29,6 +30,7 @@ Program::Program(Environment& env) : env_(env) {
     connect(launcher_.get(), &TfrmAvvio::exitRequested, this, &Program::finished);
 
     addWorkArea(QStringLiteral("imgApp05"), new TfrmInterventi(env_));
+    addWorkArea(QStringLiteral("imgApp01"), new TfrmDipendenti(env_));
 }
 
 Program::~Program() = default;

@@ -12,6 +12,7 @@
 #include "archive/text.h"
 #include "emergencies/intervention_card.h"
 #include "emergencies/interventions.h"
+#include "employees/windows/TfrmTrovaDipendenti.h"
 
 namespace custovia {
 namespace {
@@ -98,8 +99,12 @@ void TfrmInterventi::addCompanions() {
         TfrmTrovaClienti window(env(), QStringLiteral("interventi"), this);
         window.exec();
     });
-    // the employee archive opens this once its work area exists
-    impOperatore->setEnabled(false);
+    // the operator comes from the employee archive, through its search window
+    connect(impOperatore, &QToolButton::clicked, this, [this] {
+        TfrmTrovaDipendenti window(env(), this);
+        window.setModeTag(QStringLiteral("interventi"));
+        window.exec();
+    });
     addBeside(QStringLiteral("txtUtente"), impCliente);
     addBeside(QStringLiteral("txtTecnico"), impOperatore);
 

@@ -27,6 +27,13 @@
 #include "emergencies/windows/TfrmPendenti.h"
 #include "emergencies/windows/TfrmStampaIntervento.h"
 #include "emergencies/windows/TfrmTrovaInterventi.h"
+#include "employees/windows/TfrmAnteprimaDipendenti.h"
+#include "employees/windows/TfrmDipendenti.h"
+#include "employees/windows/TfrmSlideshow_Dipendenti.h"
+#include "employees/windows/TfrmStampaDipendenti.h"
+#include "employees/windows/TfrmTrovaDipendenti.h"
+#include "employees/windows/TfrmWebCam.h"
+#include "employees/windows/TfrmZoom.h"
 #include "fakes.h"
 
 namespace custovia {
@@ -72,6 +79,7 @@ void expectAccessible(const QWidget* window) {
 TEST(Accessibility, EveryWindowNamesItsFieldsAndPictureButtons) {
     test::FakeEnvironment fake;
     TfrmInterventi card(fake.env());
+    TfrmDipendenti employees(fake.env());  // before the windows that it owns
     std::vector<std::unique_ptr<QWidget>> windows;
     windows.emplace_back(new TfrmPassword(fake.env()));
     windows.emplace_back(new TfrmCambiaPassword(fake.env()));
@@ -90,6 +98,14 @@ TEST(Accessibility, EveryWindowNamesItsFieldsAndPictureButtons) {
     windows.emplace_back(new TfrmIban(fake.env(), &card, ""));
     windows.emplace_back(
         new TfrmStampaIntervento(&card, fake.env(), [](std::string_view) { return std::string(); }));
+    const auto noValues = [](std::string_view) { return std::string(); };
+    windows.emplace_back(new TfrmTrovaDipendenti(fake.env(), &employees));
+    windows.emplace_back(new TfrmWebCam(fake.env(), &employees));
+    windows.emplace_back(new TfrmSlideshow_Dipendenti(fake.env(), &employees));
+    windows.emplace_back(new TfrmZoom(&employees, QImage()));
+    windows.emplace_back(new TfrmStampaDipendenti(&employees, fake.env(), noValues, QImage()));
+    windows.emplace_back(new TfrmAnteprimaDipendenti(&employees, fake.env(), noValues, QImage()));
+    expectAccessible(&employees);
     expectAccessible(&card);
     for (const auto& w : windows) expectAccessible(w.get());
 }

@@ -1,0 +1,352 @@
+#include "employees/windows/TfrmDipendenti.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <system_error>
+
+#include "archive/shell.h"
+#include "archive/text.h"
+#include "archive/windows/TfrmAllegaCartella.h"
+#include "clients/windows/TfrmCodFisc.h"
+#include "clients/windows/TfrmIban.h"
+#include "clients/windows/TfrmPartitaIva.h"
+#include "employees/employee_photos.h"
+#include "employees/employees.h"
+#include "employees/windows/EmployeePictures.h"
+#include "employees/windows/PhotoFrame.h"
+#include "employees/windows/TfrmAnteprimaDipendenti.h"
+#include "employees/windows/TfrmSlideshow_Dipendenti.h"
+#include "employees/windows/TfrmStampaDipendenti.h"
+#include "employees/windows/TfrmTrovaDipendenti.h"
+#include "employees/windows/TfrmWebCam.h"
+#include "employees/windows/TfrmZoom.h"
+
+namespace custovia {
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+const QString kPhotoNotStored = QStringLiteral(
+    "Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvare la foto del "
+    "dipendente.\r\n\r\nLa foto archiviata in precedenza non è stata modificata.");
+
+CardConfig employeeCard() {
+    CardConfig c;
+    c.objectName = QStringLiteral("TfrmDipendenti");
+    c.caption = QStringLiteral(" Custovia - Archivio Dipendenti");
+    c.areaTag = qs(kEmployeesTag);
+    c.archiveFile = std::string(kEmployeesFile);
+    c.layout = &employeeLayout();
+    const unsigned colour = FocusColour;
+    const FieldControl edit = FieldControl::Edit;
+    c.fields = {
+        {"txtDipendente", "Cognome e nome:", edit, colour, 0, 0, 1},
+        {"txtSesso", "Sesso:", edit, colour | UpperCase, 0, 1, 1},
+        {"txtDataNasc", "Data nascita:", edit, colour, 1, 0, 1},
+        {"txtLuogoNasc", "Luogo nascita:", edit, colour, 1, 1, 1},
+        {"txtCittadinanza", "Cittadinanza:", edit, colour, 2, 0, 1},
+        {"txtCivile", "Stato civile:", edit, colour, 2, 1, 1},
+        {"txtIndirizzo", "Indirizzo residenza:", edit, colour, 3, 0, 2},
+        {"txtCitta", "Città:", edit, colour, 4, 0, 1},
+        {"txtCap", "CAP:", edit, colour, 4, 1, 1},
+        {"txtNazione", "Nazione:", edit, colour, 5, 0, 1},
+        {"txtCodFisc", "Codice fiscale:", edit, colour | UpperCase, 5, 1, 1},
+        {"txtPartitaIva", "Partita IVA:", edit, colour | DigitsOnly, 6, 0, 1},
+        {"txtIban", "IBAN:", edit, colour | UpperCase, 6, 1, 1},
+        {"txtStudio", "Titolo di studio:", edit, colour, 7, 0, 2},
+        {"txtLingue", "Lingue conosciute:", edit, colour, 8, 0, 2},
+        {"txtEmail", "E-mail:", edit, colour | TrimTyping, 9, 0, 1},
+        {"txtTel", "Tel. casa:", edit, colour, 9, 1, 1},
+        {"txtCel", "Tel. cellulare:", edit, colour | DigitsOnly, 10, 0, 1},
+        {"txtDataAss", "Data assunzione:", edit, colour, 10, 1, 1},
+        {"txtQualifica", "Qualifica:", edit, colour, 11, 0, 1},
+        {"txtReparto", "Reparto:", edit, colour, 11, 1, 1},
+        {"txtDisponibilita", "Disponibilità:", edit, colour, 12, 0, 2},
+        {"txtMansioni", "Equipaggiamento in dotazione:", edit, colour, 13, 0, 2},
+        {"txtRetribuzione", "Retribuzione:", edit, colour, 14, 0, 2},
+        {"txtNote", "Note:", edit, colour, 15, 0, 2},
+    };
+    for (const QString& name : kAttachmentLabels) c.fields.push_back({name, "", FieldControl::Hidden});
+    c.enterOrder = {"txtDipendente", "txtSesso",      "txtDataNasc",  "txtCittadinanza", "txtLuogoNasc",
+                    "txtIndirizzo",  "txtCitta",      "txtCap",       "txtNazione",      "txtCodFisc",
+                    "txtCivile",     "txtPartitaIva", "txtStudio",    "txtLingue",       "txtEmail",
+                    "txtTel",        "txtCel",        "txtQualifica", "txtReparto",      "txtDisponibilita",
+                    "txtMansioni",   "txtIban",       "txtDataAss",   "txtRetribuzione", "txtNote"};
+    for (const RequiredText& r : employeeSaveChecks()) c.required.push_back({qs(r.field), qs(r.warning)});
+    c.toolbar = {
+        {"cmdNuovo", "nuovo", "Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {"cmdDuplica", "duplica", "Duplica scheda",
+         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+        {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
+        {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
+        {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
+        {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda."},
+        {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
+        {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
+        {"lblPosizione", "", "", ""},
+        {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
+        {"cmdSlideshow", "slideshow", "Slide show", "Esegui lo slide show."},
+        {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
+        {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
+    };
+    c.firstField = QStringLiteral("txtDipendente");
+    c.help = HelpTopic::Employees;
+    return c;
+}
+
+}  // namespace
+
+TfrmDipendenti::TfrmDipendenti(Environment& env, QWidget* parent) : CardEditor(env, employeeCard(), parent) {
+    env.windows.add(qs(kEmployeePhotoTag), this);
+    buildPhotoColumn();
+    addFieldButtons();
+    wireWindows();
+}
+
+void TfrmDipendenti::buildPhotoColumn() {
+    // the photo and its buttons on the left, the header picture above the card on the right
+    auto* scroll = findChild<QScrollArea*>();
+    QWidget* card = scroll->takeWidget();
+    auto* page = new QWidget(scroll);
+    page->setObjectName(QStringLiteral("panScheda"));
+
+    auto* photoColumn = new QVBoxLayout;
+    imgFoto_ = new PhotoFrame(QStringLiteral("imgFoto"), QStringLiteral("Foto del dipendente"), page);
+    imgFoto_->setFixedSize(kPhotoFrameSize);
+    imgFoto_->setStyleSheet(QStringLiteral("border: 1px solid #87CEEB;"));
+    photoColumn->addWidget(imgFoto_);
+    auto* photoButtons = new QHBoxLayout;
+    struct PhotoButton {
+        const char* name;
+        const char* picture;
+        const char* label;
+        const char* hint;
+        void (TfrmDipendenti::*action)();
+    };
+    for (const PhotoButton& b : {
+             PhotoButton{"btnCaricaFoto", "carica", "Carica", "Carica una foto esistente.",
+                         &TfrmDipendenti::loadPhotoFromFile},
+             {"btnWebcam", "webcam", "Webcam", "Cattura la foto con una webcam.", nullptr},
+             {"btnSalvaFoto", "salva_foto", "Salva foto su disco", "Salva la foto su disco.",
+              &TfrmDipendenti::savePhotoToDisk},
+             {"btnCancFoto", "gomma", "Cancella foto", "Cancella la foto.", &TfrmDipendenti::erasePhoto},
+             {"btnZoomFoto", "zoom", "Ingrandisci foto", "Visualizza la foto nelle sue dimensioni reali.",
+              nullptr},
+         }) {
+        auto* button = new PictureButton(QLatin1String(b.name),
+                                         QStringLiteral(":/templates/pictures/%1.svg").arg(b.picture),
+                                         QString::fromUtf8(b.label), QString::fromUtf8(b.hint), page);
+        hintLine()->attach(button, button->hint());
+        if (b.action) connect(button, &QToolButton::clicked, this, b.action);
+        photoButtons->addWidget(button);
+    }
+    photoColumn->addLayout(photoButtons);
+    photoColumn->addStretch(1);
+
+    auto* header = new QLabel(page);
+    header->setObjectName(QStringLiteral("imgTitolo"));
+    header->setPixmap(
+        QPixmap::fromImage(builtInPicture(QStringLiteral("scheda_dipendente"), {600, 44}, Qt::transparent)));
+    header->setAccessibleName(QStringLiteral("SCHEDA DIPENDENTE"));
+    auto* cardColumn = new QVBoxLayout;
+    cardColumn->addWidget(header, 0, Qt::AlignLeft);
+    cardColumn->addWidget(card, 1);
+
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(16, 8, 16, 8);
+    row->addLayout(photoColumn);
+    row->addSpacing(8);
+    row->addLayout(cardColumn, 1);
+    scroll->setWidget(page);
+}
+
+void TfrmDipendenti::addFieldButtons() {
+    struct Beside {
+        const char* field;
+        const char* name;
+        const char* picture;
+        const char* label;
+        const char* hint;
+        std::function<void()> action;
+    };
+    const std::vector<Beside> buttons = {
+        {"txtEmail", "btnEmail", "email", "Invia e-mail", "Invia una e-mail all'indirizzo indicato.",
+         [this] { env().shell.open(mailtoLink(fieldText(QStringLiteral("txtEmail")).toStdString())); }},
+        {"txtCodFisc", "btnCodFisc", "controlla", "Controlla codice fiscale", "Controlla il codice fiscale.",
+         [this] { openTaxCodeCheck(); }},
+        {"txtPartitaIva", "btnPartitaIva", "controlla", "Controlla partita IVA",
+         "Controlla il numero di partita IVA.",
+         [this] {
+             TfrmPartitaIva check(env(), this,
+                                  QString::fromStdString(trim(fieldText("txtPartitaIva").toStdString())));
+             check.exec();
+         }},
+        {"txtIban", "btnIban", "controlla", "Controlla IBAN", "Controlla l'IBAN.",
+         [this] {
+             TfrmIban check(env(), this, QString::fromStdString(trim(fieldText("txtIban").toStdString())));
+             check.exec();
+         }},
+    };
+    for (const Beside& b : buttons) {
+        QWidget* field = control(QLatin1String(b.field));
+        auto* button = new PictureButton(
+            QLatin1String(b.name), QStringLiteral(":/templates/pictures/%1.svg").arg(b.picture),
+            QString::fromUtf8(b.label), QString::fromUtf8(b.hint), field->parentWidget(), {24, 24});
+        connect(button, &QToolButton::clicked, this, b.action);
+        addBeside(QLatin1String(b.field), button);
+    }
+}
+
+void TfrmDipendenti::openTaxCodeCheck() {
+    const QString code = QString::fromStdString(trim(fieldText(QStringLiteral("txtCodFisc")).toStdString()));
+    if (taxCodeCheckFor(code.toStdString()) == TaxCodeCheck::VatNumber) {
+        TfrmPartitaIva check(env(), this, code);
+        check.exec();
+    } else {
+        TfrmCodFisc check(env(), this, code);
+        check.exec();
+    }
+}
+
+void TfrmDipendenti::wireWindows() {
+    setAction(QStringLiteral("cmdSalva"), [this] { saveWithPhoto(); });
+    for (const auto& [name, button] : {std::pair{"cmdPrimo", NavigationButton::First},
+                                       {"cmdIndietro", NavigationButton::Previous},
+                                       {"cmdAvanti", NavigationButton::Next},
+                                       {"cmdUltimo", NavigationButton::Last}})
+        setAction(QLatin1String(name), [this, button = button] { browse(button); });
+    setAction(QStringLiteral("cmdTrova"), [this] {
+        TfrmTrovaDipendenti window(env(), this);
+        window.setModeTag(config().areaTag);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdFile"), [this] {
+        TfrmAllegaCartella window(env(), this, config().areaTag);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdStampa"), [this] {
+        TfrmStampaDipendenti window(this, env(), screenValues(), photo());
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdAnteprima"), [this] {
+        TfrmAnteprimaDipendenti window(this, env(), screenValues(), photo());
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdSlideshow"), [this] {
+        TfrmSlideshow_Dipendenti window(env(), this);
+        window.exec();
+    });
+    connect(findChild<QToolButton*>(QStringLiteral("btnWebcam")), &QToolButton::clicked, this, [this] {
+        TfrmWebCam window(env(), this);
+        window.setModeTag(qs(kEmployeePhotoTag));
+        window.exec();
+    });
+    connect(findChild<QToolButton*>(QStringLiteral("btnZoomFoto")), &QToolButton::clicked, this, [this] {
+        TfrmZoom window(this, photo());
+        window.exec();
+    });
+    for (const char* wide : {"cmdAnteprima", "cmdStampa"}) {
+        auto* button = static_cast<QToolButton*>(toolbarButton(QLatin1String(wide)));
+        button->setText(button->accessibleName());
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setFixedWidth(button->sizeHint().width() + 8);
+    }
+}
+
+CardValues TfrmDipendenti::screenValues() const {
+    return [this](std::string_view field) { return fieldText(qs(field)).toStdString(); };
+}
+
+QImage TfrmDipendenti::photo() const { return imgFoto_->picture(); }
+
+void TfrmDipendenti::showPlaceholder() {
+    imgFoto_->setPicture(guardPlaceholder());
+    photoChanged_ = true;
+}
+
+void TfrmDipendenti::presetNew() { showPlaceholder(); }
+
+void TfrmDipendenti::presetDuplicate() { showPlaceholder(); }
+
+void TfrmDipendenti::loadPhoto() {
+    const auto number = positionNumber(position().toStdString());
+    if (!number) return;
+    std::error_code ignored;
+    std::filesystem::create_directories(photoFolder(env().folder), ignored);
+    const QImage stored = readPicture(employeePhotoFile(env().folder, *number));
+    imgFoto_->setPicture(stored.isNull() ? guardPlaceholder() : stored);
+    photoChanged_ = false;
+}
+
+void TfrmDipendenti::showEmployee(std::uint64_t index, const Record& record) {
+    showRecord(index, record);
+    loadPhoto();
+}
+
+void TfrmDipendenti::browse(NavigationButton button) {
+    bool loads = false;
+    try {
+        Archive file = archive();
+        loads = navigationStep(button, position().toStdString(), file.count()).kind == NavigationStep::Load;
+    } catch (const ArchiveError&) {
+        // navigate() reports it
+    }
+    navigate(button);
+    if (loads) loadPhoto();
+}
+
+bool TfrmDipendenti::recordStored(std::uint64_t number) {
+    try {
+        Archive file = archive();
+        return number <= file.count() && file.load(number - 1).bytes() == screenRecord().bytes();
+    } catch (const ArchiveError&) {
+        return false;
+    }
+}
+
+void TfrmDipendenti::saveWithPhoto() {
+    const bool complete = firstMissing(employeeSaveChecks(), screenValues()) == nullptr;
+    save();
+    if (!complete) return;
+    // the photo follows the record only when the record really is in the archive as shown
+    const auto number = positionNumber(position().toStdString());
+    if (number && recordStored(*number)) storePhoto(*number);
+}
+
+void TfrmDipendenti::storePhoto(std::uint64_t number) {
+    const std::filesystem::path file = employeePhotoFile(env().folder, number);
+    std::error_code ec;
+    // a photo loaded unchanged stays as it is stored, even when this screen could not read it
+    if (!photoChanged_ && std::filesystem::exists(file, ec)) return;
+    if (writeJpeg(file, imgFoto_->picture()))
+        photoChanged_ = false;
+    else
+        env().messages.warning(this, kPhotoNotStored);
+}
+
+void TfrmDipendenti::loadPhotoFromFile() {
+    const QString chosen = env().fileDialogs.openFile(
+        this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
+        QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+    if (chosen.isEmpty()) return;
+    const QImage picture = readPicture(chosen.toStdU16String());
+    if (picture.isNull()) return;  // the frame keeps what it shows
+    imgFoto_->setPicture(picture);
+    photoChanged_ = true;
+}
+
+void TfrmDipendenti::importPhoto(const QImage& picture) {
+    if (picture.isNull()) return;
+    imgFoto_->setPicture(picture);
+    photoChanged_ = true;
+}
+
+void TfrmDipendenti::savePhotoToDisk() { custovia::savePhotoToDisk(env(), this, imgFoto_->picture()); }
+
+void TfrmDipendenti::erasePhoto() { showPlaceholder(); }
+
+}  // namespace custovia
