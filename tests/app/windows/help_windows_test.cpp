@@ -16,6 +16,7 @@
 #include "app/windows/TfrmInfo.h"
 #include "app/windows/TfrmSplash.h"
 #include "archive/shell.h"
+#include "clients/windows/TfrmExpClienti.h"
 #include "emergencies/windows/TfrmExpInterventi.h"
 #include "emergencies/windows/TfrmInterventi.h"
 #include "fakes.h"
@@ -111,6 +112,7 @@ TEST(HelpButtons, EveryHelpButtonOpensItsTitleAndText) {
     TfrmAvvio launcher(fake.env());
     TfrmInterventi interventions(fake.env());
     TfrmExpInterventi interventionExport(fake.env(), &interventions);
+    TfrmExpClienti clientExport(fake.env(), &launcher);
     struct Case {
         QWidget* window;
         const char* button;
@@ -122,9 +124,10 @@ TEST(HelpButtons, EveryHelpButtonOpensItsTitleAndText) {
         {&interventions, "cmdGuida", HelpTopic::Interventions, "App Coordinamento Emergenze"},
         {&interventionExport, "cmdGuida", HelpTopic::ExportInterventions,
          "Esportazione archivio interventi in Excel"},
+        {&clientExport, "cmdGuida", HelpTopic::ExportClients, "Esportazione archivio clienti in Excel"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
+        SCOPED_TRACE(c.title);
         const Opened opened = openFrom([&] { clickTool(c.window, c.button); });
         EXPECT_EQ(opened.className, "custovia::TfrmGuida");
         EXPECT_EQ(opened.caption, " Guida all'utilizzo del software");
