@@ -25,11 +25,7 @@ std::string RowBuilder::operator()(std::string_view recordBytes) const {
         // counts characters, and trimming them gives the bytes of the trimmed text
         std::string_view text = trimView(rawField(*layout_, recordBytes, *piece.field));
         if (piece.width > 0 && text.size() > piece.width) text = text.substr(0, piece.width);
-        const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-        if (ascii)
-            row += text;
-        else
-            row += fromCp1252(text);
+        appendFieldFromCp1252(row, text);
         if (piece.width > text.size()) row.append(piece.width - text.size(), ' ');
     }
     return row;
@@ -67,9 +63,11 @@ void collectRows(Archive& archive, const RecordCondition& listed, const RowFunct
 }
 
 void openMatchingRows(Archive& archive, const RowFunction& row, std::string_view chosenRow,
-                      const std::function<void(std::uint64_t, const Record&)>& open) {
+                      const std::function<void(std::uint64_t, const Record&)>& open,
+                      const RecordCondition& listed) {
     const std::string_view wanted = trimView(chosenRow);
     archive.scan([&](std::uint64_t index, std::string_view bytes) {
+        if (listed && !listed(bytes)) return;
         if (trimView(row(bytes)) == wanted) open(index, Record(archive.layout(), bytes));
     });
 }

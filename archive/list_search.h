@@ -94,9 +94,12 @@ void collectRows(Archive& archive, const RecordCondition& listed, const RowFunct
 
 // Scans the archive and calls open(index, record) for every record whose row, trimmed,
 // equals the chosen row, trimmed (case-sensitive), to the end of the archive: when several
-// records give the same row, the last one is handled last. Throws ArchiveError.
+// records give the same row, the last one is handled last. Only the records the list shows
+// count (listed: the list's condition or filters; empty: every record), so a record left out
+// of the list is never opened through an equal row. Throws ArchiveError.
 void openMatchingRows(Archive& archive, const RowFunction& row, std::string_view chosenRow,
-                      const std::function<void(std::uint64_t index, const Record& record)>& open);
+                      const std::function<void(std::uint64_t index, const Record& record)>& open,
+                      const RecordCondition& listed = {});
 
 // The quick-find of a list: a new text is looked for from the first row, the same text again
 // from the row after the selected one, wrapping round to the selected row itself.

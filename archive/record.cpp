@@ -35,7 +35,7 @@ std::string_view rawField(const RecordLayout& layout, std::string_view recordByt
     return recordBytes.substr(at + 1, length);
 }
 
-std::string decodeField(std::string_view raw) { return trim(fromCp1252(raw)); }
+std::string decodeField(std::string_view raw) { return fieldFromCp1252(trimView(raw)); }
 
 std::string Record::get(std::size_t field) const { return decodeField(rawField(*layout_, bytes_, field)); }
 

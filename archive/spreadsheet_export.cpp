@@ -94,7 +94,7 @@ bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns,
                 if (source.value)
                     row += trimView((*source.value)(*record));
                 else  // trimming the stored bytes trims the text: only codes up to 32 are blanks
-                    appendFromCp1252(row, trimView(rawField(layout, bytes, *source.field)));
+                    appendFieldFromCp1252(row, trimView(rawField(layout, bytes, *source.field)));
                 rows.endCell();
             }
         });

@@ -95,6 +95,28 @@ void appendFromCp1252(std::string& out, std::string_view bytes) {
     out.append(bytes.substr(plain));
 }
 
+void appendFieldFromCp1252(std::string& out, std::string_view bytes) {
+    std::size_t plain = 0;  // start of the run of plain ASCII bytes not yet copied
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b >= 0x20 && b < 0x7F) continue;
+        out.append(bytes.substr(plain, i - plain));
+        if (b < 0x80)
+            out += ' ';
+        else
+            appendUtf8(out, byteToCodePoint(b));
+        plain = i + 1;
+    }
+    out.append(bytes.substr(plain));
+}
+
+std::string fieldFromCp1252(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    appendFieldFromCp1252(out, bytes);
+    return out;
+}
+
 std::string fromCp1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);

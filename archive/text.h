@@ -11,6 +11,16 @@ std::string toCp1252(std::string_view utf8);
 std::string fromCp1252(std::string_view bytes);
 // The same, appended to a text (no temporary for each field of a large scan).
 void appendFromCp1252(std::string& out, std::string_view bytes);
+// The same for the text of a one-line field: a line break or other control character inside
+// it (from a file written before such characters were kept out) becomes a blank, so a list
+// row, a printed card or an export never breaks on it.
+void appendFieldFromCp1252(std::string& out, std::string_view bytes);
+std::string fieldFromCp1252(std::string_view bytes);
+// True for the characters a one-line field never holds: C0 controls, DEL, and the Unicode
+// line breaks (NEL, line and paragraph separators).
+inline bool isLineControl(char32_t c) {
+    return c < 0x20 || c == 0x7F || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool fitsCp1252(std::string_view utf8);
 

@@ -209,12 +209,12 @@ bool vatCheckDigitHolds(std::u32string_view number) {
 
 // ---- payment card
 
-// The digits among the first 20 characters, in order.
+// The digits of the whole text, in order: a number typed in groups, or behind blanks, keeps
+// every digit however far the blanks push it.
 std::string cardDigits(std::string_view fieldText) {
-    const std::u32string chars = utf8ToCodePoints(fieldText);
     std::string digits;
-    for (std::size_t i = 0; i < chars.size() && i < 20; ++i)
-        if (isDigit(chars[i])) digits += char(chars[i]);
+    for (const char32_t c : utf8ToCodePoints(fieldText))
+        if (isDigit(c)) digits += char(c);
     return digits;
 }
 
@@ -244,29 +244,25 @@ std::string_view cardType(int outcome, std::string_view trimmedField) {
 
 // ---- IBAN
 
-// A whole number as the reduction reads it: an optional sign, then one or more digits only.
+// A whole number as the reduction reads it: one or more digits only. No sign is ever read:
+// the remainders written back are never negative, and a "+" or "-" typed into an IBAN is no
+// digit, so it must never let a wrong code pass as valid.
 std::optional<long long> wholeNumber(std::u32string_view text) {
-    // only a remainder written back can carry a sign, and only a minus: a "+" typed into an
-    // IBAN is no digit and must never let a wrong code pass as valid
-    bool negative = false;
-    if (!text.empty() && text[0] == U'-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
     if (text.empty()) return std::nullopt;
     long long value = 0;
     for (const char32_t c : text) {
         if (!isDigit(c)) return std::nullopt;
         value = value * 10 + (c - U'0');
     }
-    return negative ? -value : value;
+    return value;
 }
 
 std::u32string ibanDigits(std::string_view text) {
     std::u32string chars;
     for (const char32_t c : utf8ToCodePoints(asciiUpper(text)))
         if (c != U' ') chars += c;
-    if (const auto at = chars.find(U"IBAN"); at != std::u32string::npos) chars.erase(at, 4);
+    // only a leading "IBAN" is a prefix: the letters inside an account part are the code's own
+    if (chars.starts_with(U"IBAN")) chars.erase(0, 4);
     const std::size_t head = std::min<std::size_t>(4, chars.size());
     chars = chars.substr(head) + chars.substr(0, head);
 

@@ -1,13 +1,28 @@
 #include "app/windows/Program.h"
 
+#include <QApplication>
+
 #include "app/windows/TfrmAvvio.h"
 #include "app/windows/TfrmCambiaPassword.h"
 #include "app/windows/TfrmPassword.h"
+#include "archive/windows/RealEnvironment.h"
 #include "archive/windows/WorkAreaWindow.h"
 #include "emergencies/windows/TfrmInterventi.h"
 #include "employees/windows/TfrmDipendenti.h"
 
 namespace custovia {
+
+int runProgram(QApplication& app, const std::filesystem::path& folder) {
+    // the program ends only through the launcher or the sign-in window's "Esci"
+    QApplication::setQuitOnLastWindowClosed(false);
+    RealEnvironment real(folder);
+    Program program(real.env());
+    // exit, not quit: quitting asks every window to close first, and the sign-in window and
+    // the launcher refuse a close from the title bar, so the program would never end
+    QObject::connect(&program, &Program::finished, &app, [] { QCoreApplication::exit(0); });
+    program.start();
+    return QApplication::exec();
+}
 
 Program::Program(Environment& env) : env_(env) {
     signIn_ = std::make_unique<TfrmPassword>(env_);

@@ -2,11 +2,17 @@
 // The running program: the single-instance windows, created once at start, and the
 // way between them (sign-in, launcher, work areas).
 #include <QObject>
+#include <filesystem>
 #include <memory>
 
 #include "archive/windows/Environment.h"
 
+class QApplication;
+
 namespace custovia {
+
+// Runs the program over the given folder until the user ends it; the exit status.
+int runProgram(QApplication& app, const std::filesystem::path& folder);
 
 class TfrmPassword;
 class TfrmCambiaPassword;

@@ -62,14 +62,23 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
     column->addLayout(icons);
     column->addStretch();
 
-    auto* tiles = new QGridLayout;
+    // three tiles a row, each row centred, so a shorter last row sits in the middle
+    auto* tiles = new QVBoxLayout;
+    tiles->setSpacing(24);
+    QHBoxLayout* row = nullptr;
     int at = 0;
     for (const auto& tile : kTiles) {
+        if (at++ % 3 == 0) {
+            row = new QHBoxLayout;
+            row->setSpacing(24);
+            row->addStretch();
+            tiles->addLayout(row);
+        }
         auto* button =
             new PictureButton(QLatin1String(tile.name), picturePath(tile.picture), QLatin1String(tile.label),
                               QLatin1String(tile.label), central, tile.size);
-        tiles->addWidget(button, at / 3, at % 3, Qt::AlignCenter);
-        ++at;
+        row->addWidget(button);
+        if (at % 3 == 0 || at == int(std::size(kTiles))) row->addStretch();
         connect(button, &QToolButton::clicked, this,
                 [this, name = QString::fromLatin1(tile.name)] { trigger(name); });
     }

@@ -1,6 +1,7 @@
 #include "archive/windows/CardEditor.h"
 
 #include <QEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QShowEvent>
@@ -18,6 +19,26 @@ QString picturePath(const QString& name) { return QStringLiteral(":/templates/pi
 
 std::string toStd(const QString& text) { return text.toStdString(); }
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// Widths in characters of the card's edits: an edit is as wide as its capacity, within these.
+constexpr int kNarrowestEdit = 4;
+constexpr int kWidestEdit = 64;
+// The card's readable width: wider screens leave margins on both sides.
+constexpr int kCardMaxWidth = 1180;
+
+int editWidth(const QWidget* control, int capacity) {
+    const QFontMetrics metrics(control->font());
+    const int characters = std::clamp(capacity, kNarrowestEdit, kWidestEdit);
+    // an average character, plus room for the frame, the margins and the cursor
+    return metrics.averageCharWidth() * characters + 16;
+}
+
+QGridLayout* newFieldGrid(QWidget* parent) {
+    auto* grid = new QGridLayout(parent);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(10);
+    return grid;
+}
 
 const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
@@ -72,10 +93,12 @@ CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* card = new QWidget(scroll);
-    grid_ = new QGridLayout(card);
-    grid_->setColumnStretch(1, 1);
-    grid_->setColumnStretch(3, 1);
+    card->setObjectName(QStringLiteral("card"));
+    card->setMaximumWidth(kCardMaxWidth);
+    grid_ = newFieldGrid(card);
+    grid_->setContentsMargins(24, 16, 24, 16);
     scroll->setWidget(card);
+    scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     column->addWidget(scroll, 1);
     panInfo_ = new HintLine(config_.initialHint, central);
     column->addWidget(panInfo_);
@@ -117,7 +140,7 @@ void CardEditor::buildToolbar(QLayout* into) {
             lblPosizione_->setFrameShape(QFrame::Panel);
             lblPosizione_->setFrameShadow(QFrame::Sunken);
             lblPosizione_->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
-            lblPosizione_->setAccessibleName(QStringLiteral("Numero della scheda"));
+            lblPosizione_->setAccessibleName(QStringLiteral("Numero della scheda: nuova scheda"));
             lblPosizione_->setFocusPolicy(Qt::TabFocus);
             bar->addWidget(lblPosizione_);
             continue;
@@ -138,8 +161,39 @@ void CardEditor::buildToolbar(QLayout* into) {
     static_cast<QBoxLayout*>(into)->addLayout(bar);
 }
 
+QGridLayout* CardEditor::gridFor(const CardField& field) {
+    if (field.section.isEmpty()) return grid_;
+    if (QGridLayout* grid = sections_.value(field.section)) return grid;
+    auto* frame = new QGroupBox(field.section, grid_->parentWidget());
+    frame->setObjectName(QStringLiteral("section%1").arg(sections_.size() + 1));
+    QGridLayout* grid = newFieldGrid(frame);
+    // the frame takes the whole width of the card, below what is already there
+    grid_->addWidget(frame, grid_->rowCount(), 0, 1, -1);
+    sections_.insert(field.section, grid);
+    return grid;
+}
+
+void CardEditor::placeField(const CardField& field, QWidget* control) {
+    QGridLayout* grid = gridFor(field);
+    QWidget* parent = grid->parentWidget();
+    // fields on the card's own grid sit in the rows after the sections made so far
+    const int row = field.row;
+    if (field.control != FieldControl::Check && !field.caption.isEmpty()) {
+        auto* caption = new QLabel(field.caption, parent);
+        caption->setBuddy(control);
+        grid->addWidget(caption, row, field.column * 2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    // the control keeps its own width and its companions follow it; the rest of the cell is
+    // empty, so the next caption sits right after the widest control of its column
+    auto* cell = new QHBoxLayout;
+    cell->setSpacing(4);
+    cell->addWidget(control);
+    cell->addStretch(1);
+    cells_.insert(field.name, cell);
+    grid->addLayout(cell, row, field.column * 2 + 1, 1, field.span * 2 - 1);
+}
+
 void CardEditor::buildFields() {
-    QWidget* card = grid_->parentWidget();
     for (const CardField& field : config_.fields) {
         QWidget* control = makeControl(field);
         control->setObjectName(field.name);
@@ -148,28 +202,21 @@ void CardEditor::buildFields() {
             control->hide();
             continue;
         }
-        if (field.control == FieldControl::Check) {
-            panInfo_->attach(control, control->property("hint").toString());
-        } else if (!field.caption.isEmpty()) {
-            auto* caption = new QLabel(field.caption, card);
-            caption->setBuddy(control);
-            grid_->addWidget(caption, field.row, field.column * 2, Qt::AlignRight | Qt::AlignVCenter);
-        }
+        if (field.control == FieldControl::Check) panInfo_->attach(control, control->property("hint").toString());
         setCaption(control, field.caption);
-        auto* cell = new QHBoxLayout;
-        cell->setSpacing(4);
-        cell->addWidget(control, 1);
-        cells_.insert(field.name, cell);
-        grid_->addLayout(cell, field.row, field.column * 2 + 1, 1, field.span * 2 - 1);
+        placeField(field, control);
         applyRules(field, control);
         if (field.control == FieldControl::Date && !config_.calendarTag.isEmpty()) {
-            auto* impData =
-                new PictureButton(QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
-                                  QStringLiteral("Calendario"), config_.calendarHint, card, QSize(24, 24));
+            auto* impData = new PictureButton(QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
+                                              QStringLiteral("Calendario"), config_.calendarHint,
+                                              control->parentWidget(), QSize(24, 24));
             connect(impData, &QToolButton::clicked, this, &CardEditor::openCalendar);
             addBeside(field.name, impData);
         }
     }
+    // the last column of every grid takes what is left, so the fields keep to the left
+    grid_->setColumnStretch(grid_->columnCount(), 1);
+    for (QGridLayout* grid : std::as_const(sections_)) grid->setColumnStretch(grid->columnCount(), 1);
     grid_->setRowStretch(grid_->rowCount(), 1);
 }
 
@@ -186,9 +233,17 @@ QWidget* CardEditor::makeControl(const CardField& field) {
         case FieldControl::Hour:
         case FieldControl::Minute: {
             auto* combo = new QComboBox(card);
-            makeTimeList(combo, field.control == FieldControl::Hour ? 24 : 60);
+            makeTimeList(combo, field.control == FieldControl::Hour ? 24 : 60,
+                         (field.rules & ListedOnly) ? QString() : QStringLiteral("00"));
             combo->lineEdit()->setMaxLength(capacity);
-            combo->setMaximumWidth(80);
+            combo->setFixedWidth(editWidth(combo, 2) + 28);  // room for the arrow
+            return combo;
+        }
+        case FieldControl::Province: {
+            auto* combo = new QComboBox(card);
+            makeProvinceList(combo);
+            combo->lineEdit()->setMaxLength(std::min(capacity, 2));
+            combo->setFixedWidth(editWidth(combo, 2) + 28);
             return combo;
         }
         case FieldControl::Hidden:
@@ -197,6 +252,8 @@ QWidget* CardEditor::makeControl(const CardField& field) {
             auto* edit = new QLineEdit(card);
             edit->setMaxLength(capacity);
             edit->setReadOnly(true);
+            makeSingleLine(edit);
+            edit->setFixedWidth(editWidth(edit, capacity));
             new DateKeys(edit, [this] { openCalendar(); });
             return edit;
         }
@@ -205,11 +262,19 @@ QWidget* CardEditor::makeControl(const CardField& field) {
     }
     auto* edit = new QLineEdit(card);
     edit->setMaxLength(capacity);
+    makeSingleLine(edit);
+    edit->setFixedWidth(editWidth(edit, capacity));
     return edit;
 }
 
 void CardEditor::applyRules(const CardField& field, QWidget* control) {
     auto* edit = qobject_cast<QLineEdit*>(control);
+    if (field.leave)
+        onLeave(control, [this, name = field.name, leave = field.leave] {
+            const QString text = fieldText(name);
+            const QString left = leave(text);
+            if (left != text) setFieldText(name, left);
+        });
     if (field.rules & FocusColour) applyFocusColouring(control);
     if (field.rules & Highlight) addHighlightFrame(control, QStringLiteral("eff") + field.name.mid(3));
     if (!edit) return;
@@ -275,7 +340,7 @@ void CardEditor::showRecord(std::uint64_t index, const Record& record) {
         const QString name = fromStd(record.layout().field(i).name);
         if (controls_.contains(name)) setFieldText(name, fromStd(record.get(i)));
     }
-    lblPosizione_->setText(QString::number(index + 1));
+    setPosition(QString::number(index + 1));
 }
 
 Record CardEditor::screenRecord() const {
@@ -299,7 +364,7 @@ void CardEditor::showEvent(QShowEvent* event) {
 void CardEditor::newCard() {
     for (const CardField& field : config_.fields)
         if (!keptOnNew(field.name)) clearField(field.name);
-    lblPosizione_->clear();
+    setPosition({});
     presetNew();
     focusField(config_.firstField);
 }
@@ -315,7 +380,7 @@ void CardEditor::navigate(NavigationButton button) {
                 showRecord(step.index, file.load(step.index));
                 break;
             case NavigationStep::EmptyAndClear:
-                lblPosizione_->clear();
+                setPosition({});
                 env_.messages.information(this, kEmptyArchive);
                 break;
             case NavigationStep::EmptyArchive:
@@ -340,7 +405,17 @@ bool CardEditor::checkRequired() {
     return true;
 }
 
+void CardEditor::setPosition(const QString& number) {
+    lblPosizione_->setText(number);
+    // a screen reader announces the number itself, not only what the label is
+    lblPosizione_->setAccessibleName(number.isEmpty() ? QStringLiteral("Numero della scheda: nuova scheda")
+                                                      : QStringLiteral("Numero della scheda: ") + number);
+}
+
+void CardEditor::commitEditing() { custovia::commitEditing(this); }
+
 void CardEditor::save() {
+    commitEditing();
     if (!checkRequired()) return;
     computeDerived();
     try {
@@ -348,14 +423,14 @@ void CardEditor::save() {
         const Record record = screenRecord();
         if (const auto p = positionNumber(toStd(lblPosizione_->text()))) {
             file.update(*p - 1, record);
-            lblPosizione_->setText(QString::number(*p));
+            setPosition(QString::number(*p));
             env_.messages.information(
                 this, QStringLiteral(
                           "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         } else {
             // the number the append really took, whatever other workstations did meanwhile
             const std::uint64_t index = file.append(record);
-            lblPosizione_->setText(QString::number(index + 1));
+            setPosition(QString::number(index + 1));
             env_.messages.information(this,
                                       QStringLiteral("La scheda corrente è stata inserita in archivio."));
         }
@@ -373,7 +448,7 @@ void CardEditor::duplicate() {
     }
     presetDuplicate();
     for (const QString& name : kAttachmentLabels) clearField(name);
-    lblPosizione_->clear();
+    setPosition({});
     focusField(config_.firstField);
     env_.messages.information(this,
                               QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "

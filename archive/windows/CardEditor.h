@@ -28,8 +28,9 @@ enum class FieldControl {
     Date,    // read-only date filled from the calendar
     Hour,    // "00"-"23" list
     Minute,  // "00"-"59" list
-    Check,   // a flag's check box
-    Hidden,  // a hidden label (derived fields, attachments)
+    Check,     // a flag's check box
+    Hidden,    // a hidden label (derived fields, attachments)
+    Province,  // combo edit offering the province codes; any two characters are accepted
 };
 
 enum FieldRule : unsigned {
@@ -39,6 +40,7 @@ enum FieldRule : unsigned {
     FocusColour = 4,  // alice blue, yellow while focused
     TrimTyping = 8,   // trimmed while typing
     Highlight = 16,   // the yellow highlight frame while focused, instead of colouring
+    ListedOnly = 32,  // hour and minute lists: a value not in the list becomes empty, not "00"
 };
 
 struct CardField {
@@ -48,6 +50,13 @@ struct CardField {
     unsigned rules = NoRule;
     int row = 0, column = 0;  // grid cell of the caption; the control follows it
     int span = 1;             // grid columns taken by the control
+    // The framed section (a titled frame) the field sits in; fields naming the same section
+    // share it and their row and column count inside it. Sections follow one another in the
+    // order of their first field; an empty name puts the field on the card's own grid.
+    QString section;
+    // The leaving rule: the text the field takes when it loses the focus and before Save
+    // (amounts normalised, say); none leaves the text as it is.
+    std::function<QString(const QString&)> leave;
 };
 
 struct RequiredField {
@@ -101,6 +110,12 @@ public:
     // The screen as a record (each field trimmed, flags "Sì"/"No").
     Record screenRecord() const;
 
+    // Runs the leaving rules of the field being edited, so that what Save stores is what
+    // those rules make of it; the field keeps the focus.
+    void commitEditing();
+    // The position label: empty for a new card, else the card's 1-based number.
+    void setPosition(const QString& number);
+
     // Toolbar actions beyond the shared ones (cmdTrova, cmdStampa, ...).
     void setAction(const QString& button, std::function<void()> action);
     void trigger(const QString& button);
@@ -132,6 +147,8 @@ protected:
     void addBeside(const QString& field, QWidget* widget);
     void focusField(const QString& name);
     QGridLayout* cardGrid() const { return grid_; }
+    // The grid of a framed section (created with the section's first field).
+    QGridLayout* sectionGrid(const QString& section) const { return sections_.value(section); }
     QWidget* toolbarButton(const QString& name) const;
     void openCalendar();
 
@@ -139,6 +156,8 @@ private:
     void buildToolbar(QLayout* into);
     void buildFields();
     QWidget* makeControl(const CardField& field);
+    QGridLayout* gridFor(const CardField& field);
+    void placeField(const CardField& field, QWidget* control);
     void applyRules(const CardField& field, QWidget* control);
     void clearField(const QString& name);
     bool checkRequired();
@@ -153,6 +172,7 @@ private:
     QLabel* lblPosizione_ = nullptr;
     HintLine* panInfo_ = nullptr;
     QGridLayout* grid_ = nullptr;
+    QHash<QString, QGridLayout*> sections_;
 };
 
 }  // namespace custovia

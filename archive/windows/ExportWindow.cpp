@@ -127,20 +127,30 @@ void ExportWindow::showEvent(QShowEvent* event) {
 void ExportWindow::fillGrid() {
     const WaitCursor wait;
     GridRows rows(config_.table.columns.size() + 1);
-    // any failure ends the filling silently: the rows filled before it are shown
+    // a failure ends the filling: the rows read before it are shown, and the user is told
+    // once, so an empty or short grid is never taken for the whole archive
+    bool complete = true;
     try {
         if (config_.fill) {
             config_.fill(env_, rows);
         } else if (config_.layout) {
             Archive archive(env_.file(config_.archiveFile), *config_.layout, env_.files);
-            fillFromArchive(archive, config_.table.columns, rows);
+            complete = fillFromArchive(archive, config_.table.columns, rows);
         }
     } catch (const std::exception&) {
+        complete = false;
     }
     model_->setRows(std::move(rows));
+    readFailed_ = !complete;
+    if (readFailed_) env_.messages.error(this, archiveAccessMessage());
 }
 
 void ExportWindow::exportGrid() {
+    // rows that could not be read are never exported as if the archive had none
+    if (readFailed_) {
+        env_.messages.error(this, archiveAccessMessage());
+        return;
+    }
     if (!env_.messages.question(this, kAskExport)) return;
     const std::filesystem::path path = env_.file(config_.table.fileName);
     try {

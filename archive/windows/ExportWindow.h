@@ -28,6 +28,8 @@ struct ExportWindowConfig {
     const RecordLayout* layout = nullptr;
     // Fills the rows in place of the whole archive (a selection, a sort); what it added before
     // a failure is shown.
+    // A failure to read throws (ArchiveError): the window then tells the user and refuses to
+    // export the rows it has.
     std::function<void(Environment&, GridRows&)> fill;
     QString restingHint;
     QString exportHint;
@@ -69,6 +71,7 @@ private:
     GridModel* model_ = nullptr;
     QTableView* grdRecords_ = nullptr;
     bool filled_ = false;
+    bool readFailed_ = false;  // the grid lacks rows the archive could not give
 };
 
 }  // namespace custovia

@@ -1,11 +1,15 @@
 #include "archive/windows/FieldBehaviour.h"
 
 #include <QAbstractItemView>
+#include <algorithm>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
+#include <QValidator>
 
+#include "archive/provinces.h"
 #include "archive/text.h"
 
 namespace custovia {
@@ -49,7 +53,91 @@ private:
     std::function<void(bool)> changed_;
 };
 
+// What every one-line field lets in, however the text arrives (keys, shortcuts, the context
+// menu's paste, drag and drop, input methods, setText): a line break or other control
+// character becomes a blank; a digits-only field keeps the digits alone.
+class LineValidator final : public QValidator {
+public:
+    explicit LineValidator(QObject* parent) : QValidator(parent) {}
+    bool digitsOnly = false;
+
+    State validate(QString& input, int& pos) const override {
+        QString clean;
+        clean.reserve(input.size());
+        int cursor = pos;
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = input[i];
+            if (digitsOnly && !(c >= '0' && c <= '9')) {
+                if (i < pos) --cursor;
+                continue;
+            }
+            clean += isLineControl(c.unicode()) ? QChar(' ') : c;
+        }
+        if (clean != input) {
+            input = clean;
+            pos = std::clamp(cursor, 0, int(clean.size()));
+        }
+        return Acceptable;
+    }
+};
+
+LineValidator* lineValidator(QLineEdit* edit) {
+    if (auto* existing = dynamic_cast<LineValidator*>(const_cast<QValidator*>(edit->validator())))
+        return existing;
+    auto* validator = new LineValidator(edit);
+    edit->setValidator(validator);
+    return validator;
+}
+
+// A field's leaving rules, found again by commitEditing().
+class LeaveAction final : public QObject {
+public:
+    LeaveAction(QWidget* field, std::function<void()> action) : QObject(field), action_(std::move(action)) {
+        field->installEventFilter(this);
+    }
+    void run() { action_(); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        // a focus change to the field's own drop-down list is not leaving it
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            action_();
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+// Clears the text selection the toolkit makes when a field takes the focus by the keyboard:
+// at once, and again once the field has finished taking it.
+void deselectOnFocus(QComboBox* combo) {
+    new FocusWatcher(combo, [combo](bool in) {
+        if (!in || !combo->lineEdit()) return;
+        combo->lineEdit()->deselect();
+        QMetaObject::invokeMethod(
+            combo->lineEdit(), [edit = combo->lineEdit()] { edit->deselect(); }, Qt::QueuedConnection);
+    });
+}
+
 }  // namespace
+
+void makeSingleLine(QLineEdit* edit) { lineValidator(edit); }
+
+void onLeave(QWidget* field, std::function<void()> action) { new LeaveAction(field, std::move(action)); }
+
+void commitEditing(QWidget* window) {
+    for (QWidget* w = window->focusWidget(); w; w = w->parentWidget()) {
+        bool ran = false;
+        for (QObject* child : w->children())
+            if (auto* action = dynamic_cast<LeaveAction*>(child)) {
+                action->run();
+                ran = true;
+            }
+        if (ran || w == window) return;
+    }
+}
 
 void installEnterRing(const std::vector<QWidget*>& order) {
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -67,6 +155,8 @@ void onEnter(QWidget* widget, std::function<void()> action) {
 }
 
 void makeDigitsOnly(QLineEdit* edit) {
+    // pasted, dropped or composed text keeps only its digits; keys are filtered below
+    lineValidator(edit)->digitsOnly = true;
     new KeyFilter(edit, [](QKeyEvent* key) {
         if (isEnter(key)) return false;
         switch (key->key()) {
@@ -101,10 +191,12 @@ void normaliseWhileTyping(QLineEdit* edit, std::function<std::string(std::string
 }  // namespace
 
 void makeUpperTrimmed(QLineEdit* edit) {
+    makeSingleLine(edit);
     normaliseWhileTyping(edit, [](std::string_view t) { return trim(asciiUpper(t)); });
 }
 
 void makeTrimmed(QLineEdit* edit) {
+    makeSingleLine(edit);
     normaliseWhileTyping(edit, [](std::string_view t) { return trim(t); });
 }
 
@@ -134,12 +226,13 @@ QFrame* addHighlightFrame(QWidget* field, const QString& frameName) {
     return frame;
 }
 
-void makeTimeList(QComboBox* combo, int count) {
+void makeTimeList(QComboBox* combo, int count, const QString& unlisted) {
     combo->setEditable(true);
     combo->clear();
     for (int i = 0; i < count; ++i) combo->addItem(QString::asprintf("%02d", i));
     combo->setCurrentIndex(-1);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    makeSingleLine(combo->lineEdit());
     // typing is blocked entirely: every key but Enter and the list keys is dropped
     auto block = [](QKeyEvent* key) {
         if (isEnter(key)) return false;
@@ -157,14 +250,36 @@ void makeTimeList(QComboBox* combo, int count) {
     };
     new KeyFilter(combo, block);
     if (combo->lineEdit()) new KeyFilter(combo->lineEdit(), block);
-    new FocusWatcher(combo, [combo](bool in) {
-        if (in) {
-            if (combo->lineEdit()) combo->lineEdit()->deselect();
-            return;
-        }
-        if (combo->findText(combo->currentText(), Qt::MatchExactly) < 0)
-            combo->setEditText(QStringLiteral("00"));
+    // a pasted or dropped text is no choice from the list either
+    combo->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    combo->lineEdit()->setAcceptDrops(false);
+    deselectOnFocus(combo);
+    onLeave(combo, [combo, unlisted] {
+        if (combo->findText(combo->currentText(), Qt::MatchExactly) < 0) combo->setEditText(unlisted);
     });
+}
+
+void makeProvinceList(QComboBox* combo) {
+    combo->setEditable(true);
+    combo->clear();
+    for (const std::string& code : provinceCodes()) combo->addItem(QString::fromStdString(code));
+    combo->setCurrentIndex(-1);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);  // any two characters are accepted, not only listed ones
+    combo->lineEdit()->setMaxLength(2);
+    makeUpperTrimmed(combo->lineEdit());
+    deselectOnFocus(combo);
+    onLeave(combo, [combo] {
+        const QString normal = QString::fromStdString(trim(asciiUpper(combo->currentText().toStdString())));
+        if (normal != combo->currentText()) combo->setEditText(normal);
+    });
+}
+
+Qt::WindowFlags fixedWindowFlags() {
+    // A title and a close button, nothing else. Naming the close button is what tells an X11
+    // window manager the window's functions: without it, every function is allowed and the
+    // title bar shows minimise and maximise too. Windows that must not close by it ignore it.
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
 void centreWindow(QWidget* window, bool onOwner) {
@@ -177,10 +292,16 @@ void centreWindow(QWidget* window, bool onOwner) {
 }
 
 void makeFixedWindow(QWidget* window, QSize clientArea, bool centreOnOwner) {
-    // a title and nothing else: no close, minimise, maximise or help buttons
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    window->setWindowFlags(fixedWindowFlags());
     window->setFixedSize(clientArea);
     centreWindow(window, centreOnOwner);
+}
+
+void removeDefaultButtons(QWidget* dialog) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 }
 
 void setCaption(QWidget* field, const QString& caption) {

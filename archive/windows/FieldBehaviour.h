@@ -18,6 +18,9 @@ void installEnterRing(const std::vector<QWidget*>& order);
 // Enter in the widget runs the action instead (for example: focus a button).
 void onEnter(QWidget* widget, std::function<void()> action);
 
+// A line break or other control character becomes a blank as it enters the field, however it
+// enters (keys, paste, context menu, drag and drop, input methods, setText).
+void makeSingleLine(QLineEdit* edit);
 // Accepts only digits 0-9, Backspace, Delete, Left and Right; Enter passes on to the ring.
 void makeDigitsOnly(QLineEdit* edit);
 // After every keystroke the text becomes its trimmed, ASCII upper-cased form.
@@ -33,13 +36,30 @@ void applyFocusColouring(QWidget* field);
 QFrame* addHighlightFrame(QWidget* field, const QString& frameName);
 
 // Hour ("00"-"23") or minute ("00"-"59") combo: typing is blocked, values come from the
-// list, a value not in the list becomes "00" when the field is left.
-void makeTimeList(QComboBox* combo, int count);
+// list, a value not in the list becomes "00" (or empty, with unlisted) when the field is left.
+// Taking the focus, by Enter, Tab or click, leaves its text unselected.
+void makeTimeList(QComboBox* combo, int count, const QString& unlisted = QStringLiteral("00"));
 
+// Combo edit offering the province codes: any two characters are accepted, trimmed and
+// upper-cased on every keystroke and on leaving; taking the focus leaves the text unselected.
+void makeProvinceList(QComboBox* combo);
+
+// Runs the action when the field loses the focus, and when commitEditing() finds it focused.
+void onLeave(QWidget* field, std::function<void()> action);
+// Runs the leaving actions of the field of window that has the focus (before Save or Apply),
+// so that what is stored is what those rules make of the text. The focus stays.
+void commitEditing(QWidget* window);
+
+// The title bar of fixed-size windows and messages: a title and a close button, without
+// minimise, maximise or help buttons.
+Qt::WindowFlags fixedWindowFlags();
 // Fixed-size window with the given client area, centred on the screen (or on its owner),
 // with no title-bar buttons.
 void makeFixedWindow(QWidget* window, QSize clientArea, bool centreOnOwner = false);
 void centreWindow(QWidget* window, bool onOwner);
+
+// No push button of the dialog acts as its default button, so Enter in a field presses none.
+void removeDefaultButtons(QWidget* dialog);
 
 // Line edits report their caption to screen readers through a buddy label or this.
 void setCaption(QWidget* field, const QString& caption);

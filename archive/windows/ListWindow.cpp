@@ -1,5 +1,6 @@
 #include "archive/windows/ListWindow.h"
 
+#include <memory>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -149,7 +150,7 @@ QWidget* ListWindow::buildResultsPanel() {
     model_ = new RowListModel(this);
     lstRecords_ = new QListView(panRisultati_);
     lstRecords_->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords_->setAccessibleName(QStringLiteral("Schede trovate"));
+    lstRecords_->setAccessibleName(config_.listName);
     lstRecords_->setModel(model_);
     lstRecords_->setUniformItemSizes(true);
     lstRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,6 +160,10 @@ QWidget* ListWindow::buildResultsPanel() {
     lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setupListFont();
     connect(lstRecords_, &QListView::doubleClicked, this, &ListWindow::openSelected);
+    // Enter on the chosen row opens it as a double-click does
+    onEnter(lstRecords_, [this] {
+        if (lstRecords_->currentIndex().isValid()) openSelected();
+    });
 
     auto* btnStampa = namedButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), panRisultati_);
     auto* btnChiudi = namedButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panRisultati_);
@@ -224,8 +229,8 @@ void ListWindow::search() {
     std::vector<SearchFilter> typed;
     for (std::size_t i = 0; i < filters_.size(); ++i)
         typed.push_back({config_.filters[i].field, filters_[i]->text().toStdString()});
-    const Search rule(*config_.layout, typed);
-    const auto matches = [&rule](std::string_view bytes) { return rule.matches(bytes); };
+    const auto rule = std::make_shared<const Search>(*config_.layout, typed);
+    const RecordCondition matches = [rule](std::string_view bytes) { return rule->matches(bytes); };
     std::vector<std::string> found;
     try {
         Archive file = archive();
@@ -235,6 +240,7 @@ void ListWindow::search() {
         return;
     }
     const std::size_t count = found.size();
+    listed_ = matches;
     showResults(std::move(found));
     if (lblTrovate_)
         lblTrovate_->setText(QStringLiteral("Il presente riepilogo contiene ") + QString::number(count) +
@@ -251,6 +257,7 @@ void ListWindow::fillSummary() {
     } catch (const ArchiveError&) {
         // a summary list shows what it could read, without a word
     }
+    listed_ = config_.condition;
     showResults(std::move(found));
 }
 
@@ -282,7 +289,7 @@ void ListWindow::openSelected() {
     if (current.isValid() && action) {
         try {
             Archive file = archive();
-            openMatchingRows(file, config_.row, model_->rows()[std::size_t(current.row())], action);
+            openMatchingRows(file, config_.row, model_->rows()[std::size_t(current.row())], action, listed_);
         } catch (const ArchiveError&) {
             // the window just closes: what could be loaded stays loaded
         }

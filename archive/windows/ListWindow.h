@@ -45,6 +45,7 @@ struct ListConfig {
     QString countEnding;        // " schede" or " schede."; empty: no count label
     QString instruction;        // empty: the usual text of the kind
     QString printTitle;
+    QString listName = QStringLiteral("Schede trovate");  // what a screen reader calls the list
     QHash<QString, RowAction> actions;  // by mode tag
     RowAction otherTags;                // under any tag not in `actions`; empty: nothing
     QString picture = QStringLiteral(":/templates/pictures/search_panel.svg");
@@ -84,6 +85,7 @@ private:
 
     Environment& env_;
     ListConfig config_;
+    RecordCondition listed_;  // the records the rows on show came from
     QuickFind quickFind_;
     bool shownOnce_ = false;
     QLabel* lblMemory_ = nullptr;

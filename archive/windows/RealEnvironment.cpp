@@ -7,6 +7,8 @@
 #include <QPrintPreviewDialog>
 #include <QUrl>
 
+#include "archive/windows/FieldBehaviour.h"
+
 namespace custovia {
 
 QString archiveAccessMessage() {
@@ -25,7 +27,7 @@ QString displayText(const QString& text) {
 namespace {
 
 void show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
-    QMessageBox box(icon, title, displayText(text), QMessageBox::NoButton, parent);
+    QMessageBox box(icon, title, displayText(text), QMessageBox::NoButton, parent, fixedWindowFlags());
     if (icon == QMessageBox::NoIcon) {
         box.addButton(QMessageBox::Ok);
     } else {
@@ -51,7 +53,7 @@ void DialogMessages::plain(QWidget* parent, const QString& text) {
 }
 bool DialogMessages::question(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Conferma"), displayText(text),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+                    QMessageBox::Yes | QMessageBox::No, parent, fixedWindowFlags());
     return box.exec() != QMessageBox::No;
 }
 

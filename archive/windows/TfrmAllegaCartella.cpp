@@ -71,6 +71,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(Environment& env, QWidget* parent, const 
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::apply);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Enter in a name or description field presses nothing: no button is a default button
+    removeDefaultButtons(this);
     loadFromEditor();
     makeFixedWindow(this, sizeHint());
 }
@@ -78,10 +80,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(Environment& env, QWidget* parent, const 
 void TfrmAllegaCartella::buildSlot(int index, QGridLayout* grid, int row) {
     Slot& slot = slots_[index];
     slot.name = new QLineEdit(this);
+    makeSingleLine(slot.name);
     slot.name->setObjectName(QStringLiteral("txtFile") + suffix(index));
     slot.name->setReadOnly(true);
     slot.name->setMinimumWidth(360);
     slot.description = new QLineEdit(this);
+    makeSingleLine(slot.description);
     slot.description->setObjectName(QStringLiteral("txtDesc") + suffix(index));
     slot.description->setMaxLength(kDescriptionLength);
     auto* browse = new QPushButton(QStringLiteral("Sfoglia..."), this);

@@ -35,6 +35,9 @@ TfrmCalendario::TfrmCalendario(Environment& env, QWidget* parent, const QString&
     makeFixedWindow(this, QSize(360, 300), true);
     connect(importa, &QPushButton::clicked, this, &TfrmCalendario::import);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter (or a double-click) on a day imports it, as "Importa" does
+    connect(calendar_, &QCalendarWidget::activated, this, &TfrmCalendario::import);
+    removeDefaultButtons(this);
     calendar_->setFocus();
 }
 

@@ -17,6 +17,7 @@ ListConfig pendingConfig(Environment& env) {
     c.row = [](std::string_view bytes) { return interventionRow()(bytes); };
     c.condition = interventionInProgress;
     c.printTitle = QStringLiteral("Riepilogo interventi in corso");
+    c.listName = QStringLiteral("Interventi in corso");
     c.otherTags = loadIntoInterventionEditor(env);  // whatever the tag says
     return c;
 }

@@ -40,6 +40,17 @@ TEST(Cp1252, CaseFoldingTouchesAsciiLettersOnly) {
     EXPECT_EQ(trim(" \t\r\n ab c\x01 "), "ab c");
 }
 
+TEST(Record, ALineBreakStoredInsideAFieldReadsAsBlanks) {
+    // an older installation let a pasted line break into a field; the five code-page gaps
+    // still read as their own characters
+    const std::string stored = "\x0D" "Rossi\r\nMario\t\x7F\x81" "x";
+    std::string bytes(kLayout.size(), '\0');
+    bytes[0] = char(stored.size());
+    bytes.replace(1, stored.size(), stored);
+    EXPECT_EQ(Record(kLayout, bytes).get("txtNome"), "Rossi  Mario  \u0081x");
+    EXPECT_EQ(fieldFromCp1252("a\x0B\xE8"), "a \u00E8");
+}
+
 TEST(Record, SizesAndOffsetsFollowFromTheLayout) {
     EXPECT_EQ(kLayout.size(), 251u + 3u + 6u);
     EXPECT_EQ(kLayout.offset(1), 251u);

@@ -108,6 +108,27 @@ TEST_F(SpreadsheetExportTest, CellsAreTrimmedEscapedAndWrittenInWindows1252OnOne
     EXPECT_EQ(bytes.find(">1</td>"), std::string::npos);
 }
 
+TEST_F(SpreadsheetExportTest, ALineBreakStoredInACardNeverReachesTheFile) {
+    const auto file = folder_.path() / "Prova.pro";
+    {
+        Archive archive(file, kLayout);
+        addCard(archive, "x", "Roma", "RM", "No");
+    }
+    // an older installation stored "Rossi\r\nMario" and "Ro\nma"
+    std::string bytes = read(file);
+    bytes.replace(0, 1 + 12, std::string("\x0C") + "Rossi\r\nMario");
+    bytes.replace(21, 1 + 5, std::string("\x05") + "Ro\nma");
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    Archive archive(file, kLayout);
+    GridRows rows(kColumns.size() + 1);
+    ASSERT_TRUE(fillFromArchive(archive, kColumns, rows));
+    EXPECT_EQ(cells(rows)[0], (std::vector<std::string>{"1", "Rossi  Mario", "Ro ma RM", "No"}));
+    EXPECT_EQ(spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, rows).find_first_of("\r\n"), std::string::npos);
+}
+
 TEST_F(SpreadsheetExportTest, EmptyGridWritesTheHeaderRowOnly) {
     const std::string bytes =
         spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, GridRows(kColumns.size() + 1));

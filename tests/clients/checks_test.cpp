@@ -235,17 +235,20 @@ TEST(PaymentCardCheck, NamesTheTypeOfANumberThatPassesLuhn) {
     expectAll(checkPaymentCard, cases);
 }
 
-TEST(PaymentCardCheck, SkipsSeparatorsAndReadsOnlyTheFirstTwentyCharacters) {
+TEST(PaymentCardCheck, SkipsSeparatorsAndReadsEveryDigit) {
+    // a 19-digit number typed in groups of four runs past the twentieth character
+    const std::string nineteen = withLuhn("411111111111111111");
+    std::string grouped;
+    for (std::size_t i = 0; i < nineteen.size(); i += 4) grouped += (i ? " " : "") + nineteen.substr(i, 4);
     // the message repeats the field as it stands, spaces included
     expectAll(checkPaymentCard,
               {
                   {"4111 1111 1111 1111", cardValid("4111 1111 1111 1111", "Visa")},
                   {"4111-1111-1111-1111  ", cardValid("4111-1111-1111-1111", "Visa")},
-                  // the digits after the twentieth character are not part of the number: the
-                  // first twenty pass here and all twenty-one fail, and the other way round below
-                  {"4111 1111 1111 1111 99", cardValid("4111 1111 1111 1111 99", "Visa")},
-                  {"411111111111111111150", cardValid("411111111111111111150", "Visa")},
-                  {"411111111111111111117", warns(kCardWrong)},
+                  {"   4111 1111 1111 1111", cardValid("4111 1111 1111 1111", "Visa")},
+                  {grouped, cardValid(grouped, "Visa")},
+                  // every digit counts: a valid number with two more digits is another number
+                  {"4111 1111 1111 1111 99", warns(kCardWrong)},
               });
 }
 
@@ -310,6 +313,10 @@ TEST(IbanCheck, ValidatesTheCheckPairOfTwentySevenCharacters) {
                              {"  " + built + " ", informs(kIbanValid)},
                              {wrongPair, warns(kIbanWrong)},
                              {dashed, warns(kIbanWrong)},
+                             // a dash as the fifth character is no sign of the first piece
+                             {"IT45-1242686402658624443510", warns(kIbanWrong)},
+                             // the letters "IBAN" inside the account part are the code's own
+                             {italianIban("X054281110100IBAN123456"), informs(kIbanValid)},
                              // after trimming it has 27 characters, and then nothing is left
                              {"I" + std::string(23, ' ') + "BAN", warns(kIbanWrong)},
                              {built.substr(0, 26), stays(kIbanLength)},
@@ -320,19 +327,18 @@ TEST(IbanCheck, ValidatesTheCheckPairOfTwentySevenCharacters) {
                          });
 }
 
-TEST(IbanCheck, RemainderIsReducedPiecewiseWithTheSignOfThePiece) {
-    // "-100" + "AAAA" becomes -10010101010: pieces "-10010101", then "-1" + "010" and so on;
-    // a truncating division keeps the minus sign all the way
-    EXPECT_EQ(ibanRemainder("AAAA-100"), -61);
-    // a "+" is not a digit: it never reads as a sign, so it cannot pass a wrong code
+TEST(IbanCheck, RemainderIsReducedPiecewiseAndNeverReadsASign) {
+    // neither "-" nor "+" is a digit: neither reads as a sign, so neither can pass a wrong code
+    EXPECT_EQ(ibanRemainder("AAAA-100"), 0);
     EXPECT_EQ(ibanRemainder("AAAA+100"), 0);
     // a sign anywhere but at the front of a piece is no number at all
     EXPECT_EQ(ibanRemainder("AAAA1-00"), 0);
     EXPECT_EQ(ibanRemainder("AAAA1.00"), 0);
     EXPECT_EQ(ibanRemainder("-"), 0);
     EXPECT_EQ(ibanRemainder("+"), 0);
-    // spaces go, then the first "IBAN", then the country and check pair move to the end
+    // spaces go, then a leading "IBAN", then the country and check pair move to the end
     EXPECT_EQ(ibanRemainder("IBAN IT60 X054 2811 1010 0000 0123 456"), 1);
+    EXPECT_NE(ibanRemainder("IT60 IBAN X054 2811 1010 0000 0123 456"), 1);
     EXPECT_EQ(ibanRemainder("IBAN"), 0);
     EXPECT_EQ(ibanRemainder(""), 0);
     // a long number of digits, checked against a one-digit-at-a-time reduction

@@ -69,7 +69,7 @@ TEST(HelpWindow, ShowsTheTitledTextInAReadOnlyReader) {
     EXPECT_EQ(window.windowTitle(), " Guida all'utilizzo del software");
     EXPECT_EQ(window.title(), "Argomento della guida.");
     EXPECT_EQ(window.size(), QSize(670, 572));
-    EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 
     window.setTopic(HelpTopic::Clients);
     const HelpPage page = helpPage(HelpTopic::Clients);

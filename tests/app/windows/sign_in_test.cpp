@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QTimer>
+#include <cstdio>
 #include <QTest>
 #include <QToolButton>
 
@@ -170,8 +173,14 @@ TEST_F(SignInTest, WorkAreaReturnsToTheLauncherAndTheLauncherEndsTheProgram) {
 
     launcher->findChild<QToolButton*>("imgSito")->click();
     EXPECT_EQ(fake.shell.opened, std::vector<std::string>{"https://www.custovia.it"});
-    launcher->findChild<QToolButton*>("imgApp01")->click();  // a work area still to come: nothing
-    EXPECT_TRUE(launcher->isVisible());
+    // the tiles' rows are centred: the shorter second row sits in the middle of the first
+    launcher->resize(1600, 1000);
+    QApplication::processEvents();
+    auto centre = [launcher](const char* tile) {
+        QWidget* w = launcher->findChild<QToolButton*>(tile);
+        return w->mapTo(launcher, w->rect().center()).x();
+    };
+    EXPECT_NEAR((centre("imgApp04") + centre("imgApp05")) / 2, centre("imgApp02"), 4);
     launcher->close();
     EXPECT_TRUE(ended);
 }
@@ -179,6 +188,54 @@ TEST_F(SignInTest, WorkAreaReturnsToTheLauncherAndTheLauncherEndsTheProgram) {
 TEST_F(SignInTest, ExitOnTheSignInWindowEndsTheProgram) {
     button(program->signIn(), "cmdEsci")->click();
     EXPECT_TRUE(ended);
+}
+
+// The real program in a process of its own, as main() runs it: "Esci" on the sign-in window
+// ends the process with status 0, on a fresh start and after the change-password window.
+// The child is this test program, running ProgramChild.RunsUntilEsci under an environment
+// variable that names the program folder and the way to "Esci".
+TEST(ProgramProcess, EsciOnTheSignInWindowEndsTheProcess) {
+    if (qEnvironmentVariableIsSet("CUSTOVIA_CHILD_FOLDER")) GTEST_SKIP() << "inside the child";
+    for (const char* via : {"start", "change"}) {
+        SCOPED_TRACE(via);
+        test::TempFolder folder;
+        writeStoredPassword(folder.path(), "guardianottura");
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("CUSTOVIA_CHILD_FOLDER", QString::fromStdString(folder.path().string()));
+        environment.insert("CUSTOVIA_CHILD_VIA", via);
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ProgramChild.*"});
+        const bool ended = child.waitForFinished(30000);
+        if (!ended) child.kill();
+        ASSERT_TRUE(ended) << "the program is still running after Esci";
+        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(child.exitCode(), 0);
+        EXPECT_TRUE(child.readAllStandardOutput().contains("program ended with 0"));
+    }
+}
+
+TEST(ProgramChild, RunsUntilEsci) {
+    const QString folder = qEnvironmentVariable("CUSTOVIA_CHILD_FOLDER");
+    if (folder.isEmpty()) GTEST_SKIP() << "run by ProgramProcess";
+    const bool viaChange = qEnvironmentVariable("CUSTOVIA_CHILD_VIA") == "change";
+    auto topLevel = [](const char* name) -> QWidget* {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
+        return nullptr;
+    };
+    QTimer::singleShot(100, [&] {
+        if (viaChange) {
+            topLevel("TfrmPassword")->findChild<QPushButton*>("btnCambiaPassword")->click();
+            topLevel("TfrmCambiaPassword")->findChild<QPushButton*>("cmdEsci")->click();
+        }
+        topLevel("TfrmPassword")->findChild<QPushButton*>("cmdEsci")->click();
+    });
+    const int status = runProgram(*qApp, folder.toStdString());
+    std::printf("program ended with %d\n", status);
+    std::fflush(stdout);
+    EXPECT_EQ(status, 0);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // removing, and handing the six values back to the card.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -214,11 +216,28 @@ TEST_F(AttachmentsWindowTest, ANameThatIsNotABareFileNameIsNeverOpened) {
     }
 }
 
+TEST_F(AttachmentsWindowTest, EnterInAFieldPressesNoButton) {
+    editor.setFieldText("lblFile01", "primo.pdf");
+    open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    for (const char* name : {"txtDesc01", "txtDesc02", "txtFile03"}) {
+        edit(name)->setFocus();
+        QTest::keyClick(edit(name), Qt::Key_Return);
+    }
+    // no file dialog was asked for (an unused answer would fail the test) and slot 1 is intact
+    EXPECT_TRUE(fake.fileDialogs.titles.isEmpty());
+    EXPECT_EQ(edit("txtFile01")->text(), "primo.pdf");
+    EXPECT_TRUE(window->isVisible());
+    for (QPushButton* b : window->findChildren<QPushButton*>()) EXPECT_FALSE(b->isDefault() || b->autoDefault());
+}
+
 TEST_F(AttachmentsWindowTest, CaptionsAndControlsAreAsTheUserReadsThem) {
     open();
     EXPECT_EQ(window->windowTitle(), " Allega file");
     EXPECT_EQ(window->findChild<QLabel*>("lblMemory")->text(), "prova");
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    // a title bar without minimise and maximise buttons
+    EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     for (int i = 1; i <= 3; ++i) {
         const QString n = QString::number(i);

@@ -1,6 +1,7 @@
 // The card editor on a small layout of its own: navigation, save, duplicate, field rules.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QPushButton>
@@ -265,6 +266,19 @@ TEST_F(CardEditorTest, DateIsReadOnlyAndComesFromTheCalendar) {
     date->setFocus();
     QTest::keyClick(date, Qt::Key_A);
     EXPECT_EQ(date->text(), "15/05/2024");
+}
+
+TEST_F(CardEditorTest, EnterInTheCalendarImportsTheChosenDay) {
+    TfrmCalendario calendar(fake.env(), editor.get(), "data_prova");
+    calendar.show();
+    QApplication::setActiveWindow(&calendar);
+    calendar.calendar()->setSelectedDate(QDate(2024, 3, 9));
+    auto* days = calendar.calendar()->findChild<QAbstractItemView*>();
+    ASSERT_NE(days, nullptr);
+    days->setFocus();
+    QTest::keyClick(days, Qt::Key_Return);
+    EXPECT_EQ(edit("txtData")->text(), "09/03/2024");
+    EXPECT_EQ(calendar.result(), QDialog::Accepted);
 }
 
 TEST_F(CardEditorTest, ControlsAreNamedAndAccessible) {

@@ -141,6 +141,22 @@ TEST_F(ExportWindowTest, FileThatCannotBeWrittenIsReportedNeverAsSuccess) {
     EXPECT_TRUE(fake.shell.opened.empty());
 }
 
+TEST_F(ExportWindowTest, ArchiveThatCannotBeReadIsReportedOnceAndNeverExported) {
+    // a directory where the archive should be: nothing can be read
+    std::filesystem::create_directory(fake.env().file(kInterventionsFile));
+    open();
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.last().kind, "error");
+    EXPECT_EQ(fake.messages.last().text, archiveAccessMessage());
+    EXPECT_EQ(window->model().rowCount(), 0);
+    fake.messages.clear();
+    click("cmdEsporta");  // no question, no file, no success
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.last().text, archiveAccessMessage());
+    EXPECT_FALSE(std::filesystem::exists(xls()));
+    EXPECT_TRUE(fake.shell.opened.empty());
+}
+
 TEST_F(ExportWindowTest, HelpOpensTheTitledHelpAndExitCloses) {
     open();
     QString shown;

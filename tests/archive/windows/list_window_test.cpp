@@ -185,6 +185,39 @@ TEST_F(ListWindowTest, DoubleClickOpensEveryCardOfTheRowUnderTheTagAndCloses) {
     EXPECT_TRUE(fake.messages.shown.empty());
 }
 
+TEST_F(ListWindowTest, EnterOnTheChosenRowOpensItAsADoubleClickDoes) {
+    store({{"Rossi", "No"}, {"Bianchi", "No"}});
+    open(ListKind::Search);
+    click("btnCerca");
+    window->list()->setFocus();
+    window->list()->setCurrentIndex(window->list()->model()->index(1, 0));
+    QTest::keyClick(window->list(), Qt::Key_Return);
+    EXPECT_EQ(opened, (std::vector<Opened>{{"prova", 1, "Bianchi"}}));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->list()->accessibleName(), "Schede trovate");
+}
+
+TEST_F(ListWindowTest, AChosenRowOpensOnlyTheCardsTheListShows) {
+    // two cards give the same row; only the one the list's condition lets in may open
+    store({{"Rossi", "Sì"}, {"Rossi", "No"}, {"Rossi", "Sì"}});
+    open(ListKind::Summary);
+    ASSERT_EQ(window->rows().size(), 1u);
+    doubleClickRow(0);
+    EXPECT_EQ(opened, (std::vector<Opened>{{"prova", 1, "Rossi"}}));
+
+    // the same for a search: the row shows ten letters of the name, so two names give one
+    // row; the filters at "Cerca" decide, not what is typed afterwards
+    opened.clear();
+    store({{"Rossi Mario Ugo", "No"}, {"Rossi Mario Eva", "No"}});
+    open(ListKind::Search);
+    find<QLineEdit>("txtNome")->setText("ugo");
+    click("btnCerca");
+    ASSERT_EQ(window->rows().size(), 1u);
+    find<QLineEdit>("txtNome")->setText("");
+    doubleClickRow(0);
+    EXPECT_EQ(opened, (std::vector<Opened>{{"prova", 3, "Rossi Mario Ugo"}}));
+}
+
 TEST_F(ListWindowTest, SummaryOpensOnItsRowsWithTheFirstSelectedAndTheFocusInQuickFind) {
     store({{"Rossi", "No"}, {"Bianchi", "Sì"}, {"Verdi", ""}, {"Neri", "No"}});
     open(ListKind::Summary);
