@@ -28,6 +28,12 @@ namespace {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// the card's framed sections, in order
+const QString kPersonal = QStringLiteral("Dati anagrafici");
+const QString kContacts = QStringLiteral("Studi e recapiti");
+const QString kWork = QStringLiteral("Impiego");
+const QString kNotes = QStringLiteral("Annotazioni");
+
 const QString kPhotoNotStored = QStringLiteral(
     "Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvare la foto del "
     "dipendente.\r\n\r\nLa foto archiviata in precedenza non è stata modificata.");
@@ -42,33 +48,34 @@ CardConfig employeeCard() {
     const unsigned colour = FocusColour;
     const FieldControl edit = FieldControl::Edit;
     c.fields = {
-        {"txtDipendente", "Cognome e nome:", edit, colour, 0, 0, 1},
-        {"txtSesso", "Sesso:", edit, colour | UpperCase, 0, 1, 1},
-        {"txtDataNasc", "Data nascita:", edit, colour, 1, 0, 1},
-        {"txtLuogoNasc", "Luogo nascita:", edit, colour, 1, 1, 1},
-        {"txtCittadinanza", "Cittadinanza:", edit, colour, 2, 0, 1},
-        {"txtCivile", "Stato civile:", edit, colour, 2, 1, 1},
-        {"txtIndirizzo", "Indirizzo residenza:", edit, colour, 3, 0, 2},
-        {"txtCitta", "Città:", edit, colour, 4, 0, 1},
-        {"txtCap", "CAP:", edit, colour, 4, 1, 1},
-        {"txtNazione", "Nazione:", edit, colour, 5, 0, 1},
-        {"txtCodFisc", "Codice fiscale:", edit, colour | UpperCase, 5, 1, 1},
-        {"txtPartitaIva", "Partita IVA:", edit, colour | DigitsOnly, 6, 0, 1},
-        {"txtIban", "IBAN:", edit, colour | UpperCase, 6, 1, 1},
-        {"txtStudio", "Titolo di studio:", edit, colour, 7, 0, 2},
-        {"txtLingue", "Lingue conosciute:", edit, colour, 8, 0, 2},
-        {"txtEmail", "E-mail:", edit, colour | TrimTyping, 9, 0, 1},
-        {"txtTel", "Tel. casa:", edit, colour, 9, 1, 1},
-        {"txtCel", "Tel. cellulare:", edit, colour | DigitsOnly, 10, 0, 1},
-        {"txtDataAss", "Data assunzione:", edit, colour, 10, 1, 1},
-        {"txtQualifica", "Qualifica:", edit, colour, 11, 0, 1},
-        {"txtReparto", "Reparto:", edit, colour, 11, 1, 1},
-        {"txtDisponibilita", "Disponibilità:", edit, colour, 12, 0, 2},
-        {"txtMansioni", "Equipaggiamento in dotazione:", edit, colour, 13, 0, 2},
-        {"txtRetribuzione", "Retribuzione:", edit, colour, 14, 0, 2},
-        {"txtNote", "Note:", edit, colour, 15, 0, 2},
+        {"txtDipendente", "Cognome e nome:", edit, colour, 0, 0, 1, kPersonal, {}},
+        {"txtSesso", "Sesso:", edit, colour | UpperCase, 0, 1, 1, kPersonal, {}},
+        {"txtDataNasc", "Data nascita:", edit, colour, 1, 0, 1, kPersonal, {}},
+        {"txtLuogoNasc", "Luogo nascita:", edit, colour, 1, 1, 1, kPersonal, {}},
+        {"txtCittadinanza", "Cittadinanza:", edit, colour, 2, 0, 1, kPersonal, {}},
+        {"txtCivile", "Stato civile:", edit, colour, 2, 1, 1, kPersonal, {}},
+        {"txtIndirizzo", "Indirizzo residenza:", edit, colour, 3, 0, 2, kPersonal, {}},
+        {"txtCitta", "Città:", edit, colour, 4, 0, 1, kPersonal, {}},
+        {"txtCap", "CAP:", edit, colour, 4, 1, 1, kPersonal, {}},
+        {"txtNazione", "Nazione:", edit, colour, 5, 0, 1, kPersonal, {}},
+        {"txtCodFisc", "Codice fiscale:", edit, colour | UpperCase, 5, 1, 1, kPersonal, {}},
+        {"txtPartitaIva", "Partita IVA:", edit, colour | DigitsOnly, 6, 1, 1, kPersonal, {}},
+        {"txtStudio", "Titolo di studio:", edit, colour, 0, 0, 2, kContacts, {}},
+        {"txtLingue", "Lingue conosciute:", edit, colour, 1, 0, 2, kContacts, {}},
+        {"txtEmail", "E-mail:", edit, colour | TrimTyping, 2, 0, 1, kContacts, {}},
+        {"txtTel", "Tel. casa:", edit, colour, 2, 1, 1, kContacts, {}},
+        {"txtCel", "Tel. cellulare:", edit, colour | DigitsOnly, 3, 0, 1, kContacts, {}},
+        {"txtQualifica", "Qualifica:", edit, colour, 0, 0, 1, kWork, {}},
+        {"txtReparto", "Reparto:", edit, colour, 0, 1, 1, kWork, {}},
+        {"txtDisponibilita", "Disponibilità:", edit, colour, 1, 0, 2, kWork, {}},
+        {"txtMansioni", "Equipaggiamento in dotazione:", edit, colour, 2, 0, 2, kWork, {}},
+        {"txtIban", "IBAN:", edit, colour | UpperCase, 3, 0, 1, kWork, {}},
+        {"txtDataAss", "Data assunzione:", edit, colour, 3, 1, 1, kWork, {}},
+        {"txtRetribuzione", "Retribuzione:", edit, colour, 4, 0, 2, kWork, {}},
+        {"txtNote", "Note:", edit, colour, 0, 0, 2, kNotes, {}},
     };
-    for (const QString& name : kAttachmentLabels) c.fields.push_back({name, "", FieldControl::Hidden});
+    for (const QString& name : kAttachmentLabels)
+        c.fields.push_back({name, "", FieldControl::Hidden, NoRule, 0, 0, 1, {}, {}});
     c.enterOrder = {"txtDipendente", "txtSesso",      "txtDataNasc",  "txtCittadinanza", "txtLuogoNasc",
                     "txtIndirizzo",  "txtCitta",      "txtCap",       "txtNazione",      "txtCodFisc",
                     "txtCivile",     "txtPartitaIva", "txtStudio",    "txtLingue",       "txtEmail",
