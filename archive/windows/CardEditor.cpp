@@ -284,7 +284,8 @@ void CardEditor::applyRules(const CardField& field, QWidget* control) {
 }
 
 void CardEditor::addBeside(const QString& field, QWidget* widget) {
-    if (QHBoxLayout* cell = cells_.value(field)) cell->addWidget(widget);
+    // right after the control and its earlier companions, before the cell's closing stretch
+    if (QHBoxLayout* cell = cells_.value(field)) cell->insertWidget(cell->count() - 1, widget);
     if (auto* button = qobject_cast<PictureButton*>(widget)) panInfo_->attach(button, button->hint());
 }
 

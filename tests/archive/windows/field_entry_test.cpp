@@ -30,6 +30,8 @@ CardConfig entryConfig() {
     c.caption = " Prova";
     c.areaTag = "prova";
     c.archiveFile = "Prova.pro";
+    c.calendarTag = "data_prova";
+    c.dateField = "txtData";
     c.layout = &kLayout;
     c.fields = {
         {"txtData", "Data:", FieldControl::Date, NoRule, 0, 0},
@@ -194,6 +196,11 @@ TEST_F(FieldEntryTest, OnAMaximisedWindowEditsFollowTheirCapacityAndCaptionsThei
     const int gap = combo("txtMinuti")->mapTo(editor.get(), QPoint(0, 0)).x() -
                     minutes->mapTo(editor.get(), QPoint(minutes->width(), 0)).x();
     EXPECT_LT(gap, 24);
+    // a companion sits right after its field, not at the end of the cell
+    auto* icon = editor->findChild<QWidget*>("impData");
+    ASSERT_NE(icon, nullptr);
+    EXPECT_LT(icon->mapTo(editor.get(), QPoint(0, 0)).x() - date->mapTo(editor.get(), QPoint(date->width(), 0)).x(),
+              12);
     // the card keeps a readable width, centred on the screen
     auto* card = editor->findChild<QWidget*>("card");
     EXPECT_LE(card->width(), 1200);
