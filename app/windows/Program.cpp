@@ -7,6 +7,7 @@
 #include "app/windows/TfrmPassword.h"
 #include "archive/windows/RealEnvironment.h"
 #include "archive/windows/WorkAreaWindow.h"
+#include "clients/windows/TfrmClienti.h"
 #include "emergencies/windows/TfrmInterventi.h"
 #include "employees/windows/TfrmDipendenti.h"
 
@@ -46,6 +47,7 @@ Program::Program(Environment& env) : env_(env) {
 
     addWorkArea(QStringLiteral("imgApp05"), new TfrmInterventi(env_));
     addWorkArea(QStringLiteral("imgApp01"), new TfrmDipendenti(env_));
+    addWorkArea(QStringLiteral("imgApp02"), new TfrmClienti(env_));
 }
 
 Program::~Program() = default;

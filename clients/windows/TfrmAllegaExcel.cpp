@@ -1,0 +1,379 @@
+#include "clients/windows/TfrmAllegaExcel.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "archive/card_navigation.h"
+#include "archive/text.h"
+#include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/PictureButton.h"
+#include "archive/windows/RowListModel.h"
+#include "clients/services.h"
+#include "report/windows/ListPrint.h"
+
+namespace custovia {
+namespace {
+
+const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+
+struct Required {
+    const char* field;
+    const char* warning;
+};
+
+constexpr Required kRequired[] = {
+    {"txtData",
+     "Attenzione: per salvare la scheda è necessario indicare la "
+     "data in cui è stato fornito il servizio."},
+    {"txtOra",
+     "Attenzione: per salvare la scheda è necessario indicare l'ora "
+     "in cui è stato fornito il servizio."},
+    {"txtServizi",
+     "Attenzione: per salvare la scheda è necessario indicare i "
+     "servizi forniti."},
+    {"txtAgente",
+     "Attenzione: per salvare la scheda è necessario indicare il "
+     "nome dell'agente che ha fornito il servizio."},
+    {"txtImporto",
+     "Attenzione: per salvare la scheda è necessario indicare "
+     "l'importo pagato dal cliente."},
+};
+
+QPushButton* namedButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+std::string trimmed(const QLineEdit* edit) { return trim(edit->text().toStdString()); }
+
+// The rows line up only in a fixed-pitch font: "Courier New" or the system's
+// fixed font.
+QFont fixedRowFont() {
+    QFont font(QStringLiteral("Courier New"), 12);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return QFontInfo(font).fixedPitch() ? font : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+}  // namespace
+
+TfrmAllegaExcel::TfrmAllegaExcel(Environment& env, QWidget* parent, const QString& clientName,
+                                 const QString& clientPosition)
+    : QDialog(parent), env_(env), clientName_(clientName), clientPosition_(clientPosition) {
+    setObjectName(QStringLiteral("TfrmAllegaExcel"));
+    setWindowTitle(QStringLiteral(" Riepilogo servizi forniti"));
+    panels_ = new QStackedWidget(this);
+    panels_->addWidget(buildListPanel());
+    panels_->addWidget(buildEntryPanel());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panels_);
+    removeDefaultButtons(this);
+    makeFixedWindow(this, QSize(960, 560));
+}
+
+TfrmAllegaExcel::~TfrmAllegaExcel() = default;
+
+const std::vector<std::string>& TfrmAllegaExcel::rows() const { return model_->rows(); }
+
+QWidget* TfrmAllegaExcel::buildListPanel() {
+    panContainer_ = new QWidget(this);
+    panContainer_->setObjectName(QStringLiteral("panContainer"));
+    lblTitolo_ = new QLabel(QStringLiteral("Servizi forniti al cliente"), panContainer_);
+    lblTitolo_->setObjectName(QStringLiteral("lblTitolo"));
+    QFont title = lblTitolo_->font();
+    title.setPointSize(14);
+    title.setBold(true);
+    lblTitolo_->setFont(title);
+    auto* instruction =
+        new QLabel(QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in "
+                                  "elenco da cercare e premere il pulsante Trova."),
+                   panContainer_);
+    instruction->setWordWrap(true);
+    txtTrova_ = new QLineEdit(panContainer_);
+    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
+    makeSingleLine(txtTrova_);
+    setCaption(txtTrova_, QStringLiteral("Trova"));
+    auto* btnTrova = namedButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), panContainer_);
+    onEnter(txtTrova_, [btnTrova] { btnTrova->setFocus(Qt::OtherFocusReason); });
+    connect(btnTrova, &QPushButton::clicked, this, &TfrmAllegaExcel::find);
+
+    model_ = new RowListModel(this);
+    lstRecords_ = new QListView(panContainer_);
+    lstRecords_->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords_->setAccessibleName(QStringLiteral("Servizi forniti"));
+    lstRecords_->setModel(model_);
+    lstRecords_->setUniformItemSizes(true);
+    lstRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lstRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const QFont font = fixedRowFont();
+    lstRecords_->setFont(font);
+    QPalette palette = lstRecords_->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    lstRecords_->setPalette(palette);
+    model_->setItemSize(QSize(1600, QFontMetrics(font).height() + 2));
+
+    auto* note = new QLabel(QStringLiteral("Per modificare una scheda in elenco, "
+                                           "selezionarla con un clic e premere "
+                                           "il pulsante Modifica voce."),
+                            panContainer_);
+    lblTotale_ = new QLabel(QStringLiteral("€ 0,00"), panContainer_);
+    lblTotale_->setObjectName(QStringLiteral("lblTotale"));
+    QFont total = lblTotale_->font();
+    total.setPointSize(12);
+    total.setBold(true);
+    lblTotale_->setFont(total);
+    auto* btnChiudi = namedButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panContainer_);
+    auto* btnAggiungi =
+        namedButton(QStringLiteral("btnAggiungi"), QStringLiteral("Aggiungi voce"), panContainer_);
+    auto* btnModifica =
+        namedButton(QStringLiteral("btnModifica"), QStringLiteral("Modifica voce"), panContainer_);
+    auto* btnStampa =
+        namedButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"), panContainer_);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnAggiungi, &QPushButton::clicked, this, &TfrmAllegaExcel::add);
+    connect(btnModifica, &QPushButton::clicked, this, &TfrmAllegaExcel::edit);
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmAllegaExcel::print);
+
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(txtTrova_, 1);
+    findRow->addWidget(btnTrova);
+    auto* totalRow = new QHBoxLayout;
+    totalRow->addWidget(note, 1);
+    totalRow->addWidget(new QLabel(QStringLiteral("Totale:"), panContainer_));
+    totalRow->addWidget(lblTotale_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {btnAggiungi, btnModifica, btnStampa, btnChiudi}) buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(panContainer_);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(lblTitolo_);
+    layout->addWidget(instruction);
+    layout->addLayout(findRow);
+    layout->addWidget(lstRecords_, 1);
+    layout->addLayout(totalRow);
+    layout->addLayout(buttons);
+    return panContainer_;
+}
+
+QLineEdit* TfrmAllegaExcel::addEntry(QGridLayout* grid, const QString& name, const QString& caption,
+                                     int capacity) {
+    QWidget* panel = panCosti_;
+    auto* edit = new QLineEdit(panel);
+    edit->setObjectName(name);
+    edit->setMaxLength(capacity);
+    makeSingleLine(edit);
+    applyFocusColouring(edit);
+    auto* label = new QLabel(caption, panel);
+    label->setBuddy(edit);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(edit, row, 1);
+    return edit;
+}
+
+QWidget* TfrmAllegaExcel::buildEntryPanel() {
+    panCosti_ = new QWidget(this);
+    panCosti_->setObjectName(QStringLiteral("panCosti"));
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
+    const RecordLayout& l = serviceLayout();
+    const auto capacity = [&l](const char* f) { return l.field(l.indexOf(f)).capacity; };
+    txtData_ = addEntry(grid, QStringLiteral("txtData"), QStringLiteral("Data:"), capacity("txtData"));
+    txtOra_ = addEntry(grid, QStringLiteral("txtOra"), QStringLiteral("Ora:"), capacity("txtOra"));
+    txtServizi_ =
+        addEntry(grid, QStringLiteral("txtServizi"), QStringLiteral("Servizi:"), capacity("txtServizi"));
+    txtAgente_ =
+        addEntry(grid, QStringLiteral("txtAgente"), QStringLiteral("Agente:"), capacity("txtAgente"));
+    txtImporto_ =
+        addEntry(grid, QStringLiteral("txtImporto"), QStringLiteral("Importo: €"), capacity("txtImporto"));
+    // digits and the decimal comma only, however they arrive; normalised when
+    // left
+    txtImporto_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), txtImporto_));
+    onLeave(txtImporto_, [this] {
+        txtImporto_->setText(QString::fromStdString(normaliseAmount(txtImporto_->text().toStdString())));
+    });
+    installEnterRing({txtData_, txtOra_, txtServizi_, txtAgente_, txtImporto_});
+
+    auto* impData =
+        new PictureButton(QStringLiteral("impData"), QStringLiteral(":/templates/pictures/calendario.svg"),
+                          QStringLiteral("Data di oggi"), QStringLiteral("Inserisce la data di oggi."),
+                          panCosti_, QSize(24, 24));
+    auto* impOra = new PictureButton(
+        QStringLiteral("impOra"), QStringLiteral(":/templates/pictures/servizi_ora.svg"),
+        QStringLiteral("Ora attuale"), QStringLiteral("Inserisce l'ora attuale."), panCosti_, QSize(24, 24));
+    grid->addWidget(impData, 0, 2);
+    grid->addWidget(impOra, 1, 2);
+    connect(impData, &QToolButton::clicked, this,
+            [this] { txtData_->setText(QString::fromStdString(formatDate(env_.clock.now()))); });
+    connect(impOra, &QToolButton::clicked, this, [this] {
+        const DateTime now = env_.clock.now();
+        txtOra_->setText(QString::fromStdString(twoDigits(now.hour) + ":" + twoDigits(now.minute)));
+    });
+
+    lblPosizione_ = new QLabel(panCosti_);
+    lblPosizione_->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione_->hide();
+    lblFile_ = new QLabel(panCosti_);
+    lblFile_->setObjectName(QStringLiteral("lblFile"));
+    lblFile_->hide();
+
+    auto* btnSalva = namedButton(QStringLiteral("btnSalva"), QStringLiteral("Salva"), panCosti_);
+    auto* cmdClose = namedButton(QStringLiteral("cmdClose"), QStringLiteral("Chiudi"), panCosti_);
+    connect(btnSalva, &QPushButton::clicked, this, &TfrmAllegaExcel::save);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnSalva);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(panCosti_);
+    layout->setContentsMargins(24, 24, 24, 16);
+    layout->addWidget(
+        new QLabel(QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), panCosti_));
+    layout->addSpacing(12);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    return panCosti_;
+}
+
+Archive TfrmAllegaExcel::archive() const {
+    return Archive(std::filesystem::path(lblFile_->text().toStdU16String()), serviceLayout(), env_.files);
+}
+
+void TfrmAllegaExcel::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    quickFind_.reset();
+    txtTrova_->clear();
+    lblTitolo_->setText(QStringLiteral("Servizi forniti a ") +
+                        QString::fromStdString(trim(clientName_.toStdString())));
+    const std::filesystem::path file = env_.file(servicesFileName(clientPosition_.toStdString()));
+    lblFile_->setText(QString::fromStdU16String(file.u16string()));
+    load();
+    txtTrova_->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmAllegaExcel::load() {
+    ServiceList list;
+    try {
+        Archive file = archive();
+        list = listServices(file);  // a missing file is created empty
+    } catch (const ArchiveError&) {
+        // loading stops silently with what was listed
+    }
+    model_->setRows(std::move(list.rows));
+    lblTotale_->setText(QStringLiteral("€ ") + QString::fromStdString(list.total));
+}
+
+void TfrmAllegaExcel::find() {
+    std::optional<std::size_t> selected;
+    if (const QModelIndex current = lstRecords_->currentIndex(); current.isValid()) selected = current.row();
+    const auto found = quickFind_.next(model_->rows(), selected, txtTrova_->text().toStdString());
+    if (!found) {
+        env_.messages.plain(this, kEmptyList);
+        return;
+    }
+    const QModelIndex index = model_->index(int(*found));
+    lstRecords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    lstRecords_->scrollTo(index);
+}
+
+void TfrmAllegaExcel::showEntryPanel() {
+    panels_->setCurrentWidget(panCosti_);
+    txtData_->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmAllegaExcel::add() {
+    for (QLineEdit* e : {txtData_, txtOra_, txtServizi_, txtAgente_}) e->clear();
+    txtImporto_->setText(QStringLiteral("0,00"));
+    lblPosizione_->clear();
+    showEntryPanel();
+}
+
+void TfrmAllegaExcel::edit() {
+    if (model_->rows().empty()) {
+        env_.messages.information(
+            this, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
+        return;
+    }
+    const QModelIndex current = lstRecords_->currentIndex();
+    if (!current.isValid() || !lstRecords_->selectionModel()->isSelected(current)) {
+        env_.messages.warning(
+            this, QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il "
+                                 "pulsante di modifica."));
+        return;
+    }
+    try {
+        Archive file = archive();
+        // when two entries give the same row, the last of them is the one edited
+        openMatchingRows(
+            file, [](std::string_view bytes) { return serviceRow()(bytes); },
+            model_->rows()[std::size_t(current.row())],
+            [this](std::uint64_t index, const Record& r) {
+                txtData_->setText(QString::fromStdString(r.get("txtData")));
+                txtOra_->setText(QString::fromStdString(r.get("txtOra")));
+                txtServizi_->setText(QString::fromStdString(r.get("txtServizi")));
+                txtAgente_->setText(QString::fromStdString(r.get("txtAgente")));
+                txtImporto_->setText(QString::fromStdString(r.get("txtImporto")));
+                lblPosizione_->setText(QString::number(index + 1));
+            });
+    } catch (const ArchiveError&) {
+        reject();
+        return;
+    }
+    showEntryPanel();
+}
+
+void TfrmAllegaExcel::save() {
+    commitEditing(this);  // a typed amount is stored normalised, even without
+                          // leaving the field
+    QLineEdit* const fields[] = {txtData_, txtOra_, txtServizi_, txtAgente_, txtImporto_};
+    for (std::size_t i = 0; i < std::size(kRequired); ++i) {
+        if (!trimmed(fields[i]).empty()) continue;
+        env_.messages.warning(this, QString::fromUtf8(kRequired[i].warning));
+        fields[i]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    Record record(serviceLayout());
+    for (std::size_t i = 0; i < std::size(kRequired); ++i) record.set(kRequired[i].field, trimmed(fields[i]));
+    try {
+        Archive file = archive();
+        if (const auto p = positionNumber(lblPosizione_->text().toStdString())) {
+            file.update(*p - 1, record);
+            env_.messages.information(this, QStringLiteral("Le modifiche apportate alla scheda corrente "
+                                                           "sono state salvate in archivio."));
+        } else {
+            // the entry now has a number, so a second "Salva" overwrites it
+            lblPosizione_->setText(QString::number(file.append(record) + 1));
+            env_.messages.information(this,
+                                      QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        }
+    } catch (const ArchiveError&) {
+        env_.messages.warning(this, archiveAccessMessage());
+    }
+}
+
+void TfrmAllegaExcel::print() {
+    const std::string title = "Riepilogo servizi forniti a " + trim(clientName_.toStdString());
+    report::printList(this, env_, QString::fromStdString(title),
+                      servicesSummaryLines(model_->rows(), lblTotale_->text().toStdString()));
+}
+
+}  // namespace custovia
