@@ -5,6 +5,8 @@
 #include "app/windows/TfrmAvvio.h"
 #include "app/windows/TfrmCambiaPassword.h"
 #include "app/windows/TfrmPassword.h"
+#include "appointments/windows/TfrmAgenda.h"
+#include "appointments/windows/TfrmArchivio_Scadenze.h"
 #include "archive/windows/RealEnvironment.h"
 #include "archive/windows/WorkAreaWindow.h"
 #include "clients/windows/TfrmClienti.h"
@@ -46,6 +48,12 @@ Program::Program(Environment& env) : env_(env) {
     connect(launcher_.get(), &TfrmAvvio::exitRequested, this, &Program::finished);
 
     addWorkArea(QStringLiteral("imgApp05"), new TfrmInterventi(env_));
+    // the appointment card editor has no tile: the agenda opens it, and closing it brings back
+    // the launcher, not the agenda
+    auto* appointments = new TfrmArchivio_Scadenze(env_);
+    workAreas_.emplace_back(appointments);
+    connect(appointments, &WorkAreaWindow::left, this, &Program::showLauncher);
+    addWorkArea(QStringLiteral("imgApp04"), new TfrmAgenda(env_));
     addWorkArea(QStringLiteral("imgApp01"), new TfrmDipendenti(env_));
     addWorkArea(QStringLiteral("imgApp02"), new TfrmClienti(env_));
 }

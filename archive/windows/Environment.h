@@ -103,6 +103,17 @@ public:
     virtual std::unique_ptr<RepeatingTimer> create() = 0;
 };
 
+// The alarm sound's player.
+class AudioPlayer {
+public:
+    virtual ~AudioPlayer() = default;
+    // Loads the sound file and plays it once from its start; false when the file could not be
+    // loaded. A file that turns out not to be a sound stays silent and never stops the caller.
+    virtual bool play(const std::filesystem::path& file) = 0;
+    // Stops the sound, if one is playing.
+    virtual void stop() = 0;
+};
+
 struct Environment {
     Messages& messages;
     FileDialogs& fileDialogs;
@@ -114,6 +125,7 @@ struct Environment {
     WindowRegistry& windows;
     Camera& camera;
     Timers& timers;
+    AudioPlayer& audio;
 
     std::filesystem::path file(std::string_view name) const { return folder / name; }
 };

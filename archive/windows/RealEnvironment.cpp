@@ -105,6 +105,6 @@ void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(she
 RealEnvironment::RealEnvironment(std::filesystem::path folder)
     : env_{messages_, fileDialogs_,      printDialogs_,        shell_,
            clock_,    std::move(folder), platformFileOpener(), windows_,
-           camera_,   timers_} {}
+           camera_,   timers_,           audio_} {}
 
 }  // namespace custovia

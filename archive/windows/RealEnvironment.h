@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "archive/windows/Environment.h"
+#include "archive/windows/MediaAudioPlayer.h"
 #include "archive/windows/SystemCamera.h"
 #include "archive/windows/SystemTimers.h"
 
@@ -55,6 +56,7 @@ private:
     WindowRegistry windows_;
     SystemCamera camera_;
     SystemTimers timers_;
+    MediaAudioPlayer audio_;
     Environment env_;
 };
 

@@ -134,10 +134,16 @@ bool FakeTimers::running() const {
     return false;
 }
 
+bool FakeAudioPlayer::play(const std::filesystem::path& file) {
+    if (!loads || !std::filesystem::is_regular_file(file)) return false;
+    events.push_back("play " + file.filename().string());
+    return true;
+}
+
 FakeEnvironment::FakeEnvironment()
     : printDialogs(pdfFolder_.path()),
       clock(DateTime{2024, 5, 15, 10, 7, 3}),
       env_{messages, fileDialogs, printDialogs, shell,  clock, folder_.path(), platformFileOpener(), windows,
-           camera,   timers} {}
+           camera,   timers, audio} {}
 
 }  // namespace custovia::test

@@ -124,6 +124,18 @@ private:
     std::vector<std::shared_ptr<State>> states_;
 };
 
+// Records every sound asked for and every stop; a file plays when it exists, as with the real
+// player, unless the test says the player cannot load anything.
+class FakeAudioPlayer final : public AudioPlayer {
+public:
+    bool play(const std::filesystem::path& file) override;
+    void stop() override { events.push_back("stop"); }
+
+    // "play NAME" for each sound played (NAME: the file's name), "stop" for each stop.
+    std::vector<std::string> events;
+    bool loads = true;
+};
+
 // A complete environment over a fresh temporary program folder and a fixed clock
 // (15/05/2024 10:07:03 unless set otherwise).
 class FakeEnvironment {
@@ -143,6 +155,7 @@ public:
     WindowRegistry windows;
     FakeCamera camera;
     FakeTimers timers;
+    FakeAudioPlayer audio;
 
 private:
     Environment env_;

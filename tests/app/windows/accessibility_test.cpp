@@ -18,10 +18,16 @@
 #include "app/windows/TfrmSplash.h"
 #include "archive/windows/TfrmAllegaCartella.h"
 #include "archive/windows/TfrmCalendario.h"
+#include "clients/windows/TfrmAllegaExcel.h"
 #include "clients/windows/TfrmCarta.h"
+#include "clients/windows/TfrmClienti.h"
 #include "clients/windows/TfrmCodFisc.h"
 #include "clients/windows/TfrmIban.h"
 #include "clients/windows/TfrmPartitaIva.h"
+#include "clients/windows/TfrmPrivacy.h"
+#include "clients/windows/TfrmRicontatta.h"
+#include "clients/windows/TfrmTrovaClienti.h"
+#include "clients/windows/TfrmExpClienti.h"
 #include "emergencies/windows/TfrmExpInterventi.h"
 #include "emergencies/windows/TfrmInterventi.h"
 #include "emergencies/windows/TfrmPendenti.h"
@@ -34,6 +40,19 @@
 #include "employees/windows/TfrmTrovaDipendenti.h"
 #include "employees/windows/TfrmWebCam.h"
 #include "employees/windows/TfrmZoom.h"
+#include "appointments/windows/TfrmAgenda.h"
+#include "appointments/windows/TfrmArchivio_Scadenze.h"
+#include "appointments/windows/TfrmAssolti.h"
+#include "appointments/windows/TfrmConfermati.h"
+#include "appointments/windows/TfrmExpGiornaliere.h"
+#include "appointments/windows/TfrmExpImminenti.h"
+#include "appointments/windows/TfrmExpMensili.h"
+#include "appointments/windows/TfrmExpScadenzario.h"
+#include "appointments/windows/TfrmScaduti.h"
+#include "appointments/windows/TfrmStampaScadenza.h"
+#include "appointments/windows/TfrmStartup.h"
+#include "appointments/windows/TfrmTrovaScadenze.h"
+#include "appointments/windows/TfrmWhatsApp_Message.h"
 #include "fakes.h"
 
 namespace custovia {
@@ -106,6 +125,35 @@ TEST(Accessibility, EveryWindowNamesItsFieldsAndPictureButtons) {
     windows.emplace_back(new TfrmStampaDipendenti(&employees, fake.env(), noValues, QImage()));
     windows.emplace_back(new TfrmAnteprimaDipendenti(&employees, fake.env(), noValues, QImage()));
     expectAccessible(&employees);
+    TfrmClienti clients(fake.env());
+    windows.emplace_back(new TfrmTrovaClienti(fake.env(), "clienti", &clients));
+    windows.emplace_back(new TfrmRicontatta(fake.env(), &clients));
+    windows.emplace_back(new TfrmExpClienti(fake.env(), &clients));
+    windows.emplace_back(new TfrmAllegaExcel(fake.env(), &clients, "Rossi", "1"));
+    windows.emplace_back(new TfrmPrivacy(fake.env(), &clients));
+    expectAccessible(&clients);
+    expectAccessible(&card);
+    for (const auto& w : windows) expectAccessible(w.get());
+}
+
+TEST(Accessibility, AppointmentWindowsNameTheirFieldsAndPictureButtons) {
+    test::FakeEnvironment fake;
+    TfrmAgenda agenda(fake.env());
+    TfrmArchivio_Scadenze card(fake.env());
+    const auto noValues = [](std::string_view) { return std::string(); };
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.emplace_back(new TfrmConfermati(fake.env(), &card));
+    windows.emplace_back(new TfrmScaduti(fake.env(), &card));
+    windows.emplace_back(new TfrmAssolti(fake.env(), &card));
+    windows.emplace_back(new TfrmTrovaScadenze(fake.env(), &card));
+    windows.emplace_back(new TfrmExpScadenzario(fake.env(), &card));
+    windows.emplace_back(new TfrmStampaScadenza(&card, fake.env(), noValues));
+    windows.emplace_back(new TfrmStartup(&card, fake.env(), noValues));
+    windows.emplace_back(new TfrmWhatsApp_Message(fake.env(), &agenda));
+    windows.emplace_back(new TfrmExpImminenti(fake.env(), &agenda, DateTime{}));
+    windows.emplace_back(new TfrmExpGiornaliere(fake.env(), &agenda, DateTime{}));
+    windows.emplace_back(new TfrmExpMensili(fake.env(), &agenda, DateTime{}));
+    expectAccessible(&agenda);
     expectAccessible(&card);
     for (const auto& w : windows) expectAccessible(w.get());
 }

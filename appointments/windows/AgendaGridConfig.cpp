@@ -1,0 +1,34 @@
+#include "appointments/windows/AgendaGridConfig.h"
+
+#include "appointments/appointment_export.h"
+#include "appointments/appointments.h"
+
+namespace custovia {
+
+ExportWindowConfig appointmentExportWindow(const QString& objectName, const QString& caption) {
+    ExportWindowConfig c;
+    c.objectName = objectName;
+    c.caption = caption;
+    c.restingHint = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+    c.exportHint = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
+    c.helpHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
+    c.exitHint = QStringLiteral("Esci da questo ambiente di lavoro.");
+    return c;
+}
+
+ExportWindowConfig agendaGridConfig(GridSelection selection, const QString& objectName,
+                                    const QString& caption, const DateTime& chosen) {
+    ExportWindowConfig c = appointmentExportWindow(objectName, caption);
+    c.table = agendaGridExport(selection);
+    c.helpTitle = QStringLiteral("Visualizzazione appuntamenti");
+    c.helpTopic = HelpTopic::AppointmentLists;
+    c.fill = [selection, chosen](Environment& env, GridRows& rows) {
+        Archive archive(env.file(kAppointmentsFile), appointmentLayout(), env.files);
+        // the rows read before a failure stay, unsorted, and the window says the grid is short
+        if (!fillAgendaGrid(archive, selection, chosen, dayNumber(env.clock.now()), rows))
+            throw ArchiveError("the appointment archive could not be read to the end");
+    };
+    return c;
+}
+
+}  // namespace custovia

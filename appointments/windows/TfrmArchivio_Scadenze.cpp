@@ -1,0 +1,294 @@
+#include "appointments/windows/TfrmArchivio_Scadenze.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "appointments/appointments.h"
+#include "appointments/windows/TfrmAssolti.h"
+#include "appointments/windows/TfrmConfermati.h"
+#include "appointments/windows/TfrmExpScadenzario.h"
+#include "appointments/windows/TfrmScaduti.h"
+#include "appointments/windows/TfrmStampaScadenza.h"
+#include "appointments/windows/TfrmStartup.h"
+#include "appointments/windows/TfrmTrovaScadenze.h"
+#include "archive/shell.h"
+#include "archive/text.h"
+#include "archive/windows/FieldBehaviour.h"
+#include "clients/windows/TfrmTrovaClienti.h"
+#include "clients/services.h"
+
+namespace custovia {
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+bool blank(const QString& text) { return trimView(text.toStdString()).empty(); }
+QString picture(const char* name) {
+    return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name));
+}
+
+const QString kServices = QStringLiteral("DESCRIZIONE SERVIZI");
+const QString kClient = QStringLiteral("DATI CLIENTE");
+const QString kNotes = QStringLiteral("NOTE");
+
+// The amount takes only digits and the decimal comma, besides the keys that move and delete.
+class AmountKeys final : public QObject {
+public:
+    explicit AmountKeys(QWidget* edit) : QObject(edit) { edit->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+            case Qt::Key_Backspace:
+            case Qt::Key_Delete:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                return false;
+            default:
+                break;
+        }
+        const QString text = key->text();
+        const bool allowed = text.size() == 1 && (text[0].isDigit() || text[0] == QLatin1Char(','));
+        return !(allowed && text[0].unicode() < 128);
+    }
+};
+
+CardConfig appointmentCard() {
+    CardConfig c;
+    c.objectName = QStringLiteral("TfrmArchivio_Scadenze");
+    c.caption = QStringLiteral(" Custovia - Schedario Appuntamenti");
+    c.areaTag = fromView(kAppointmentsTag);
+    c.calendarTag = fromView(kAppointmentDateTag);
+    c.archiveFile = std::string(kAppointmentsFile);
+    c.layout = &appointmentLayout();
+    const auto amount = [](const QString& typed) {
+        return QString::fromStdString(normaliseAmount(typed.toStdString()));
+    };
+    const auto noticeDays = [](const QString& typed) { return blank(typed) ? QStringLiteral("0") : typed; };
+    // the first row of the card holds its title picture
+    // name, caption, control, rules, row, column, span, section, leaving rule
+    c.fields = {
+        {"txtData", "Data appuntamento:", FieldControl::Date, NoRule, 1, 0, 1, {}, {}},
+        {"txtOreApp", "Ore:", FieldControl::Hour, ListedOnly, 1, 1, 1, {}, {}},
+        {"txtMinutiApp", "Minuti:", FieldControl::Minute, ListedOnly, 1, 2, 1, {}, {}},
+        {"txtAvviso", "Giorni di preavviso:", FieldControl::Edit, DigitsOnly, 2, 0, 1, {}, noticeDays},
+        {"txtTipologia", "Operatore:", FieldControl::Edit, NoRule, 0, 0, 1, kServices, {}},
+        {"txtCausale", "Servizi richiesti dal cliente:", FieldControl::Edit, NoRule, 1, 0, 1, kServices, {}},
+        {"txtDettagli", "Dettagli:", FieldControl::Edit, NoRule, 2, 0, 1, kServices, {}},
+        {"txtContatto",
+         "Cognome e nome (o Ragione sociale):",
+         FieldControl::Edit,
+         NoRule,
+         0,
+         0,
+         1,
+         kClient,
+         {}},
+        {"txtTel", "Telefono:", FieldControl::Edit, NoRule, 1, 0, 1, kClient, {}},
+        {"txtCel", "Cellulare:", FieldControl::Edit, DigitsOnly, 2, 0, 1, kClient, {}},
+        {"txtEmail", "E-mail:", FieldControl::Edit, TrimTyping, 3, 0, 1, kClient, {}},
+        {"txtLuogo", "Modalità di pagamento:", FieldControl::Edit, NoRule, 4, 0, 1, kClient, {}},
+        {"txtImporto", "Importo:", FieldControl::Edit, NoRule, 5, 0, 1, kClient, amount},
+        {"txtNote", "", FieldControl::Edit, NoRule, 0, 0, 1, kNotes, {}},
+        {"chkOttemperata", "Impegno assolto", FieldControl::Check, NoRule, 10, 0, 3, {}, {}},
+        {"lblOra", "", FieldControl::Hidden, NoRule, 0, 0, 1, {}, {}},
+    };
+    // Enter in the date opens the calendar; from the notes it comes back to the date
+    c.enterOrder = {"txtData",    "txtOreApp",   "txtMinutiApp", "txtAvviso", "txtTipologia",
+                    "txtCausale", "txtDettagli", "txtContatto",  "txtTel",    "txtCel",
+                    "txtEmail",   "txtLuogo",    "txtImporto",   "txtNote"};
+    c.required = {
+        {"txtData", "Attenzione: per salvare la scheda è necessario indicare la data dell'appuntamento."},
+        {"txtAvviso",
+         "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso rispetto alla data "
+         "dell'appuntamento."},
+        {"txtCausale",
+         "Attenzione: per salvare la scheda è necessario indicare i servizi richiesti dal cliente."},
+        {"txtContatto", "Attenzione: per salvare la scheda è necessario indicare il nome del cliente."},
+        {"txtCel",
+         "Attenzione: per salvare la scheda è necessario indicare il numero di cellulare del cliente."},
+    };
+    c.toolbar = {
+        {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
+        {"cmdDuplica", "duplica", "Duplica",
+         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
+        {"cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio."},
+        {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
+        {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda corrente."},
+        {"cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente."},
+        {"cmdAssolti", "assolti", "Assolti", "Visualizza il riepilogo degli impegni assolti."},
+        {"cmdDaAssolvere", "da_assolvere", "Da assolvere",
+         "Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."},
+        {"cmdScaduti", "scaduti", "Scaduti", "Visualizza il riepilogo degli impegni scaduti e non assolti."},
+        {"cmdEsporta", "esporta", "Esporta archivio", "Esporta l'archivio in un file di Excel."},
+        {"cmdGuida", "guida", "Guida", "Visualizza la guida in linea."},
+        {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
+        {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
+        {"lblPosizione", "", "", ""},
+        {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
+    };
+    c.firstField = QStringLiteral("txtData");
+    c.dateField = QStringLiteral("txtData");
+    c.calendarHint = QStringLiteral("Importa la data dal calendario.");
+    c.help = HelpTopic::Appointments;
+    return c;
+}
+
+}  // namespace
+
+TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(Environment& env, QWidget* parent)
+    : CardEditor(env, appointmentCard(), parent) {
+    addCompanions();
+    wireWindows();
+}
+
+void TfrmArchivio_Scadenze::addCompanions() {
+    auto* date = static_cast<QLineEdit*>(control(QStringLiteral("txtData")));
+    date->setAlignment(Qt::AlignCenter);
+    // unlike the other fields, Enter in the date asks the calendar instead of moving on
+    onEnter(date, [this] { openCalendar(); });
+    static_cast<QLineEdit*>(control(QStringLiteral("txtAvviso")))->setAlignment(Qt::AlignCenter);
+    auto* amount = static_cast<QLineEdit*>(control(QStringLiteral("txtImporto")));
+    amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    new AmountKeys(amount);
+    control(QStringLiteral("txtNote"))->setAccessibleName(QStringLiteral("Note"));
+
+    QWidget* card = cardGrid()->parentWidget();
+    auto* title = new QLabel(card);
+    title->setObjectName(QStringLiteral("imgTitolo"));
+    title->setPixmap(QIcon(picture("titolo_scheda_appuntamento")).pixmap(QSize(300, 44)));
+    title->setAccessibleName(QStringLiteral("SCHEDA APPUNTAMENTO"));
+    cardGrid()->addWidget(title, 0, 0, 1, -1, Qt::AlignLeft);
+
+    auto* impContatto = new PictureButton(
+        QStringLiteral("impContatto"), picture("importa"), QStringLiteral("Importa cliente"),
+        QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti."),
+        control(QStringLiteral("txtContatto"))->parentWidget(), {24, 24});
+    // the client search window copies the chosen client into this card, found by its tag
+    connect(impContatto, &QToolButton::clicked, this, [this] {
+        TfrmTrovaClienti window(env(), config().areaTag, this);
+        window.exec();
+    });
+    addBeside(QStringLiteral("txtContatto"), impContatto);
+
+    auto* whatsApp = new PictureButton(
+        QStringLiteral("btnWhatsApp"), picture("whatsapp_scritta"), QStringLiteral("WhatsApp"),
+        QStringLiteral("Invia conferma appuntamento al cliente tramite WhatsApp."),
+        control(QStringLiteral("txtCel"))->parentWidget(), {105, 27});
+    connect(whatsApp, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::sendConfirmation);
+    addBeside(QStringLiteral("txtCel"), whatsApp);
+
+    auto* email = new PictureButton(QStringLiteral("btnEmail"), picture("email"), QStringLiteral("E-mail"),
+                                    QStringLiteral("Invia una e-mail all'indirizzo indicato."),
+                                    control(QStringLiteral("txtEmail"))->parentWidget(), {24, 24});
+    connect(email, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::sendEmail);
+    addBeside(QStringLiteral("txtEmail"), email);
+
+    auto* reminder =
+        new QLabel(QStringLiteral("Ricordarsi di spuntare la casella Impegno assolto nel momento in "
+                                  "cui si è ottemperato allo stesso così da rimuoverlo dagli "
+                                  "appuntamenti imminenti."),
+                   card);
+    reminder->setObjectName(QStringLiteral("imgPromemoria"));
+    reminder->setWordWrap(true);
+    reminder->setStyleSheet(QStringLiteral("color: #1E5AA8; font-weight: bold;"));
+    addBeside(QStringLiteral("chkOttemperata"), reminder);
+    hintLine()->attach(control(QStringLiteral("chkOttemperata")),
+                       QStringLiteral("Spunta questa casella per indicare che l'impegno è stato assolto."));
+}
+
+void TfrmArchivio_Scadenze::wireWindows() {
+    setAction(QStringLiteral("cmdTrova"), [this] {
+        TfrmTrovaScadenze window(env(), this);
+        window.setModeTag(config().areaTag);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdAssolti"), [this] {
+        TfrmAssolti window(env(), this);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdDaAssolvere"), [this] {
+        TfrmConfermati window(env(), this);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdScaduti"), [this] {
+        TfrmScaduti window(env(), this);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdEsporta"), [this] {
+        TfrmExpScadenzario window(env(), this);
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdStampa"), [this] {
+        TfrmStampaScadenza window(this, env(), screenValues());
+        window.exec();
+    });
+    setAction(QStringLiteral("cmdAnteprima"), [this] {
+        TfrmStartup window(this, env(), screenValues());
+        window.exec();
+    });
+}
+
+void TfrmArchivio_Scadenze::presetNew() {
+    setFieldText(QStringLiteral("txtOreApp"), QStringLiteral("00"));
+    setFieldText(QStringLiteral("txtMinutiApp"), QStringLiteral("00"));
+    setFieldText(QStringLiteral("txtAvviso"), QStringLiteral("0"));
+    setFieldText(QStringLiteral("txtImporto"), QStringLiteral("0,00"));
+}
+
+void TfrmArchivio_Scadenze::presetDuplicate() {
+    // a recurring appointment: everything stays, the done box included, but the date and time
+    setFieldText(QStringLiteral("txtData"), QString());
+    setFieldText(QStringLiteral("txtOreApp"), QStringLiteral("00"));
+    setFieldText(QStringLiteral("txtMinutiApp"), QStringLiteral("00"));
+}
+
+void TfrmArchivio_Scadenze::computeDerived() {
+    if (blank(fieldText(QStringLiteral("txtImporto"))))
+        setFieldText(QStringLiteral("txtImporto"), QStringLiteral("0,00"));
+    const std::string hours = trim(fieldText(QStringLiteral("txtOreApp")).toStdString());
+    const std::string minutes = trim(fieldText(QStringLiteral("txtMinutiApp")).toStdString());
+    setFieldText(QStringLiteral("lblOra"), QString::fromStdString(hours + ":" + minutes));
+}
+
+AppointmentScreen TfrmArchivio_Scadenze::screenValues() const {
+    return [this](std::string_view field) { return fieldText(fromView(field)).toStdString(); };
+}
+
+void TfrmArchivio_Scadenze::sendConfirmation() {
+    struct Needed {
+        const char* field;
+        const char* warning;
+    };
+    static const Needed needed[] = {
+        {"txtData",
+         "Attenzione: per inviare la conferma dell'appuntamento al cliente tramite WhatsApp è necessario "
+         "indicare la data."},
+        {"txtCel",
+         "Attenzione: per inviare la conferma dell'appuntamento al cliente tramite WhatsApp è necessario "
+         "indicare il suo numero di cellulare."},
+    };
+    for (const Needed& n : needed) {
+        if (blank(fieldText(QLatin1String(n.field)))) {
+            env().messages.warning(this, QString::fromUtf8(n.warning));
+            focusField(QLatin1String(n.field));
+            return;
+        }
+    }
+    env().shell.open(confirmationAddress(screenValues()));
+}
+
+void TfrmArchivio_Scadenze::sendEmail() {
+    env().shell.open(mailtoLink(fieldText(QStringLiteral("txtEmail")).toStdString()));
+}
+
+}  // namespace custovia

@@ -1,0 +1,14 @@
+#include "appointments/windows/TfrmAssolti.h"
+
+#include "appointments/windows/StatusListConfig.h"
+
+namespace custovia {
+
+TfrmAssolti::TfrmAssolti(Environment& env, QWidget* parent)
+    : ListWindow(env,
+                 statusListConfig(env, AppointmentStatus::Done, QStringLiteral("TfrmAssolti"),
+                                  QStringLiteral(" Riepilogo impegni assolti"),
+                                  QStringLiteral("Riepilogo impegni assolti")),
+                 parent) {}
+
+}  // namespace custovia

@@ -1,0 +1,14 @@
+#include "appointments/windows/TfrmScaduti.h"
+
+#include "appointments/windows/StatusListConfig.h"
+
+namespace custovia {
+
+TfrmScaduti::TfrmScaduti(Environment& env, QWidget* parent)
+    : ListWindow(env,
+                 statusListConfig(env, AppointmentStatus::Expired, QStringLiteral("TfrmScaduti"),
+                                  QStringLiteral(" Riepilogo impegni scaduti e non assolti"),
+                                  QStringLiteral("Riepilogo impegni scaduti e non assolti")),
+                 parent) {}
+
+}  // namespace custovia

@@ -1,0 +1,40 @@
+#include "appointments/windows/TfrmTrovaScadenze.h"
+
+#include "appointments/appointment_lists.h"
+#include "appointments/appointments.h"
+#include "archive/windows/CardEditor.h"
+
+namespace custovia {
+namespace {
+
+QString appointmentsTag() {
+    return QString::fromUtf8(kAppointmentsTag.data(), qsizetype(kAppointmentsTag.size()));
+}
+
+ListConfig searchConfig(Environment& env) {
+    ListConfig c;
+    c.objectName = QStringLiteral("TfrmTrovaScadenze");
+    c.caption = QStringLiteral(" Trova appuntamenti in archivio");
+    c.kind = ListKind::Search;
+    c.archiveFile = std::string(kAppointmentsFile);
+    c.layout = &appointmentLayout();
+    c.filters = appointmentFilters();
+    c.row = [](std::string_view bytes) { return appointmentRow()(bytes); };
+    c.countEnding = QStringLiteral(" schede.");
+    c.printTitle = QStringLiteral("Riepilogo appuntamenti in archivio");
+    c.actions.insert(appointmentsTag(), loadIntoAppointmentEditor(env));
+    return c;
+}
+
+}  // namespace
+
+RowAction loadIntoAppointmentEditor(Environment& env) {
+    return [&env](std::uint64_t index, const Record& record) {
+        if (auto* editor = env.windows.find<CardEditor>(appointmentsTag())) editor->showRecord(index, record);
+    };
+}
+
+TfrmTrovaScadenze::TfrmTrovaScadenze(Environment& env, QWidget* parent)
+    : ListWindow(env, searchConfig(env), parent) {}
+
+}  // namespace custovia

@@ -1,0 +1,36 @@
+#include "archive/windows/MediaAudioPlayer.h"
+
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QUrl>
+
+namespace custovia {
+
+MediaAudioPlayer::MediaAudioPlayer() = default;
+
+MediaAudioPlayer::~MediaAudioPlayer() {
+    if (player_) player_->stop();
+}
+
+bool MediaAudioPlayer::play(const std::filesystem::path& file) {
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable()) return false;
+    if (!player_) {
+        player_ = std::make_unique<QMediaPlayer>();
+        output_ = std::make_unique<QAudioOutput>();
+        player_->setAudioOutput(output_.get());
+        // a file the system cannot decode, or no sound device, only means no sound: the
+        // player's error is left unanswered and whoever asked for the sound goes on
+    }
+    player_->stop();
+    player_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+    player_->play();
+    return true;
+}
+
+void MediaAudioPlayer::stop() {
+    if (player_) player_->stop();
+}
+
+}  // namespace custovia
