@@ -53,10 +53,10 @@ struct CardField {
     // The framed section (a titled frame) the field sits in; fields naming the same section
     // share it and their row and column count inside it. Sections follow one another in the
     // order of their first field; an empty name puts the field on the card's own grid.
-    QString section;
+    QString section{};
     // The leaving rule: the text the field takes when it loses the focus and before Save
     // (amounts normalised, say); none leaves the text as it is.
-    std::function<QString(const QString&)> leave;
+    std::function<QString(const QString&)> leave{};
 };
 
 struct RequiredField {
