@@ -265,7 +265,8 @@ void TfrmAgenda::sendReminder() {
                                              "contiene nessun appuntamento."));
         return;
     }
-    if (!lstRecords_->currentIndex().isValid()) {
+    // the list may hold a current row for the keyboard without any row being chosen
+    if (!lstRecords_->selectionModel()->hasSelection()) {
         env_.messages.warning(
             this, QStringLiteral("Attenzione: selezionare dall'elenco il cliente a cui si desidera "
                                  "inviare il promemoria dell'appuntamento prima di fare clic "
