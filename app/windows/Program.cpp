@@ -10,6 +10,7 @@
 #include "archive/windows/RealEnvironment.h"
 #include "archive/windows/WorkAreaWindow.h"
 #include "clients/windows/TfrmClienti.h"
+#include "contracts/windows/TfrmContratto.h"
 #include "emergencies/windows/TfrmInterventi.h"
 #include "employees/windows/TfrmDipendenti.h"
 
@@ -48,6 +49,7 @@ Program::Program(Environment& env) : env_(env) {
     connect(launcher_.get(), &TfrmAvvio::exitRequested, this, &Program::finished);
 
     addWorkArea(QStringLiteral("imgApp05"), new TfrmInterventi(env_));
+    addWorkArea(QStringLiteral("btnApp03"), new TfrmContratto(env_));
     // the appointment card editor has no tile: the agenda opens it, and closing it brings back
     // the launcher, not the agenda
     auto* appointments = new TfrmArchivio_Scadenze(env_);

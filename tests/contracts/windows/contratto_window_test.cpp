@@ -1,0 +1,253 @@
+// The contract card editor as a user drives it: numbering, the save chain with the date rule,
+// the fee, Duplicate, the check buttons, printing what is on screen, and the firm's current
+// data kept apart from the contracts browsed.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "archive/archive.h"
+#include "archive/ini_file.h"
+#include "contracts/contracts.h"
+#include "contracts/windows/TfrmContratto.h"
+#include "fakes.h"
+
+namespace custovia {
+namespace {
+
+using test::FakeEnvironment;
+
+class ContrattoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        card = std::make_unique<TfrmContratto>(fake.env());
+        card->show();
+        QApplication::setActiveWindow(card.get());
+    }
+
+    void set(const char* name, const QString& value) { card->setFieldText(name, value); }
+    void fillRequired() {
+        set("txtDitta", "Vigilanza Notturna Srl");
+        set("txtCliente", "ROSSI SPA");
+        set("txtNumContratto", "12");
+        set("txtData", "03/05/2025");
+    }
+    void click(const char* button) { card->findChild<QToolButton*>(button)->click(); }
+    // Clicks a button that opens a per-use window and hands that window to look().
+    void openFrom(const char* button, const std::function<void(QWidget*)>& look) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* window = QApplication::activeModalWidget();
+            ASSERT_NE(window, nullptr);
+            seen = true;
+            look(window);
+            if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+                dialog->reject();
+        });
+        click(button);
+        EXPECT_TRUE(seen) << button;
+    }
+    std::filesystem::path archiveFile() const { return fake.folder() / "Contratti.pro"; }
+    std::filesystem::path ini() const { return fake.folder() / "Contratti.ini"; }
+    std::string firm(const char* key) { return readIniString(ini(), "Istituto Vigilanza", key); }
+    void storeContracts(int count) {
+        Archive archive(archiveFile(), contractLayout());
+        for (int i = 0; i < count; ++i) {
+            Record r(contractLayout());
+            r.set("txtCliente", "Cliente " + std::to_string(i + 1));
+            r.set("txtDitta", "Ditta di allora");
+            r.set("txtLuogo", "Luogo di allora");
+            archive.append(r);
+        }
+    }
+
+    FakeEnvironment fake;
+    std::unique_ptr<TfrmContratto> card;
+};
+
+TEST_F(ContrattoTest, NewNumbersFromTheStartPlusTheArchivedContracts) {
+    EXPECT_EQ(card->windowTitle(), " Custovia - Stesura Contratti");
+    EXPECT_EQ(card->fieldText("txtNumContratto"), "");  // nothing proposed on show
+    EXPECT_EQ(card->fieldText("txtData"), "15/05/2024");
+    EXPECT_EQ(card->fieldText("txtImpCanone"), "0,00");
+    click("cmdNuovo");
+    EXPECT_EQ(card->fieldText("txtNumContratto"), "1");
+    EXPECT_EQ(QApplication::focusWidget(), card->control("txtCliente"));
+    fillRequired();
+    set("txtNumContratto", "1");
+    click("cmdSalva");
+    EXPECT_EQ(card->position(), "1");
+    click("cmdNuovo");
+    EXPECT_EQ(card->fieldText("txtNumContratto"), "2");
+    EXPECT_EQ(card->position(), "");
+
+    storeContracts(3);
+    writeIniString(ini(), "Numerazione Contratti", "Inizio", "250");
+    click("cmdNuovo");
+    EXPECT_EQ(card->fieldText("txtNumContratto"), "254");
+}
+
+TEST_F(ContrattoTest, AStartThatIsNotAWholeNumberStopsNewAfterBlankingTheCard) {
+    writeIniString(ini(), "Numerazione Contratti", "Inizio", "12a");
+    set("txtNumContratto", "77");
+    set("txtCliente", "ROSSI SPA");
+    click("cmdNuovo");
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.last().kind, "error");
+    EXPECT_TRUE(fake.messages.last().text.startsWith("Attenzione: il sistema non permette di accedere"));
+    EXPECT_EQ(card->fieldText("txtCliente"), "");
+    EXPECT_EQ(card->fieldText("txtNumContratto"), "77");
+}
+
+TEST_F(ContrattoTest, SaveChecksTheRequiredFieldsThenTheDate) {
+    click("cmdSalva");
+    EXPECT_EQ(fake.messages.last().text,
+              "Attenzione: per salvare la scheda è necessario indicare la denominazione dell'Istituto di "
+              "Vigilanza.");
+    EXPECT_EQ(QApplication::focusWidget(), card->control("txtDitta"));
+    fillRequired();
+    set("txtData", "31/02/2024");
+    click("cmdSalva");
+    EXPECT_EQ(fake.messages.last().kind, "warning");
+    EXPECT_EQ(fake.messages.last().text,
+              "Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
+              "indicare una data valida nel formato gg/mm/anno.");
+    EXPECT_EQ(QApplication::focusWidget(), card->control("txtData"));
+    EXPECT_FALSE(std::filesystem::exists(archiveFile()));
+
+    set("txtData", "1/2/2024");
+    click("cmdSalva");
+    EXPECT_EQ(fake.messages.last().text, "La scheda corrente è stata inserita in archivio.");
+    EXPECT_EQ(Archive(archiveFile(), contractLayout()).load(0).get("txtData"), "1/2/2024");
+    click("cmdSalva");
+    EXPECT_EQ(fake.messages.last().text,
+              "Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+    EXPECT_EQ(Archive(archiveFile(), contractLayout()).count(), 1u);
+}
+
+TEST_F(ContrattoTest, TheFeeTakesDigitsAndACommaAndIsNormalisedOnLeavingAndBeforeSave) {
+    auto* fee = qobject_cast<QLineEdit*>(card->control("txtImpCanone"));
+    fee->setFocus();
+    fee->clear();
+    QTest::keyClicks(fee, "12a,3456.7");
+    EXPECT_EQ(fee->text(), "12,34567");
+    card->control("txtPagamento")->setFocus();
+    EXPECT_EQ(fee->text(), "12,3457");
+    EXPECT_EQ(fee->alignment() & Qt::AlignRight, Qt::AlignRight);
+
+    fillRequired();
+    fee->setFocus();
+    fee->setText(",5");
+    click("cmdSalva");  // the field being edited runs its rule before the card is stored
+    EXPECT_EQ(Archive(archiveFile(), contractLayout()).load(0).get("txtImpCanone"), "0,50");
+}
+
+TEST_F(ContrattoTest, DuplicateWarnsOnANewCardAndKeepsTheAttachments) {
+    click("cmdDuplica");
+    EXPECT_EQ(fake.messages.last().text,
+              "Attenzione: questa funzione serve a duplicare un contratto che è già stato salvato in "
+              "archivio.\n\r\n\rVisualizzare il contratto da duplicare e fare clic sul pulsante Duplica.");
+    fillRequired();
+    set("lblFile01", "firmato.pdf");
+    set("lblDesc01", "Contratto firmato");
+    click("cmdSalva");
+    fake.clock.set({2025, 6, 1, 9, 0, 0});
+    click("cmdDuplica");
+    EXPECT_EQ(
+        fake.messages.last().text,
+        "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine premere "
+        "Salva per inserire in archivio il nuovo contratto.");
+    EXPECT_EQ(card->position(), "");
+    EXPECT_EQ(card->fieldText("txtNumContratto"), "");
+    EXPECT_EQ(card->fieldText("txtData"), "01/06/2025");
+    EXPECT_EQ(QApplication::focusWidget(), card->control("txtCliente"));
+    set("txtNumContratto", "13");
+    click("cmdSalva");
+    EXPECT_EQ(card->position(), "2");
+    const Record copy = Archive(archiveFile(), contractLayout()).load(1);
+    EXPECT_EQ(copy.get("lblFile01"), "firmato.pdf");
+    EXPECT_EQ(copy.get("lblDesc01"), "Contratto firmato");
+    EXPECT_EQ(copy.get("txtCliente"), "ROSSI SPA");
+}
+
+TEST_F(ContrattoTest, TheFirmsCurrentDataSurviveBrowsingOldContracts) {
+    card->close();
+    writeIniString(ini(), "Istituto Vigilanza", "Denominazione", "Ditta attuale");
+    writeIniString(ini(), "Istituto Vigilanza", "Luogo Stipula", "Bologna");
+    storeContracts(2);
+    card->show();
+    EXPECT_EQ(card->fieldText("txtDitta"), "Ditta attuale");
+    EXPECT_EQ(card->fieldText("txtLuogo"), "Bologna");
+
+    // the user types a new legal representative
+    card->control("txtFax")->setFocus();
+    QTest::keyClicks(card->control("txtFax"), "Anna Neri");
+    click("cmdPrimo");
+    EXPECT_EQ(card->fieldText("txtDitta"), "Ditta di allora");
+    click("cmdUltimo");
+    click("cmdNuovo");  // New puts the current data back on the card
+    EXPECT_EQ(card->fieldText("txtDitta"), "Ditta attuale");
+    EXPECT_EQ(card->fieldText("txtFax"), "Anna Neri");
+    click("cmdPrimo");
+    card->close();
+    EXPECT_EQ(firm("Denominazione"), "Ditta attuale");
+    EXPECT_EQ(firm("Luogo Stipula"), "Bologna");
+    EXPECT_EQ(firm("Responsabile"), "Anna Neri");
+    EXPECT_EQ(firm("Partita Iva"), "");  // every key is written, empty ones too
+    EXPECT_TRUE(fake.messages.shown.empty());
+}
+
+TEST_F(ContrattoTest, ASettingsFileThatCannotBeWrittenIsReportedOnClosing) {
+    std::filesystem::create_directory(ini());  // a folder where the file should be
+    card->close();
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.last().kind, "warning");
+    EXPECT_FALSE(card->isVisible());
+}
+
+TEST_F(ContrattoTest, EnterWalksTheRingAndTheListsOfferTheirValues) {
+    card->control("txtOpEsc04")->setFocus();
+    QTest::keyClick(card->control("txtOpEsc04"), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), card->control("txtDitta"));
+    auto* periods = card->findChild<QComboBox*>("txtPeriodicita");
+    ASSERT_NE(periods, nullptr);
+    EXPECT_EQ(periods->count(), 7);
+    EXPECT_EQ(periods->itemText(5), "Tarriffa oraria");
+    periods->setCurrentIndex(5);
+    EXPECT_EQ(card->fieldText("txtPeriodicita"), "Tarriffa oraria");
+    set("txtQualitaCli", "Ogni tre giorni");  // free text is kept
+    EXPECT_EQ(card->fieldText("txtQualitaCli"), "Ogni tre giorni");
+}
+
+TEST_F(ContrattoTest, TheTaxCodeButtonsChooseTheCheckByTheCode) {
+    set("txtCodFiscCli", "01234567890");
+    openFrom("btnCodFiscCli", [](QWidget* w) { EXPECT_EQ(w->objectName(), "TfrmPartitaIva"); });
+    set("txtCodFiscCli", "RSSMRA80A01A944I");
+    openFrom("btnCodFiscCli", [](QWidget* w) { EXPECT_EQ(w->objectName(), "TfrmCodFisc"); });
+    set("txtPartitaIva", "01234567890");
+    openFrom("btnPartitaIva", [](QWidget* w) { EXPECT_EQ(w->objectName(), "TfrmPartitaIva"); });
+}
+
+TEST_F(ContrattoTest, PrintsTheUnsavedCardAsItIsOnScreen) {
+    fillRequired();
+    set("txtTelCli", "");
+    set("txtImpCanone", "1500,00");
+    openFrom("cmdStampa", [](QWidget* w) {
+        EXPECT_EQ(w->objectName(), "TfrmStampaCon");
+        w->findChild<QPushButton*>("btnStampa")->click();
+    });
+    ASSERT_EQ(fake.printDialogs.pdfs.size(), 1u);
+    const std::string text = test::pdfText(fake.printDialogs.pdfs[0]);
+    EXPECT_NE(text.find("ROSSI SPA"), std::string::npos);
+    EXPECT_NE(text.find("1500,00"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(archiveFile()));
+}
+
+}  // namespace
+}  // namespace custovia
