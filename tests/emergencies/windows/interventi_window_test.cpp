@@ -276,7 +276,8 @@ TEST_F(InterventiTest, ControlsCarryTheirNamesHintsAndLimits) {
     EXPECT_EQ(card->windowTitle(), " Custovia - Coordinamento Emergenze");
     EXPECT_EQ(card->findChild<QToolButton*>("cmdPendenti")->toolTip(),
               "Visualizza il riepilogo degli interventi in corso.");
-    EXPECT_FALSE(card->findChild<QToolButton*>("impCliente")->isEnabled());
+    EXPECT_TRUE(card->findChild<QToolButton*>("impCliente")->isEnabled());
+    EXPECT_TRUE(card->findChild<QToolButton*>("impOperatore")->isEnabled());
     EXPECT_EQ(card->findChild<QToolButton*>("impOperatore")->toolTip(),
               "Importa i dati dall'archivio dei dipendenti.");
     EXPECT_EQ(card->control("txtNote")->accessibleName(), "Note");
