@@ -202,14 +202,15 @@ void CardEditor::buildFields() {
             control->hide();
             continue;
         }
-        if (field.control == FieldControl::Check) panInfo_->attach(control, control->property("hint").toString());
+        if (field.control == FieldControl::Check)
+            panInfo_->attach(control, control->property("hint").toString());
         setCaption(control, field.caption);
         placeField(field, control);
         applyRules(field, control);
         if (field.control == FieldControl::Date && !config_.calendarTag.isEmpty()) {
-            auto* impData = new PictureButton(QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
-                                              QStringLiteral("Calendario"), config_.calendarHint,
-                                              control->parentWidget(), QSize(24, 24));
+            auto* impData = new PictureButton(
+                QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
+                QStringLiteral("Calendario"), config_.calendarHint, control->parentWidget(), QSize(24, 24));
             connect(impData, &QToolButton::clicked, this, &CardEditor::openCalendar);
             addBeside(field.name, impData);
         }

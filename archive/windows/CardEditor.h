@@ -24,10 +24,10 @@ namespace custovia {
 
 // How a field is shown and typed.
 enum class FieldControl {
-    Edit,    // a line edit
-    Date,    // read-only date filled from the calendar
-    Hour,    // "00"-"23" list
-    Minute,  // "00"-"59" list
+    Edit,      // a line edit
+    Date,      // read-only date filled from the calendar
+    Hour,      // "00"-"23" list
+    Minute,    // "00"-"59" list
     Check,     // a flag's check box
     Hidden,    // a hidden label (derived fields, attachments)
     Province,  // combo edit offering the province codes; any two characters are accepted

@@ -43,7 +43,10 @@ TEST(Cp1252, CaseFoldingTouchesAsciiLettersOnly) {
 TEST(Record, ALineBreakStoredInsideAFieldReadsAsBlanks) {
     // an older installation let a pasted line break into a field; the five code-page gaps
     // still read as their own characters
-    const std::string stored = "\x0D" "Rossi\r\nMario\t\x7F\x81" "x";
+    const std::string stored =
+        "\x0D"
+        "Rossi\r\nMario\t\x7F\x81"
+        "x";
     std::string bytes(kLayout.size(), '\0');
     bytes[0] = char(stored.size());
     bytes.replace(1, stored.size(), stored);

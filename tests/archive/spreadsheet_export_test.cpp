@@ -126,7 +126,8 @@ TEST_F(SpreadsheetExportTest, ALineBreakStoredInACardNeverReachesTheFile) {
     GridRows rows(kColumns.size() + 1);
     ASSERT_TRUE(fillFromArchive(archive, kColumns, rows));
     EXPECT_EQ(cells(rows)[0], (std::vector<std::string>{"1", "Rossi  Mario", "Ro ma RM", "No"}));
-    EXPECT_EQ(spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, rows).find_first_of("\r\n"), std::string::npos);
+    EXPECT_EQ(spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, rows).find_first_of("\r\n"),
+              std::string::npos);
 }
 
 TEST_F(SpreadsheetExportTest, EmptyGridWritesTheHeaderRowOnly) {

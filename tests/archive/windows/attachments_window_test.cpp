@@ -229,7 +229,8 @@ TEST_F(AttachmentsWindowTest, EnterInAFieldPressesNoButton) {
     EXPECT_TRUE(fake.fileDialogs.titles.isEmpty());
     EXPECT_EQ(edit("txtFile01")->text(), "primo.pdf");
     EXPECT_TRUE(window->isVisible());
-    for (QPushButton* b : window->findChildren<QPushButton*>()) EXPECT_FALSE(b->isDefault() || b->autoDefault());
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        EXPECT_FALSE(b->isDefault() || b->autoDefault());
 }
 
 TEST_F(AttachmentsWindowTest, CaptionsAndControlsAreAsTheUserReadsThem) {

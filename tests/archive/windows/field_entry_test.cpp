@@ -16,13 +16,15 @@ namespace {
 
 using test::FakeEnvironment;
 
-const RecordLayout kLayout{{"txtData", 10}, {"txtOre", 2},      {"txtMinuti", 2},   {"txtNome", 250},
-                           {"txtCel", 30},  {"txtProv", 2},     {"txtImporto", 20}, {"txtNote", 250},
+const RecordLayout kLayout{{"txtData", 10},    {"txtOre", 2},      {"txtMinuti", 2},   {"txtNome", 250},
+                           {"txtCel", 30},     {"txtProv", 2},     {"txtImporto", 20}, {"txtNote", 250},
                            {"lblFile01", 250}, {"lblFile02", 250}, {"lblFile03", 250}, {"lblDesc01", 250},
                            {"lblDesc02", 250}, {"lblDesc03", 250}};
 
 // a leaving rule that shows whether it ran: the amount gets two decimals
-QString twoDecimals(const QString& text) { return text.isEmpty() || text.contains(',') ? text : text + ",00"; }
+QString twoDecimals(const QString& text) {
+    return text.isEmpty() || text.contains(',') ? text : text + ",00";
+}
 
 CardConfig entryConfig() {
     CardConfig c;
@@ -44,7 +46,8 @@ CardConfig entryConfig() {
         {"txtNote", "Note:", FieldControl::Edit, NoRule, 1, 0, 3, "Servizio"},
     };
     for (const QString& name : kAttachmentLabels) c.fields.push_back({name, "", FieldControl::Hidden});
-    c.enterOrder = {"txtData", "txtOre", "txtMinuti", "txtNome", "txtCel", "txtProv", "txtImporto", "txtNote"};
+    c.enterOrder = {"txtData", "txtOre",  "txtMinuti",  "txtNome",
+                    "txtCel",  "txtProv", "txtImporto", "txtNote"};
     c.required = {{"txtNome", "manca il nome"}};
     for (const char* b : {"cmdNuovo", "cmdSalva", "lblPosizione", "cmdEsci"})
         c.toolbar.push_back({b, "salva", b, QString("hint ") + b});
@@ -199,8 +202,9 @@ TEST_F(FieldEntryTest, OnAMaximisedWindowEditsFollowTheirCapacityAndCaptionsThei
     // a companion sits right after its field, not at the end of the cell
     auto* icon = editor->findChild<QWidget*>("impData");
     ASSERT_NE(icon, nullptr);
-    EXPECT_LT(icon->mapTo(editor.get(), QPoint(0, 0)).x() - date->mapTo(editor.get(), QPoint(date->width(), 0)).x(),
-              12);
+    EXPECT_LT(
+        icon->mapTo(editor.get(), QPoint(0, 0)).x() - date->mapTo(editor.get(), QPoint(date->width(), 0)).x(),
+        12);
     // the card keeps a readable width, centred on the screen
     auto* card = editor->findChild<QWidget*>("card");
     EXPECT_LE(card->width(), 1200);
