@@ -7,8 +7,8 @@
 
 namespace custovia {
 
-RecordLayout::RecordLayout(std::initializer_list<FieldSpec> fields) : fields_(fields) {
-    for (const FieldSpec& f : fields_) {
+RecordLayout::RecordLayout(std::initializer_list<RecordField> fields) : fields_(fields) {
+    for (const RecordField& f : fields_) {
         if (f.capacity < 1 || f.capacity > 255) throw std::invalid_argument("field capacity");
         offsets_.push_back(size_);
         size_ += std::size_t(f.capacity) + 1;

@@ -10,7 +10,7 @@ namespace custovia {
 
 enum class FieldKind { Text, Flag };
 
-struct FieldSpec {
+struct RecordField {
     std::string name;  // the screen control that shows the field
     int capacity;      // characters; the field takes capacity + 1 bytes
     FieldKind kind = FieldKind::Text;
@@ -22,17 +22,17 @@ inline constexpr std::string_view kFlagNo = "No";
 // A record layout: field order and capacities; sizes and offsets follow from them.
 class RecordLayout {
 public:
-    RecordLayout(std::initializer_list<FieldSpec> fields);
+    RecordLayout(std::initializer_list<RecordField> fields);
 
     std::size_t size() const { return size_; }
     std::size_t fieldCount() const { return fields_.size(); }
-    const FieldSpec& field(std::size_t i) const { return fields_[i]; }
+    const RecordField& field(std::size_t i) const { return fields_[i]; }
     std::size_t offset(std::size_t i) const { return offsets_[i]; }
     // Index of the named field; throws std::out_of_range for an unknown name.
     std::size_t indexOf(std::string_view name) const;
 
 private:
-    std::vector<FieldSpec> fields_;
+    std::vector<RecordField> fields_;
     std::vector<std::size_t> offsets_;
     std::size_t size_ = 0;
 };

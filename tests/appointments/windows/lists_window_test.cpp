@@ -27,10 +27,10 @@ CardConfig editorConfig() {
     c.archiveFile = std::string(kAppointmentsFile);
     c.layout = &appointmentLayout();
     for (std::size_t i = 0; i < c.layout->fieldCount(); ++i) {
-        const FieldSpec& spec = c.layout->field(i);
+        const RecordField& stored = c.layout->field(i);
         CardField field;
-        field.name = QString::fromStdString(spec.name);
-        field.control = spec.kind == FieldKind::Flag   ? FieldControl::Check
+        field.name = QString::fromStdString(stored.name);
+        field.control = stored.kind == FieldKind::Flag ? FieldControl::Check
                         : field.name.startsWith("lbl") ? FieldControl::Hidden
                                                        : FieldControl::Edit;
         field.row = int(i);

@@ -27,7 +27,7 @@ CardConfig bareClientEditor() {
     c.archiveFile = std::string(kClientsFile);
     c.layout = &clientLayout();
     for (std::size_t i = 0; i < c.layout->fieldCount(); ++i) {
-        const FieldSpec& f = c.layout->field(i);
+        const RecordField& f = c.layout->field(i);
         const QString name = QString::fromStdString(f.name);
         const FieldControl control = f.kind == FieldKind::Flag ? FieldControl::Check
                                      : name.startsWith("lbl")  ? FieldControl::Hidden

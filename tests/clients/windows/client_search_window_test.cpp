@@ -29,7 +29,7 @@ CardConfig bareEditor(const QString& tag, const RecordLayout& layout) {
     c.archiveFile = "Prova_" + tag.toStdString() + ".pro";
     c.layout = &layout;
     for (std::size_t i = 0; i < layout.fieldCount(); ++i) {
-        const FieldSpec& f = layout.field(i);
+        const RecordField& f = layout.field(i);
         const QString name = QString::fromStdString(f.name);
         const FieldControl control = f.kind == FieldKind::Flag ? FieldControl::Check
                                      : name.startsWith("lbl")  ? FieldControl::Hidden

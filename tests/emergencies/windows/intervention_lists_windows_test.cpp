@@ -28,7 +28,7 @@ CardConfig editorConfig() {
     c.archiveFile = std::string(kInterventionsFile);
     c.layout = &interventionLayout();
     for (std::size_t i = 0; i < c.layout->fieldCount(); ++i) {
-        const FieldSpec& f = c.layout->field(i);
+        const RecordField& f = c.layout->field(i);
         const QString name = QString::fromStdString(f.name);
         const FieldControl control = f.kind == FieldKind::Flag ? FieldControl::Check
                                      : name.startsWith("lbl")  ? FieldControl::Hidden
