@@ -101,14 +101,23 @@ std::string agendaRow(std::string_view recordBytes) {
                                                        {"  Cel. ", "txtCel", 14},
                                                        {"  ", "txtCausale", 42},
                                                        {"  € ", "txtImporto", 0}});
-    return "ID: " + appointmentKey(recordBytes) + rest(recordBytes);
+    // one allocation a row: the agenda of a large archive has many
+    std::string row;
+    row.reserve(rest.reserve() + 20);
+    row += "ID: ";
+    row += appointmentKey(recordBytes);
+    rest.appendTo(row, recordBytes);
+    return row;
 }
 
 void collectAgenda(Archive& archive, DayNumber today, std::vector<std::string>& rows) {
-    archive.scan([&](std::uint64_t, std::string_view bytes) {
-        // a record that cannot be read is only left out: it never hides the ones after it
-        if (imminence(bytes, today) == Imminence::Imminent) rows.push_back(agendaRow(bytes));
-    });
+    const AppointmentFields& f = appointmentFields();
+    // a record that cannot be read is only left out: it never hides the ones after it
+    const auto imminent = [today](std::string_view bytes) {
+        return imminence(bytes, today) == Imminence::Imminent;
+    };
+    archive.scan([&](std::uint64_t, std::string_view bytes) { rows.push_back(agendaRow(bytes)); },
+                 {imminent, {f.ottemperata, f.data, f.avviso}});
 }
 
 void sortAgenda(std::vector<std::string>& rows) { std::sort(rows.begin(), rows.end()); }

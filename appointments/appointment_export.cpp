@@ -28,8 +28,7 @@ std::vector<ExportColumn> appointmentColumns(int dateWidth) {
 ExportTable agendaTable(std::string fileName, std::string sheetName) {
     std::vector<ExportColumn> columns = appointmentColumns(140);
     columns.push_back({"colCodice", "Codice univoco", 150, "",
-                       [](const Record& record) { return appointmentKey(record.bytes()); }, "Codice univoco",
-                       150});
+                       [](std::string_view bytes) { return appointmentKey(bytes); }, "Codice univoco", 150});
     return {std::move(columns), std::move(fileName), std::move(sheetName)};
 }
 
@@ -61,9 +60,7 @@ std::size_t agendaKeyColumn() { return agendaGridExport(GridSelection::Imminent)
 bool fillAgendaGrid(Archive& archive, GridSelection selection, const DateTime& chosen, DayNumber today,
                     GridRows& rows) {
     const auto selected = gridSelection(selection, chosen, today);
-    const bool whole =
-        fillFromArchive(archive, agendaGridExport(selection).columns, rows,
-                        [&selected](const Record& record) { return selected(record.bytes()); });
+    const bool whole = fillFromArchive(archive, agendaGridExport(selection).columns, rows, selected);
     if (whole) rows.sortByColumn(agendaKeyColumn());
     return whole;
 }

@@ -1,17 +1,68 @@
 #include "archive/archive.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace custovia {
 namespace {
 
-void prefetch(std::string_view bytes) {
+void prefetch(const char* at) {
 #if defined(__GNUC__) || defined(__clang__)
-    for (std::size_t line = 0; line < bytes.size(); line += 64) __builtin_prefetch(bytes.data() + line);
+    __builtin_prefetch(at);
 #else
-    (void)bytes;
+    (void)at;
 #endif
+}
+
+// Asks for the byte ranges [begin, end) of a record.
+using Ranges = std::vector<std::pair<std::size_t, std::size_t>>;
+
+void fetch(const char* record, const Ranges& ranges) {
+    for (const auto& [begin, end] : ranges) {
+        for (std::size_t at = begin; at < end; at += 64) prefetch(record + at);
+        prefetch(record + end - 1);
+    }
+}
+
+Ranges fieldRanges(const RecordLayout& layout, const std::vector<std::size_t>& fields) {
+    Ranges ranges;
+    for (const std::size_t f : fields)
+        ranges.emplace_back(layout.offset(f), layout.offset(f) + 1 + std::size_t(layout.field(f).capacity));
+    return ranges;
+}
+
+// The fields of a whole record lie over many cache lines: asking for the record after next
+// while this one is handled keeps a scan at memory speed. A selection's few fields are asked
+// for further ahead, and decided on two records ahead, so a kept record is whole in the cache
+// by its turn while a left-out one costs a line or two.
+constexpr std::uint64_t kWholeAhead = 2;
+constexpr std::uint64_t kFieldsAhead = 16;
+
+void scanMapped(std::string_view all, std::size_t recordSize, const RecordLayout& layout,
+                const Archive::Visitor& visit, const Archive::Selection& selection) {
+    const std::uint64_t total = all.size() / recordSize;
+    const auto record = [&](std::uint64_t i) { return all.substr(i * recordSize, recordSize); };
+    const Ranges whole{{0, recordSize}};
+    if (selection.keepReads.empty() || !selection.keep) {
+        for (std::uint64_t i = 0; i < total; ++i) {
+            if (i + kWholeAhead < total) fetch(record(i + kWholeAhead).data(), whole);
+            if (!selection.keep || selection.keep(record(i))) visit(i, record(i));
+        }
+        return;
+    }
+    const Ranges keepRanges = fieldRanges(layout, selection.keepReads);
+    std::array<bool, kWholeAhead + 1> kept{};  // the decisions not yet acted on, by index
+    const auto decide = [&](std::uint64_t i) {
+        kept[i % kept.size()] = selection.keep(record(i));
+        if (kept[i % kept.size()]) fetch(record(i).data(), whole);
+    };
+    for (std::uint64_t i = 0; i < std::min(total, kWholeAhead); ++i) decide(i);
+    for (std::uint64_t i = 0; i < total; ++i) {
+        if (i + kFieldsAhead < total) fetch(record(i + kFieldsAhead).data(), keepRanges);
+        if (i + kWholeAhead < total) decide(i + kWholeAhead);
+        if (kept[i % kept.size()]) visit(i, record(i));
+    }
 }
 
 // Closes the file on every path; a failing close after a successful action is reported.
@@ -66,18 +117,13 @@ std::uint64_t Archive::append(const Record& record) {
     return index;
 }
 
-void Archive::scan(const Visitor& visit) {
+void Archive::scan(const Visitor& visit, const Selection& selection) {
     OpenFile file(*opener_, path_);
     const std::size_t recordSize = layout_->size();
     const std::uint64_t total = file->size() / recordSize;
     // a mapped file is read in place: a scan then touches only the bytes it looks at
     if (const std::string_view all = file->mapForReading(total * recordSize); !all.empty()) {
-        for (std::uint64_t i = 0; i < total; ++i) {
-            // the fields of a record lie scattered over many cache lines: asking for the
-            // record after next while this one is handled keeps the scan at memory speed
-            if (i + 2 < total) prefetch(all.substr((i + 2) * recordSize, recordSize));
-            visit(i, all.substr(i * recordSize, recordSize));
-        }
+        scanMapped(all, recordSize, *layout_, visit, selection);
         file.close();
         return;
     }
@@ -87,8 +133,10 @@ void Archive::scan(const Visitor& visit) {
     for (std::uint64_t first = 0; first < total; first += perChunk) {
         const std::uint64_t n = std::min(perChunk, total - first);
         file->readAt(first * recordSize, buffer.data(), n * recordSize);
-        for (std::uint64_t k = 0; k < n; ++k)
-            visit(first + k, std::string_view(buffer.data() + k * recordSize, recordSize));
+        for (std::uint64_t k = 0; k < n; ++k) {
+            const std::string_view bytes(buffer.data() + k * recordSize, recordSize);
+            if (!selection.keep || selection.keep(bytes)) visit(first + k, bytes);
+        }
     }
     file.close();
 }

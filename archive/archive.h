@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "archive/block_file.h"
 #include "archive/record.h"
@@ -30,11 +31,19 @@ public:
     // record is overwritten. Returns the 0-based index the record really took.
     std::uint64_t append(const Record& record);
 
-    // Calls visit(index, recordBytes) for every whole record, from the first. The bytes
-    // are valid only during the call. Throws ArchiveError on a failure; the records
+    // Which records a scan hands over: those for which `keep` returns true (every record
+    // when it is empty). `keepReads` names the fields `keep` reads, when they are few (a
+    // search's filters): only their bytes are then fetched ahead for every record, and the
+    // whole of a kept record before it is handed over.
+    struct Selection {
+        std::function<bool(std::string_view recordBytes)> keep;
+        std::vector<std::size_t> keepReads;
+    };
+    // Calls visit(index, recordBytes) for every whole (selected) record, from the first. The
+    // bytes are valid only during the call. Throws ArchiveError on a failure; the records
     // visited before it have been handled.
     using Visitor = std::function<void(std::uint64_t index, std::string_view bytes)>;
-    void scan(const Visitor& visit);
+    void scan(const Visitor& visit, const Selection& selection = {});
 
 private:
     std::filesystem::path path_;

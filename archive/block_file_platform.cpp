@@ -81,7 +81,7 @@ public:
     std::string_view mapForReading(std::uint64_t length) override {
         unmap();
         if (length == 0) return {};
-        void* at = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, fd_, 0);
+        void* at = ::mmap(nullptr, length, PROT_READ, MAP_SHARED | MAP_POPULATE, fd_, 0);
         if (at == MAP_FAILED) return {};
         ::madvise(at, length, MADV_SEQUENTIAL);
         map_ = at;

@@ -17,7 +17,12 @@ RowBuilder::RowBuilder(const RecordLayout& layout, const std::vector<RowColumn>&
 
 std::string RowBuilder::operator()(std::string_view recordBytes) const {
     std::string row;
-    row.reserve(rowSize_ + 64);  // room for an unpadded column and accented letters
+    row.reserve(reserve());
+    appendTo(row, recordBytes);
+    return row;
+}
+
+void RowBuilder::appendTo(std::string& row, std::string_view recordBytes) const {
     for (const Piece& piece : pieces_) {
         row += piece.label;
         if (!piece.field) continue;
@@ -28,7 +33,6 @@ std::string RowBuilder::operator()(std::string_view recordBytes) const {
         appendFieldFromCp1252(row, text);
         if (piece.width > text.size()) row.append(piece.width - text.size(), ' ');
     }
-    return row;
 }
 
 Search::Search(const RecordLayout& layout, const std::vector<SearchFilter>& filters) : layout_(&layout) {
@@ -48,6 +52,13 @@ bool Search::matches(std::string_view recordBytes) const {
     return found >= filled_;
 }
 
+std::vector<std::size_t> Search::fields() const {
+    std::vector<std::size_t> read;
+    if (filled_ == 0) return read;  // every record matches: its row is read too
+    for (const Pattern& p : patterns_) read.push_back(p.field);
+    return read;
+}
+
 bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) {
     if (loweredNeedle.empty()) return true;
     const auto equal = [](char stored, char wanted) { return asciiLowerChar(stored) == wanted; };
@@ -56,20 +67,20 @@ bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) 
 }
 
 void collectRows(Archive& archive, const RecordCondition& listed, const RowFunction& row,
-                 std::vector<std::string>& rows) {
-    archive.scan([&](std::uint64_t, std::string_view bytes) {
-        if (listed(bytes)) rows.push_back(row(bytes));
-    });
+                 std::vector<std::string>& rows, const std::vector<std::size_t>& conditionFields) {
+    archive.scan([&](std::uint64_t, std::string_view bytes) { rows.push_back(row(bytes)); },
+                 {listed, conditionFields});
 }
 
 void openMatchingRows(Archive& archive, const RowFunction& row, std::string_view chosenRow,
                       const std::function<void(std::uint64_t, const Record&)>& open,
                       const RecordCondition& listed) {
     const std::string_view wanted = trimView(chosenRow);
-    archive.scan([&](std::uint64_t index, std::string_view bytes) {
-        if (listed && !listed(bytes)) return;
-        if (trimView(row(bytes)) == wanted) open(index, Record(archive.layout(), bytes));
-    });
+    archive.scan(
+        [&](std::uint64_t index, std::string_view bytes) {
+            if (trimView(row(bytes)) == wanted) open(index, Record(archive.layout(), bytes));
+        },
+        {listed, {}});
 }
 
 std::optional<std::size_t> QuickFind::next(const std::vector<std::string>& rows,

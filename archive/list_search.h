@@ -37,6 +37,9 @@ public:
 
     std::string operator()(std::string_view recordBytes) const;
     std::string operator()(const Record& record) const { return (*this)(record.bytes()); }
+    // Appends the row to text that comes before it; reserve() leaves room for the row.
+    void appendTo(std::string& row, std::string_view recordBytes) const;
+    std::size_t reserve() const { return rowSize_ + 64; }  // an unpadded column, accented letters
 
 private:
     struct Piece {
@@ -72,6 +75,8 @@ public:
 
     int filledCount() const { return filled_; }
     bool matches(std::string_view recordBytes) const;
+    // The fields matches() reads, for a scan to fetch ahead; empty when every record matches.
+    std::vector<std::size_t> fields() const;
 
 private:
     struct Pattern {
@@ -88,9 +93,10 @@ private:
 bool containsLowered(std::string_view haystack, std::string_view loweredNeedle);
 
 // Scans the archive and appends the row of every listed record to `rows`, in archive order.
-// Throws ArchiveError on a failure; the rows found before it stay in `rows`.
+// `conditionFields`: the fields the condition reads, when few (see Archive::scan). Throws
+// ArchiveError on a failure; the rows found before it stay in `rows`.
 void collectRows(Archive& archive, const RecordCondition& listed, const RowFunction& row,
-                 std::vector<std::string>& rows);
+                 std::vector<std::string>& rows, const std::vector<std::size_t>& conditionFields = {});
 
 // Scans the archive and calls open(index, record) for every record whose row, trimmed,
 // equals the chosen row, trimmed (case-sensitive), to the end of the archive: when several

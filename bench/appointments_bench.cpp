@@ -76,12 +76,7 @@ std::vector<std::string> search(Archive& archive,
         for (const auto& [control, text] : typed)
             if (control == f.control) filters.back().typed = text;
     }
-    const Search rule(appointmentLayout(), filters);
-    std::vector<std::string> rows;
-    collectRows(
-        archive, [&rule](std::string_view bytes) { return rule.matches(bytes); },
-        [](std::string_view bytes) { return appointmentRow()(bytes); }, rows);
-    return rows;
+    return bench::searchRows(archive, filters, appointmentRow());
 }
 
 void run(const std::filesystem::path& folder) {

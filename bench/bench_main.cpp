@@ -51,12 +51,7 @@ std::vector<std::pair<const char*, bench::AreaBench>>& areas() {
 }
 
 std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {
-    const Search rule(interventionLayout(), filters);
-    std::vector<std::string> rows;
-    collectRows(
-        archive, [&rule](std::string_view bytes) { return rule.matches(bytes); },
-        [](std::string_view bytes) { return interventionRow()(bytes); }, rows);
-    return rows;
+    return bench::searchRows(archive, filters, interventionRow());
 }
 
 #ifdef CUSTOVIA_BENCH_WIDGETS
@@ -117,6 +112,15 @@ std::size_t rawRead(const std::filesystem::path& file) {
     return total + (sum & 1);
 }
 
+std::vector<std::string> searchRows(Archive& archive, const std::vector<SearchFilter>& filters,
+                                    const RowFunction& row) {
+    const Search rule(archive.layout(), filters);
+    std::vector<std::string> rows;
+    collectRows(
+        archive, [&rule](std::string_view bytes) { return rule.matches(bytes); }, row, rows, rule.fields());
+    return rows;
+}
+
 bool addArea(const char* name, AreaBench run) {
     areas().emplace_back(name, run);
     return true;
@@ -124,10 +128,10 @@ bool addArea(const char* name, AreaBench run) {
 
 }  // namespace custovia::bench
 
-int main(int argc, char** argv) {
-    if (const char* r = std::getenv("BENCH_REPEATS")) gRepeats = std::max(1, std::atoi(r));
-    const auto folder = std::filesystem::temp_directory_path() / "custovia-bench";
-    std::filesystem::create_directories(folder);
+namespace {
+
+// The intervention area's figures; the widget figures need the application made by main().
+std::size_t runInterventionBench(const std::filesystem::path& folder) {
     const auto file = folder / std::string(kInterventionsFile);
     bench::generateInterventions(file, kCards);
     Archive archive(file, interventionLayout());
@@ -181,9 +185,6 @@ int main(int argc, char** argv) {
            raw);
 
 #ifdef CUSTOVIA_BENCH_WIDGETS
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    prepareApplication(app);
     {
         const Held before = memoryHeld();
         QListView view;
@@ -222,12 +223,32 @@ int main(int argc, char** argv) {
         report("grid-widget", seconds, raw);
         std::printf("mem: grid-widget %.1f\n", megabytesAdded(before));
     }
+#endif
+    return sink;
+}
+
+}  // namespace
+
+// BENCH_ONLY=NAME runs one area's figures ("interventions", "clients", ...), for profiling.
+int main(int argc, char** argv) {
+    if (const char* r = std::getenv("BENCH_REPEATS")) gRepeats = std::max(1, std::atoi(r));
+    const char* only = std::getenv("BENCH_ONLY");
+    const auto chosen = [only](const char* name) { return !only || std::string(only) == name; };
+#ifdef CUSTOVIA_BENCH_WIDGETS
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    prepareApplication(app);
 #else
     (void)argc;
     (void)argv;
 #endif
+    const auto folder = std::filesystem::temp_directory_path() / "custovia-bench";
+    std::filesystem::create_directories(folder);
+    std::size_t sink = 0;
+    if (chosen("interventions")) sink += runInterventionBench(folder);
     // the other work areas' figures, each over files of its own
     for (const auto& [name, run] : areas()) {
+        if (!chosen(name)) continue;
         const auto areaFolder = folder / name;
         std::filesystem::create_directories(areaFolder);
         run(areaFolder);

@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "archive/archive.h"
+#include "archive/list_search.h"
 
 namespace custovia::bench {
 
@@ -17,6 +21,10 @@ void report(const std::string& name, double seconds, double raw);
 // Reads a whole file in large blocks; returns a value derived from the bytes so the read
 // cannot be left out.
 std::size_t rawRead(const std::filesystem::path& file);
+
+// The rows of the records that meet the filters, as a search window collects them.
+std::vector<std::string> searchRows(Archive& archive, const std::vector<SearchFilter>& filters,
+                                    const RowFunction& row);
 
 // A work area's figures: each runs over files it generates inside folder.
 using AreaBench = void (*)(const std::filesystem::path& folder);

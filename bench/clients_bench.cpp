@@ -69,12 +69,7 @@ void generateClients(const std::filesystem::path& file) {
 }
 
 std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {
-    const Search rule(clientLayout(), filters);
-    std::vector<std::string> rows;
-    collectRows(
-        archive, [&rule](std::string_view bytes) { return rule.matches(bytes); },
-        [](std::string_view bytes) { return clientSearchRow()(bytes); }, rows);
-    return rows;
+    return bench::searchRows(archive, filters, clientSearchRow());
 }
 
 void run(const std::filesystem::path& folder) {

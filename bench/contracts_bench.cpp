@@ -64,12 +64,7 @@ void generateContracts(const std::filesystem::path& file) {
 }
 
 std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {
-    const Search rule(contractLayout(), filters);
-    std::vector<std::string> rows;
-    collectRows(
-        archive, [&rule](std::string_view bytes) { return rule.matches(bytes); },
-        [](std::string_view bytes) { return contractRow()(bytes); }, rows);
-    return rows;
+    return bench::searchRows(archive, filters, contractRow());
 }
 
 void run(const std::filesystem::path& folder) {

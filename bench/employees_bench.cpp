@@ -65,12 +65,7 @@ void generateEmployees(const std::filesystem::path& file) {
 }
 
 std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {
-    const Search rule(employeeLayout(), filters);
-    std::vector<std::string> rows;
-    collectRows(
-        archive, [&rule](std::string_view bytes) { return rule.matches(bytes); },
-        [](std::string_view bytes) { return employeeRow()(bytes); }, rows);
-    return rows;
+    return bench::searchRows(archive, filters, employeeRow());
 }
 
 void run(const std::filesystem::path& folder) {

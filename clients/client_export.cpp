@@ -3,23 +3,21 @@
 #include "archive/text.h"
 
 namespace custovia {
-namespace {
-
-// A town followed by its province, each trimmed, with one space between.
-std::function<std::string(const Record&)> townAndProvince(const char* town, const char* province) {
-    return [town, province](const Record& r) { return r.get(town) + " " + r.get(province); };
-}
-
-}  // namespace
-
 const ExportTable& clientExport() {
-    // grid column, grid header, grid width, record field, value, file header, file width
+    // grid column, grid header, grid width, record field, value, file header, file width; a
+    // town is followed by its province
     static const ExportTable table{
         {
             {"colCliente", "Cognome e nome", 250, "txtCliente", {}, "Cognome e nome", 250},
             {"colDataNasc", "Data di nascita", 120, "txtDataNasc", {}, "Data di nascita", 200},
-            {"colComuneNasc", "Comune / Stato estero di nascita", 250, "",
-             townAndProvince("txtComuneNasc", "txtProvNasc"), "Comune di nascita", 250},
+            {"colComuneNasc",
+             "Comune / Stato estero di nascita",
+             250,
+             "txtComuneNasc",
+             {},
+             "Comune di nascita",
+             250,
+             "txtProvNasc"},
             {"colRecapito", "Tel. preferenziale", 200, "txtRecapito", {}, "Tel. preferenziale", 250},
             {"colIndirizzoRes",
              "Indirizzo di residenza",
@@ -28,8 +26,14 @@ const ExportTable& clientExport() {
              {},
              "Indirizzo di residenza",
              300},
-            {"colComuneRes", "Comune di residenza", 250, "", townAndProvince("txtComuneRes", "txtProvRes"),
-             "Comune di residenza", 250},
+            {"colComuneRes",
+             "Comune di residenza",
+             250,
+             "txtComuneRes",
+             {},
+             "Comune di residenza",
+             250,
+             "txtProvRes"},
             {"colEstremi", "Modalità di pagamento", 250, "txtEstremi", {}, "Modalità di pagamento", 250},
             {"colTelCasa", "Tel. casa", 200, "txtTelCasa", {}, "Tel. casa", 250},
             {"colTelUff", "Tel. ufficio", 200, "txtTelUff", {}, "Tel. ufficio", 250},

@@ -5,13 +5,6 @@
 namespace custovia {
 namespace {
 
-// The client's town followed by the province code.
-std::string townAndProvince(const Record& r) {
-    static const std::size_t town = contractLayout().indexOf("txtComuneCli");
-    static const std::size_t province = contractLayout().indexOf("txtProvCli");
-    return r.get(town) + " " + r.get(province);
-}
-
 ExportColumn column(const char* name, const char* header, int gridWidth, const char* field, int fileWidth) {
     return {name, header, gridWidth, field, {}, header, fileWidth};
 }
@@ -26,8 +19,15 @@ const ExportTable& contractExport() {
             {"colData", "Data stipula", 120, "txtData", {}, "Data", 150},
             column("colLuogo", "Luogo stipula", 200, "txtLuogo", 250),
             column("colCliente", "Cliente", 200, "txtCliente", 250),
-            {"colComuneCli", "Comune di residenza", 200, "txtComuneCli", townAndProvince,
-             "Comune di residenza", 250},
+            // the client's town followed by the province code
+            {"colComuneCli",
+             "Comune di residenza",
+             200,
+             "txtComuneCli",
+             {},
+             "Comune di residenza",
+             250,
+             "txtProvCli"},
             column("colViaCli", "Via e numero civico", 250, "txtViaCli", 300),
             column("colPartitaIvaCli", "Partita IVA", 120, "txtPartitaIvaCli", 200),
             column("colCodFiscCli", "Codice Fiscale", 150, "txtCodFiscCli", 200),

@@ -234,7 +234,7 @@ void ListWindow::search() {
     std::vector<std::string> found;
     try {
         Archive file = archive();
-        collectRows(file, matches, config_.row, found);
+        collectRows(file, matches, config_.row, found, rule->fields());
     } catch (const ArchiveError&) {
         env_.messages.plain(this, archiveAccessMessage());
         return;

@@ -3,6 +3,7 @@
 #include "tests/support/files.h"
 #include "tests/support/workers.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -138,6 +139,27 @@ TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderMappedOrReadInChunks) {
             ++expected;
         });
         EXPECT_EQ(expected, std::uint64_t(n));
+
+        // a selection hands over only its records, in order, whether or not it names the
+        // fields it reads (they are decided a few records ahead of their turn)
+        const auto everyThird = [](std::string_view bytes) {
+            return std::stoi(Record(kLayout, bytes).get(1)) % 3 == 0;
+        };
+        for (const std::vector<std::size_t>& reads :
+             {std::vector<std::size_t>{}, std::vector<std::size_t>{1}}) {
+            std::vector<std::uint64_t> kept;
+            archive.scan(
+                [&](std::uint64_t index, std::string_view bytes) {
+                    ASSERT_EQ(Record(kLayout, bytes).get(1), std::to_string(index));
+                    ASSERT_EQ(index % 3, 0u);
+                    kept.push_back(index);
+                },
+                {everyThird, reads});
+            ASSERT_EQ(kept.size(), std::size_t(n + 2) / 3);
+            EXPECT_EQ(kept.front(), 0u);
+            EXPECT_EQ(kept.back(), std::uint64_t(n - 1) / 3 * 3);
+            EXPECT_TRUE(std::is_sorted(kept.begin(), kept.end()));
+        }
     }
 }
 

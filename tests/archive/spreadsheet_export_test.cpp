@@ -17,8 +17,7 @@ const RecordLayout kLayout{
 
 const std::vector<ExportColumn> kColumns{
     {"colNome", "Nome", 100, "txtNome", {}, "Nome", 200},
-    {"colComune", "Comune", 100, "",
-     [](const Record& r) { return r.get("txtComune") + " " + r.get("txtProv"); }, "Comune", 250},
+    {"colComune", "Comune", 100, "txtComune", {}, "Comune", 250, "txtProv"},
     {"colFatto", "Fatto", 80, "chkFatto", {}, "Fatto", 150},
 };
 
@@ -61,6 +60,34 @@ TEST_F(SpreadsheetExportTest, GridRowsKeepEveryCellAndSortMovesWholeRows) {
     const std::vector<std::vector<std::string>> expected{
         {"2", "città", "20250101"}, {"1", "", "20260315"}, {"3", "x", "20260315"}};
     EXPECT_EQ(cells(rows), expected);
+
+    // a copy owns its cells; a move hands them over and leaves an empty grid
+    GridRows copy = rows;
+    GridRows moved = std::move(rows);
+    EXPECT_EQ(rows.rowCount(), 0u);
+    rows = GridRows(3);
+    rows.addRow({"9", "new", "rows"});
+    EXPECT_EQ(cells(copy), expected);
+    EXPECT_EQ(cells(moved), expected);
+}
+
+TEST_F(SpreadsheetExportTest, ALargeGridKeepsEveryRowAcrossItsBlocks) {
+    GridRows rows(2);
+    const std::string wide(1500, 'w');
+    for (int i = 0; i < 5000; ++i) {
+        std::string& row = rows.beginRow();
+        row += std::to_string(i);
+        rows.endCell();
+        row += wide + std::to_string(i);
+        rows.endCell();
+    }
+    rows.addRow({"last", std::string(3u << 20, 'L')});  // larger than a block
+    ASSERT_EQ(rows.rowCount(), 5001u);
+    for (const std::size_t r : {0u, 1397u, 1398u, 4999u}) {
+        EXPECT_EQ(rows.cell(r, 0), std::to_string(r));
+        EXPECT_EQ(rows.cell(r, 1), wide + std::to_string(r));
+    }
+    EXPECT_EQ(rows.cell(5000, 1).size(), 3u << 20);
 }
 
 TEST_F(SpreadsheetExportTest, FillsOneNumberedTrimmedRowPerRecordOrPerSelectedRecord) {
@@ -68,17 +95,24 @@ TEST_F(SpreadsheetExportTest, FillsOneNumberedTrimmedRowPerRecordOrPerSelectedRe
     addCard(archive, "  ROSSI MARIO ", "ROMA", "RM", "Sì");
     addCard(archive, "VERDI", "", "", "No");
     addCard(archive, "BIANCHI", "Forlì", "FC", "No");
+    addCard(archive, "NERI", "", "FC", "Sì");
+    addCard(archive, "GIALLI", "  Cesena", "", "Sì");
 
+    // a town and its province share a cell with one space between, never a blank at an end
     GridRows all(kColumns.size() + 1);
     EXPECT_TRUE(fillFromArchive(archive, kColumns, all));
-    const std::vector<std::vector<std::string>> expectedAll{
-        {"1", "ROSSI MARIO", "ROMA RM", "Sì"}, {"2", "VERDI", "", "No"}, {"3", "BIANCHI", "Forlì FC", "No"}};
+    const std::vector<std::vector<std::string>> expectedAll{{"1", "ROSSI MARIO", "ROMA RM", "Sì"},
+                                                            {"2", "VERDI", "", "No"},
+                                                            {"3", "BIANCHI", "Forlì FC", "No"},
+                                                            {"4", "NERI", "FC", "Sì"},
+                                                            {"5", "GIALLI", "Cesena", "Sì"}};
     EXPECT_EQ(cells(all), expectedAll);
 
     // a selection numbers the rows it keeps, not the records
     GridRows open(kColumns.size() + 1);
-    EXPECT_TRUE(
-        fillFromArchive(archive, kColumns, open, [](const Record& r) { return r.get("chkFatto") == "No"; }));
+    EXPECT_TRUE(fillFromArchive(archive, kColumns, open, [](std::string_view b) {
+        return Record(kLayout, b).get("chkFatto") == "No";
+    }));
     const std::vector<std::vector<std::string>> expectedOpen{{"1", "VERDI", "", "No"},
                                                              {"2", "BIANCHI", "Forlì FC", "No"}};
     EXPECT_EQ(cells(open), expectedOpen);

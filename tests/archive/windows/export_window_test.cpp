@@ -122,8 +122,9 @@ TEST_F(ExportWindowTest, WritesWhatTheGridHoldsNotWhatTheArchiveHoldsNow) {
 
     GridRows shown(interventionExport().columns.size() + 1);
     Archive archive(fake.env().file(kInterventionsFile), interventionLayout());
-    fillFromArchive(archive, interventionExport().columns, shown,
-                    [](const Record& r) { return r.get("txtUtente") == "ROSSI"; });
+    fillFromArchive(archive, interventionExport().columns, shown, [](std::string_view b) {
+        return Record(interventionLayout(), b).get("txtUtente") == "ROSSI";
+    });
     EXPECT_EQ(test::readBytes(xls()), spreadsheetBytes(interventionExport(), shown));
 }
 
