@@ -1,10 +1,8 @@
 #include "employees/employee_photos.h"
 
-#include <atomic>
-#include <chrono>
-#include <cstdio>
-#include <random>
 #include <system_error>
+
+#include "archive/file_replace.h"
 
 namespace custovia {
 namespace fs = std::filesystem;
@@ -24,41 +22,15 @@ std::string withJpegExtension(std::string_view chosenPath) {
     return path;
 }
 
-namespace {
-
-// A name no other writer uses at the same time: this process, a counter and a random part.
-fs::path temporaryBeside(const fs::path& file) {
-    static std::atomic<unsigned> counter{0};
-    static const unsigned long long seed =
-        std::random_device{}() ^ std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count());
-    fs::path temporary = file;
-    temporary += ".tmp-" + std::to_string(seed) + "-" + std::to_string(++counter);
-    return temporary;
-}
-
-bool writeNew(const fs::path& temporary, std::string_view bytes) {
-    // "x": the temporary must not exist yet, so two writers never share one
-    std::FILE* out = std::fopen(temporary.string().c_str(), "wbx");
-    if (!out) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    const bool closed = std::fclose(out) == 0;
-    return written && closed;
-}
-
-}  // namespace
-
 bool replaceFile(const fs::path& file, std::string_view bytes) {
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);
     if (ec) return false;
-    const fs::path temporary = temporaryBeside(file);
-    if (writeNew(temporary, bytes)) {
-        fs::rename(temporary, file, ec);
-        if (!ec) return true;
+    try {
+        return writeThroughTemporary(file, [bytes](const auto& put) { put(bytes); });
+    } catch (const ArchiveError&) {
+        return false;
     }
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return false;
 }
 
 SlideStep slideShowStep(std::uint64_t shown, std::uint64_t count) {

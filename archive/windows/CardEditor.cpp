@@ -343,6 +343,7 @@ void CardEditor::showRecord(std::uint64_t index, const Record& record) {
         if (controls_.contains(name)) setFieldText(name, fromStd(record.get(i)));
     }
     setPosition(QString::number(index + 1));
+    recordShown(index);
 }
 
 Record CardEditor::screenRecord() const {
@@ -420,25 +421,29 @@ void CardEditor::save() {
     commitEditing();
     if (!checkRequired()) return;
     computeDerived();
+    std::uint64_t index = 0;
+    bool updated = false;
     try {
         Archive file = archive();
         const Record record = screenRecord();
         if (const auto p = positionNumber(toStd(lblPosizione_->text()))) {
-            file.update(*p - 1, record);
-            setPosition(QString::number(*p));
-            env_.messages.information(
-                this, QStringLiteral(
-                          "Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+            index = *p - 1;
+            file.update(index, record);
+            updated = true;
         } else {
             // the number the append really took, whatever other workstations did meanwhile
-            const std::uint64_t index = file.append(record);
-            setPosition(QString::number(index + 1));
-            env_.messages.information(this,
-                                      QStringLiteral("La scheda corrente è stata inserita in archivio."));
+            index = file.append(record);
         }
     } catch (const ArchiveError&) {
         showArchiveError();
+        return;
     }
+    setPosition(QString::number(index + 1));
+    env_.messages.information(
+        this, updated ? QStringLiteral(
+                            "Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
+                      : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    recordSaved(index);
 }
 
 void CardEditor::duplicate() {

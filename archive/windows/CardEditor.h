@@ -141,6 +141,11 @@ protected:
     virtual bool keptOnNew(const QString&) const { return false; }
     // Each time the window is shown it starts on a new card.
     virtual void prepareShow() { newCard(); }
+    // After a record of the archive came on screen (browsing, a recall): what the card shows
+    // beside the record (an employee's photo) follows it.
+    virtual void recordShown(std::uint64_t /*index*/) {}
+    // After Save stored the screen as record `index` and said so.
+    virtual void recordSaved(std::uint64_t /*index*/) {}
 
     void showEvent(QShowEvent* event) override;
     // A widget in the cell of a field, after it (icons such as the calendar or an import).

@@ -1,3 +1,4 @@
+#include "archive/paths.h"
 #include "employees/windows/EmployeePictures.h"
 
 #include <QBuffer>
@@ -62,8 +63,7 @@ bool savePhotoToDisk(Environment& env, QWidget* parent, const QImage& picture) {
         parent, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
         QStringLiteral("File Jpeg (*.jpg)"), QStringLiteral("Foto.jpg"), QStringLiteral("jpg"));
     if (chosen.isEmpty()) return false;
-    const std::filesystem::path file =
-        QString::fromStdString(withJpegExtension(chosen.toStdString())).toStdU16String();
+    const std::filesystem::path file = pathFromUtf8(withJpegExtension(chosen.toStdString()));
     if (writeJpeg(file, picture)) return true;
     env.messages.warning(
         parent, QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file indicato.\r\n\r\n"

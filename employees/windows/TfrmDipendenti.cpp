@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <system_error>
 
+#include "archive/paths.h"
 #include "archive/shell.h"
 #include "archive/text.h"
 #include "archive/windows/TfrmAllegaCartella.h"
@@ -220,12 +221,6 @@ void TfrmDipendenti::openTaxCodeCheck() {
 }
 
 void TfrmDipendenti::wireWindows() {
-    setAction(QStringLiteral("cmdSalva"), [this] { saveWithPhoto(); });
-    for (const auto& [name, button] : {std::pair{"cmdPrimo", NavigationButton::First},
-                                       {"cmdIndietro", NavigationButton::Previous},
-                                       {"cmdAvanti", NavigationButton::Next},
-                                       {"cmdUltimo", NavigationButton::Last}})
-        setAction(QLatin1String(name), [this, button = button] { browse(button); });
     setAction(QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaDipendenti window(env(), this);
         window.setModeTag(config().areaTag);
@@ -279,53 +274,16 @@ void TfrmDipendenti::presetNew() { showPlaceholder(); }
 
 void TfrmDipendenti::presetDuplicate() { showPlaceholder(); }
 
-void TfrmDipendenti::loadPhoto() {
-    const auto number = positionNumber(position().toStdString());
-    if (!number) return;
+void TfrmDipendenti::recordShown(std::uint64_t index) {
     std::error_code ignored;
     std::filesystem::create_directories(photoFolder(env().folder), ignored);
-    const QImage stored = readPicture(employeePhotoFile(env().folder, *number));
+    const QImage stored = readPicture(employeePhotoFile(env().folder, index + 1));
     imgFoto_->setPicture(stored.isNull() ? guardPlaceholder() : stored);
     photoChanged_ = false;
 }
 
-void TfrmDipendenti::showEmployee(std::uint64_t index, const Record& record) {
-    showRecord(index, record);
-    loadPhoto();
-}
-
-void TfrmDipendenti::browse(NavigationButton button) {
-    bool loads = false;
-    try {
-        Archive file = archive();
-        loads = navigationStep(button, position().toStdString(), file.count()).kind == NavigationStep::Load;
-    } catch (const ArchiveError&) {
-        // navigate() reports it
-    }
-    navigate(button);
-    if (loads) loadPhoto();
-}
-
-bool TfrmDipendenti::recordStored(std::uint64_t number) {
-    try {
-        Archive file = archive();
-        return number <= file.count() && file.load(number - 1).bytes() == screenRecord().bytes();
-    } catch (const ArchiveError&) {
-        return false;
-    }
-}
-
-void TfrmDipendenti::saveWithPhoto() {
-    const bool complete = firstMissing(employeeSaveChecks(), screenValues()) == nullptr;
-    save();
-    if (!complete) return;
-    // the photo follows the record only when the record really is in the archive as shown
-    const auto number = positionNumber(position().toStdString());
-    if (number && recordStored(*number)) storePhoto(*number);
-}
-
-void TfrmDipendenti::storePhoto(std::uint64_t number) {
-    const std::filesystem::path file = employeePhotoFile(env().folder, number);
+void TfrmDipendenti::recordSaved(std::uint64_t index) {
+    const std::filesystem::path file = employeePhotoFile(env().folder, index + 1);
     std::error_code ec;
     // a photo loaded unchanged stays as it is stored, even when this screen could not read it
     if (!photoChanged_ && std::filesystem::exists(file, ec)) return;
@@ -340,7 +298,7 @@ void TfrmDipendenti::loadPhotoFromFile() {
         this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
         QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (chosen.isEmpty()) return;
-    const QImage picture = readPicture(chosen.toStdU16String());
+    const QImage picture = readPicture(pathFromUtf8(chosen.toStdString()));
     if (picture.isNull()) return;  // the frame keeps what it shows
     imgFoto_->setPicture(picture);
     photoChanged_ = true;

@@ -14,8 +14,6 @@ class TfrmDipendenti final : public CardEditor {
 public:
     explicit TfrmDipendenti(Environment& env, QWidget* parent = nullptr);
 
-    // Loads an employee found by the search window, then the photo of that card.
-    void showEmployee(std::uint64_t index, const Record& record);
     // A photo taken with the webcam: shown now, stored at the next Save. A null picture
     // changes nothing.
     void importPhoto(const QImage& picture);
@@ -23,9 +21,7 @@ public:
     // Reads the card on screen, field by field, at the moment it is asked.
     CardValues screenValues() const;
 
-    // The toolbar and photo actions, as the buttons run them.
-    void saveWithPhoto();
-    void browse(NavigationButton button);
+    // The photo actions, as the buttons run them.
     void loadPhotoFromFile();
     void savePhotoToDisk();
     void erasePhoto();
@@ -33,15 +29,16 @@ public:
 protected:
     void presetNew() override;
     void presetDuplicate() override;
+    // the photo of the card shown, after browsing or a recall
+    void recordShown(std::uint64_t index) override;
+    // the photo stored with the record just saved
+    void recordSaved(std::uint64_t index) override;
 
 private:
     void buildPhotoColumn();
     void addFieldButtons();
     void wireWindows();
     void showPlaceholder();
-    void loadPhoto();
-    bool recordStored(std::uint64_t number);
-    void storePhoto(std::uint64_t number);
     void openTaxCodeCheck();
 
     PhotoFrame* imgFoto_ = nullptr;

@@ -13,8 +13,7 @@ QString tag(std::string_view name) { return QString::fromUtf8(name.data(), qsize
 
 RowAction loadIntoEmployeeCard(Environment& env) {
     return [&env](std::uint64_t index, const Record& record) {
-        if (auto* card = env.windows.find<TfrmDipendenti>(tag(kEmployeesTag)))
-            card->showEmployee(index, record);
+        if (auto* card = env.windows.find<CardEditor>(tag(kEmployeesTag))) card->showRecord(index, record);
     };
 }
 
