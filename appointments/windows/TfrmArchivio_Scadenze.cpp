@@ -140,6 +140,7 @@ CardConfig appointmentCard() {
     c.dateField = QStringLiteral("txtData");
     c.calendarHint = QStringLiteral("Importa la data dal calendario.");
     c.help = HelpTopic::Appointments;
+    c.duplicateReachesArchive = true;
     return c;
 }
 

@@ -453,6 +453,14 @@ void CardEditor::duplicate() {
                                  "dopo che questa è stata inserita in archivio."));
         return;
     }
+    if (config_.duplicateReachesArchive) {
+        try {
+            archive().count();
+        } catch (const ArchiveError&) {
+            showArchiveError();
+            return;
+        }
+    }
     presetDuplicate();
     for (const QString& name : kAttachmentLabels) clearField(name);
     setPosition({});

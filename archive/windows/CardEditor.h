@@ -88,6 +88,9 @@ struct CardConfig {
     QString calendarHint;  // hint of the calendar icon beside the date field
     // The help cmdGuida opens; none: the button does nothing.
     std::optional<HelpTopic> help;
+    // Duplicate first opens the archive (creating it when missing) and closes it again: a
+    // card that could not be saved is not duplicated, the archive access message says why.
+    bool duplicateReachesArchive = false;
 };
 
 inline const QStringList kAttachmentLabels = {"lblFile01", "lblFile02", "lblFile03",

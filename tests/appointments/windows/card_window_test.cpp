@@ -200,6 +200,19 @@ TEST_F(CardWindow, DuplicateKeepsEverythingButDateAndTimeTheDoneBoxIncluded) {
     EXPECT_EQ(card->fieldText("txtContatto"), "Rossi Mario");
     EXPECT_EQ(card->fieldText("chkOttemperata"), "Sì");
     EXPECT_EQ(QApplication::focusWidget(), card->control("txtData"));
+
+    // an archive that cannot be reached: the access message, and the card stays as it was
+    click("cmdPrimo");
+    std::filesystem::remove(fake.folder() / kAppointmentsFile);
+    std::filesystem::create_directory(fake.folder() / kAppointmentsFile);
+    click("cmdDuplica");
+    EXPECT_EQ(fake.messages.last().kind, "error");
+    EXPECT_EQ(
+        fake.messages.last().text,
+        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+        "privilegi di scrittura nella cartella di installazione del programma.");
+    EXPECT_EQ(card->position(), "1");
+    EXPECT_EQ(card->fieldText("txtData"), "15/03/2026");
 }
 
 TEST_F(CardWindow, WhatsAppConfirmationAndEmailOfAnUnsavedCard) {
