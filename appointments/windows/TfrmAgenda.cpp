@@ -11,6 +11,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "archive/windows/FixedPitchFont.h"
 #include "app/windows/TfrmGuida.h"
 #include "appointments/agenda.h"
 #include "appointments/appointments.h"
@@ -46,17 +47,8 @@ PictureButton* wideButton(const QString& name, const char* file, const QString& 
     return new PictureButton(name, picture(file), text, hint, parent, QSize(300, 44));
 }
 
-// The rows line up only in a fixed-pitch font: the system's fixed font stands in for a
-// missing "Courier New", never a proportional one.
-QFont agendaFont() {
-    QFont font(QStringLiteral("Courier New"), 14);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    if (QFontInfo(font).fixedPitch()) return font;
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(14);
-    return fixed;
-}
+// The rows line up only in a fixed-pitch font.
+QFont agendaFont() { return fixedPitchFont(QStringLiteral("Courier New"), 14); }
 
 DateTime dayOf(const QDate& date) { return DateTime{date.year(), date.month(), date.day()}; }
 

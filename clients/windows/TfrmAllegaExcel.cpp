@@ -13,6 +13,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "archive/windows/FixedPitchFont.h"
 #include "archive/card_navigation.h"
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
@@ -57,14 +58,8 @@ QPushButton* namedButton(const QString& name, const QString& text, QWidget* pare
 
 std::string trimmed(const QLineEdit* edit) { return trim(edit->text().toStdString()); }
 
-// The rows line up only in a fixed-pitch font: "Courier New" or the system's
-// fixed font.
-QFont fixedRowFont() {
-    QFont font(QStringLiteral("Courier New"), 12);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    return QFontInfo(font).fixedPitch() ? font : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-}
+// The rows line up only in a fixed-pitch font.
+QFont fixedRowFont() { return fixedPitchFont(QStringLiteral("Courier New"), 12); }
 
 }  // namespace
 

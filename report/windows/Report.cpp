@@ -12,6 +12,7 @@
 #include <QSvgRenderer>
 #include <QTextDocument>
 
+#include "archive/windows/FixedPitchFont.h"
 #include "archive/text.h"
 #include "archive/windows/Environment.h"
 #include "report/template_parser.h"
@@ -44,14 +45,7 @@ QFont toQFont(const Font& wanted) {
         font.setStyleHint(QFont::SansSerif);
         return font;
     }
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (QFontInfo(font).fixedPitch()) return font;
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(wanted.sizePt);
-    fixed.setBold(wanted.bold);
-    fixed.setItalic(wanted.italic);
-    return fixed;
+    return fixedPitchFont(font.family(), wanted.sizePt, wanted.bold, wanted.italic);
 }
 
 Qt::Alignment horizontal(HAlign a) {
