@@ -29,33 +29,17 @@ namespace {
 
 QString qt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-// The card's parts, each under its title, in the order of the card's grid.
-struct Section {
-    const char* title;
-    int firstRow;  // of its fields; the title sits on the row above
-};
-const Section kFirm{"Istituto di Vigilanza", 1};
-const Section kHeader{"Contratto", 8};
-const Section kClient{"Cliente", 10};
-const Section kTerms{"Sito vigilato e condizioni del contratto", 16};
-const QString kIncludedTitle = QStringLiteral(
+// The card's framed sections, in the order the card shows them.
+const QString kFirm = QStringLiteral("Istituto di Vigilanza");
+const QString kHeader = QStringLiteral("Contratto");
+const QString kClient = QStringLiteral("Cliente");
+const QString kTerms = QStringLiteral("Sito vigilato e condizioni del contratto");
+const QString kIncluded = QStringLiteral(
     "ATTIVITA' COMPRESE NEL CONTRATTO (es. vigilanza fissa, vigilanza ispettiva con rondaggio, "
     "televigilanza):");
-const QString kExcludedTitle = QStringLiteral(
+const QString kExcluded = QStringLiteral(
     "ATTIVITA' ESCLUSE DAL CONTRATTO (es. ispezioni all'interno dei locali, interventi al di fuori degli "
     "orari contrattuali):");
-const Section kIncluded{"", 24};
-const Section kExcluded{"", 29};
-
-// The province codes offered by the two province fields; any two characters are accepted.
-const QStringList kProvinces = {
-    "AG", "AL", "AN", "AO", "AP", "AQ", "AR", "AT", "AV", "BA", "BG", "BI", "BL", "BN", "BO", "BR",
-    "BS", "BT", "BZ", "CA", "CB", "CE", "CH", "CI", "CL", "CN", "CO", "CR", "CS", "CT", "CZ", "EE",
-    "EN", "FC", "FE", "FG", "FI", "FM", "FO", "FR", "GE", "GO", "GR", "IM", "IS", "KR", "LC", "LE",
-    "LI", "LO", "LT", "LU", "MB", "MC", "MD", "ME", "MI", "MN", "MO", "MS", "MT", "NA", "NO", "NU",
-    "OG", "OR", "OT", "PA", "PC", "PD", "PE", "PG", "PI", "PN", "PO", "PR", "PT", "PU", "PV", "PZ",
-    "RA", "RC", "RE", "RG", "RI", "RM", "RN", "RO", "SA", "SI", "SO", "SP", "SR", "SS", "SV", "TA",
-    "TE", "TN", "TO", "TP", "TR", "TS", "TV", "UD", "VA", "VB", "VC", "VE", "VI", "VR", "VT", "VV"};
 
 const QStringList kFrequencies = {"Giornaliera", "Settimanale", "Bisettimanale", "Mensile"};
 // "Tarriffa oraria" is the wording users know from their earlier contracts
@@ -72,10 +56,17 @@ const QString kFirmNotStored = QStringLiteral(
     "Attenzione: non è stato possibile memorizzare i dati dell'Istituto di Vigilanza.\n\r\n\rAccertarsi di "
     "possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
-CardField field(const char* name, const char* caption, const Section& section, int row, int column,
+CardField field(const char* name, const char* caption, const QString& section, int row, int column,
                 int span = 1, unsigned rules = Highlight) {
-    return {name, caption, FieldControl::Edit, rules, section.firstRow + row, column, span};
+    return {name, caption, FieldControl::Edit, rules, row, column, span, section, {}};
 }
+
+CardField province(const char* name, const QString& section, int row, int column) {
+    return {name, "Prov.", FieldControl::Province, Highlight, row, column, 1, section, {}};
+}
+
+// The fee as it reads once left, and before Save stores it.
+QString normalisedFee(const QString& typed) { return qt(normaliseFee(typed.toStdString())); }
 
 std::vector<CardField> contractFields() {
     const unsigned upper = Highlight | UpperCase;
@@ -85,7 +76,7 @@ std::vector<CardField> contractFields() {
         field("txtPartitaIva", "Partita IVA:", kFirm, 1, 0, 1, digits),
         field("txtCodFisc", "Codice fiscale:", kFirm, 1, 1, 2, upper),
         field("txtSede", "Città sede legale:", kFirm, 2, 0),
-        field("txtProvRes", "Prov.", kFirm, 2, 1, 1, UpperCase),
+        province("txtProvRes", kFirm, 2, 1),
         field("txtCapRes", "CAP:", kFirm, 2, 2),
         field("txtVia", "Via e numero civico:", kFirm, 3, 0, 3),
         field("txtTelUff", "Telefono:", kFirm, 4, 0),
@@ -96,7 +87,7 @@ std::vector<CardField> contractFields() {
         field("txtLuogo", "Luogo stipula:", kHeader, 2, 0),
         field("txtCliente", "Cliente:", kClient, 0, 0, 3),
         field("txtComuneCli", "Comune di residenza:", kClient, 1, 0),
-        field("txtProvCli", "Prov.", kClient, 1, 1, 1, UpperCase),
+        province("txtProvCli", kClient, 1, 1),
         field("txtCapCli", "CAP:", kClient, 1, 2),
         field("txtPartitaIvaCli", "Partita IVA:", kClient, 2, 0, 1, digits),
         field("txtCodFiscCli", "Codice fiscale:", kClient, 2, 1, 2, upper),
@@ -113,7 +104,7 @@ std::vector<CardField> contractFields() {
         field("txtDurata", "Orari ispezioni:", kTerms, 4, 0),
         field("txtTotale", "Durata media:", kTerms, 4, 1, 2),
         field("txtPeriodicita", "Periodicità canone:", kTerms, 5, 0, 1, NoRule),
-        field("txtImpCanone", "Importo canone:", kTerms, 5, 1, 2),
+        {"txtImpCanone", "Importo canone:", FieldControl::Edit, Highlight, 5, 1, 2, kTerms, normalisedFee},
         field("txtPagamento", "Modalità di pagamento:", kTerms, 6, 0, 3),
     };
     for (int i = 1; i <= 4; ++i) {
@@ -126,7 +117,8 @@ std::vector<CardField> contractFields() {
         const QByteArray caption = QStringLiteral("%1.").arg(i).toLatin1();
         f.push_back(field(name.constData(), caption.constData(), kExcluded, i - 1, 0, 3));
     }
-    for (const QString& name : kAttachmentLabels) f.push_back({name, "", FieldControl::Hidden});
+    for (const QString& name : kAttachmentLabels)
+        f.push_back({name, "", FieldControl::Hidden, NoRule, 0, 0, 1, {}, {}});
     return f;
 }
 
@@ -179,17 +171,14 @@ CardConfig contractCard() {
     return c;
 }
 
-// The fee takes digits and the decimal comma only (Enter passes on to the ring) and is
-// normalised when it is left.
+// The fee takes digits and the decimal comma only; Enter passes on to the ring. Pasted text is
+// let in: leaving the field makes "0,00" of anything that is not a number.
 class FeeKeys final : public QObject {
 public:
-    FeeKeys(QWidget* fee, std::function<void()> leave) : QObject(fee), leave_(std::move(leave)) {
-        fee->installEventFilter(this);
-    }
+    explicit FeeKeys(QWidget* fee) : QObject(fee) { fee->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut) leave_();
         if (event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
@@ -208,9 +197,6 @@ protected:
         const QString text = key->text();
         return !(text.size() == 1 && (text[0].isDigit() || text[0] == QLatin1Char(',')));
     }
-
-private:
-    std::function<void()> leave_;
 };
 
 // The list selection of a combo is cleared each time the field takes the focus; the text stays.
@@ -244,9 +230,12 @@ QComboBox* offerList(QWidget* edit, const QStringList& choices) {
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setAccessibleName(edit->accessibleName());
-    combo->setMinimumWidth(edit->minimumWidth());
+    // the combo takes the edit's width; the edit gives up its own, so the arrow stays in view
+    combo->setFixedWidth(edit->maximumWidth());
     if (QLayout* layout = edit->parentWidget()->layout()) delete layout->replaceWidget(edit, combo);
     const int limit = line->maxLength();
+    line->setMinimumWidth(0);
+    line->setMaximumWidth(QWIDGETSIZE_MAX);
     combo->setLineEdit(line);
     line->setMaxLength(limit);
     combo->addItems(choices);
@@ -267,47 +256,21 @@ TfrmContratto::TfrmContratto(Environment& env, QWidget* parent) : CardEditor(env
     watchFirmFields();
 }
 
-void TfrmContratto::addTitles() {
-    QWidget* card = control(QStringLiteral("txtDitta"))->parentWidget();
-    const std::pair<QString, int> titles[] = {{QString::fromUtf8(kFirm.title), kFirm.firstRow},
-                                              {QString::fromUtf8(kHeader.title), kHeader.firstRow},
-                                              {QString::fromUtf8(kClient.title), kClient.firstRow},
-                                              {QString::fromUtf8(kTerms.title), kTerms.firstRow},
-                                              {kIncludedTitle, kIncluded.firstRow},
-                                              {kExcludedTitle, kExcluded.firstRow}};
-    for (const auto& [text, firstRow] : titles) {
-        auto* title = new QLabel(text, card);
-        QFont bold = title->font();
-        bold.setBold(true);
-        title->setFont(bold);
-        title->setStyleSheet(QStringLiteral("color: #1F4FA8; padding-top: 6px;"));
-        cardGrid()->addWidget(title, firstRow - 1, 0, 1, 6);
-    }
-}
-
-void TfrmContratto::normaliseFee() {
-    const QString fee = QStringLiteral("txtImpCanone");
-    setFieldText(fee, qt(custovia::normaliseFee(fieldText(fee).toStdString())));
-}
-
 QString TfrmContratto::today() const { return qt(formatDate(env().clock.now())); }
 
 void TfrmContratto::addCompanions() {
     // fixed lists for the inspection frequency and the fee's period; any text is accepted
     offerList(control(QStringLiteral("txtQualitaCli")), kFrequencies);
     offerList(control(QStringLiteral("txtPeriodicita")), kPeriods);
-    offerList(control(QStringLiteral("txtProvRes")), kProvinces);
-    offerList(control(QStringLiteral("txtProvCli")), kProvinces);
-    addTitles();
 
     auto* fee = qobject_cast<QLineEdit*>(control(QStringLiteral("txtImpCanone")));
     fee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    new FeeKeys(fee, [this] { normaliseFee(); });
+    new FeeKeys(fee);
 
-    QWidget* card = control(QStringLiteral("txtDitta"))->parentWidget();
-    auto* btnData = new PictureButton(
-        QStringLiteral("btnData"), QStringLiteral(":/templates/pictures/avanti.svg"),
-        QStringLiteral("Data corrente"), QStringLiteral("Inserisci la data corrente."), card, {24, 24});
+    auto* btnData =
+        new PictureButton(QStringLiteral("btnData"), QStringLiteral(":/templates/pictures/avanti.svg"),
+                          QStringLiteral("Data corrente"), QStringLiteral("Inserisci la data corrente."),
+                          control(QStringLiteral("txtData"))->parentWidget(), {24, 24});
     connect(btnData, &QToolButton::clicked, this,
             [this] { setFieldText(QStringLiteral("txtData"), today()); });
     addBeside(QStringLiteral("txtData"), btnData);
@@ -332,11 +295,14 @@ void TfrmContratto::addCompanions() {
         addBeside(c.field, button);
     }
 
-    auto* cmdLogo =
-        new PictureButton(QStringLiteral("cmdLogo"), QStringLiteral(":/templates/pictures/pulsante_logo.svg"),
-                          QStringLiteral("Logo"),
-                          QStringLiteral("Carica il logo dell'Istituto di Vigilanza."), card, {120, 74});
-    cardGrid()->addWidget(cmdLogo, kFirm.firstRow, 6, 6, 1, Qt::AlignCenter);
+    auto* cmdLogo = new PictureButton(
+        QStringLiteral("cmdLogo"), QStringLiteral(":/templates/pictures/pulsante_logo.svg"),
+        QStringLiteral("Logo"), QStringLiteral("Carica il logo dell'Istituto di Vigilanza."),
+        control(QStringLiteral("txtDitta"))->parentWidget(), {120, 74});
+    // over the firm's six rows, right after its widest field: the column after the three
+    // columns of caption and control, which takes the room left
+    const int afterFields = 6;
+    sectionGrid(kFirm)->addWidget(cmdLogo, 0, afterFields, 6, 1, Qt::AlignLeft | Qt::AlignVCenter);
     hintLine()->attach(cmdLogo, cmdLogo->hint());
     connect(cmdLogo, &QToolButton::clicked, this, [this] {
         TfrmLogo window(env(), this);
@@ -468,7 +434,7 @@ void TfrmContratto::newContract() {
 }
 
 void TfrmContratto::saveContract() {
-    normaliseFee();  // what is stored is what leaving the fee makes of it
+    commitEditing();  // the field being edited (the fee, say) runs its leaving rule first
     const CardValues card = screenValues();
     if (const RequiredText* missing = firstMissing(contractSaveChecks(), card)) {
         env().messages.warning(this, qt(missing->warning));
@@ -496,7 +462,7 @@ void TfrmContratto::duplicateContract() {
         return;
     }
     // everything else stays, the attachments included: the renewal refers to the same files
-    findChild<QLabel*>(QStringLiteral("lblPosizione"))->clear();
+    setPosition({});
     setFieldText(QStringLiteral("txtNumContratto"), QString());
     setFieldText(QStringLiteral("txtData"), today());
     focusField(QStringLiteral("txtCliente"));

@@ -32,8 +32,6 @@ protected:
 
 private:
     void addCompanions();
-    void addTitles();
-    void normaliseFee();
     void wireWindows();
     void watchFirmFields();
     void readFirmData();

@@ -28,6 +28,13 @@
 #include "clients/windows/TfrmRicontatta.h"
 #include "clients/windows/TfrmTrovaClienti.h"
 #include "clients/windows/TfrmExpClienti.h"
+#include "contracts/windows/TfrmAnteprimaCon.h"
+#include "contracts/windows/TfrmContratto.h"
+#include "contracts/windows/TfrmExpContratti.h"
+#include "contracts/windows/TfrmLogo.h"
+#include "contracts/windows/TfrmNumerazione.h"
+#include "contracts/windows/TfrmStampaCon.h"
+#include "contracts/windows/TfrmTrovaContratti.h"
 #include "emergencies/windows/TfrmExpInterventi.h"
 #include "emergencies/windows/TfrmInterventi.h"
 #include "emergencies/windows/TfrmPendenti.h"
@@ -154,6 +161,21 @@ TEST(Accessibility, AppointmentWindowsNameTheirFieldsAndPictureButtons) {
     windows.emplace_back(new TfrmExpGiornaliere(fake.env(), &agenda, DateTime{}));
     windows.emplace_back(new TfrmExpMensili(fake.env(), &agenda, DateTime{}));
     expectAccessible(&agenda);
+    expectAccessible(&card);
+    for (const auto& w : windows) expectAccessible(w.get());
+}
+
+TEST(Accessibility, ContractWindowsNameTheirFieldsAndPictureButtons) {
+    test::FakeEnvironment fake;
+    TfrmContratto card(fake.env());
+    const auto noValues = [](std::string_view) { return std::string(); };
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.emplace_back(new TfrmNumerazione(fake.env(), &card, "contratti"));
+    windows.emplace_back(new TfrmLogo(fake.env(), &card));
+    windows.emplace_back(new TfrmTrovaContratti(fake.env(), &card));
+    windows.emplace_back(new TfrmExpContratti(fake.env(), &card));
+    windows.emplace_back(new TfrmStampaCon(&card, fake.env(), noValues));
+    windows.emplace_back(new TfrmAnteprimaCon(&card, fake.env(), noValues));
     expectAccessible(&card);
     for (const auto& w : windows) expectAccessible(w.get());
 }

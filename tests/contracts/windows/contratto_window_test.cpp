@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -188,6 +189,8 @@ TEST_F(ContrattoTest, TheFirmsCurrentDataSurviveBrowsingOldContracts) {
     // the user types a new legal representative
     card->control("txtFax")->setFocus();
     QTest::keyClicks(card->control("txtFax"), "Anna Neri");
+    card->control("txtProvRes")->setFocus();
+    QTest::keyClicks(card->findChild<QComboBox*>("txtProvRes")->lineEdit(), "bo");
     click("cmdPrimo");
     EXPECT_EQ(card->fieldText("txtDitta"), "Ditta di allora");
     click("cmdUltimo");
@@ -199,6 +202,7 @@ TEST_F(ContrattoTest, TheFirmsCurrentDataSurviveBrowsingOldContracts) {
     EXPECT_EQ(firm("Denominazione"), "Ditta attuale");
     EXPECT_EQ(firm("Luogo Stipula"), "Bologna");
     EXPECT_EQ(firm("Responsabile"), "Anna Neri");
+    EXPECT_EQ(firm("Provincia"), "BO");
     EXPECT_EQ(firm("Partita Iva"), "");  // every key is written, empty ones too
     EXPECT_TRUE(fake.messages.shown.empty());
 }
@@ -223,6 +227,37 @@ TEST_F(ContrattoTest, EnterWalksTheRingAndTheListsOfferTheirValues) {
     EXPECT_EQ(card->fieldText("txtPeriodicita"), "Tarriffa oraria");
     set("txtQualitaCli", "Ogni tre giorni");  // free text is kept
     EXPECT_EQ(card->fieldText("txtQualitaCli"), "Ogni tre giorni");
+
+    auto* province = card->findChild<QComboBox*>("txtProvCli");
+    ASSERT_NE(province, nullptr);
+    EXPECT_EQ(province->count(), 112);
+    province->setFocus();
+    QTest::keyClicks(province->lineEdit(), "fc");
+    EXPECT_EQ(card->fieldText("txtProvCli"), "FC");
+}
+
+TEST_F(ContrattoTest, TheCardReadsAsFramedSections) {
+    const std::pair<const char*, QString> sections[] = {
+        {"txtDitta", "Istituto di Vigilanza"},
+        {"cmdLogo", "Istituto di Vigilanza"},
+        {"txtNumContratto", "Contratto"},
+        {"btnData", "Contratto"},
+        {"txtCliente", "Cliente"},
+        {"txtImpCanone", "Sito vigilato e condizioni del contratto"},
+        {"txtOpInc04",
+         "ATTIVITA' COMPRESE NEL CONTRATTO (es. vigilanza fissa, vigilanza ispettiva con "
+         "rondaggio, televigilanza):"},
+        {"txtOpEsc01",
+         "ATTIVITA' ESCLUSE DAL CONTRATTO (es. ispezioni all'interno dei locali, interventi al "
+         "di fuori degli orari contrattuali):"},
+    };
+    for (const auto& [name, title] : sections) {
+        auto* widget = card->findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << name;
+        auto* frame = qobject_cast<QGroupBox*>(widget->parentWidget());
+        ASSERT_NE(frame, nullptr) << name;
+        EXPECT_EQ(frame->title(), title) << name;
+    }
 }
 
 TEST_F(ContrattoTest, TheTaxCodeButtonsChooseTheCheckByTheCode) {
