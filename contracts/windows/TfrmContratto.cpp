@@ -1,6 +1,7 @@
 #include "contracts/windows/TfrmContratto.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -243,6 +244,12 @@ QComboBox* offerList(QWidget* edit, const QStringList& choices) {
     for (QLabel* caption : combo->parentWidget()->findChildren<QLabel*>())
         if (caption->buddy() == edit) caption->setBuddy(combo);
     new SelectionClearer(combo);
+    // the combo hands its keys to the edit past the edit's filters: Enter is sent through them,
+    // so that it moves on in the Enter ring as from any other field
+    onEnter(combo, [line] {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(line, &enter);
+    });
     addHighlightFrame(combo, QStringLiteral("eff") + combo->objectName().mid(3));
     return combo;
 }

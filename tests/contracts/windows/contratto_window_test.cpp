@@ -219,6 +219,14 @@ TEST_F(ContrattoTest, EnterWalksTheRingAndTheListsOfferTheirValues) {
     card->control("txtOpEsc04")->setFocus();
     QTest::keyClick(card->control("txtOpEsc04"), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), card->control("txtDitta"));
+    // through the combos too: a province and a list of values
+    const std::pair<const char*, const char*> steps[] = {{"txtSede", "txtCapRes"},
+                                                         {"txtTelCli", "txtTipoImpianto"}};
+    for (const auto& [from, to] : steps) {
+        card->control(from)->setFocus();
+        for (int i = 0; i < 2; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), to) << from;
+    }
     auto* periods = card->findChild<QComboBox*>("txtPeriodicita");
     ASSERT_NE(periods, nullptr);
     EXPECT_EQ(periods->count(), 7);
