@@ -20,18 +20,8 @@ QString picturePath(const QString& name) { return QStringLiteral(":/templates/pi
 std::string toStd(const QString& text) { return text.toStdString(); }
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
-// Widths in characters of the card's edits: an edit is as wide as its capacity, within these.
-constexpr int kNarrowestEdit = 4;
-constexpr int kWidestEdit = 64;
 // The card's readable width: wider screens leave margins on both sides.
 constexpr int kCardMaxWidth = 1180;
-
-int editWidth(const QWidget* control, int capacity) {
-    const QFontMetrics metrics(control->font());
-    const int characters = std::clamp(capacity, kNarrowestEdit, kWidestEdit);
-    // an average character, plus room for the frame, the margins and the cursor
-    return metrics.averageCharWidth() * characters + 16;
-}
 
 QGridLayout* newFieldGrid(QWidget* parent) {
     auto* grid = new QGridLayout(parent);
@@ -264,7 +254,7 @@ QWidget* CardEditor::makeControl(const CardField& field) {
     auto* edit = new QLineEdit(card);
     edit->setMaxLength(capacity);
     makeSingleLine(edit);
-    edit->setFixedWidth(editWidth(edit, capacity));
+    edit->setFixedWidth(editWidth(edit, capacity, field.rules & UpperCase));
     return edit;
 }
 

@@ -123,6 +123,16 @@ void deselectOnFocus(QComboBox* combo) {
 
 }  // namespace
 
+int editWidth(const QWidget* edit, int capacity, bool capitals) {
+    // an edit is as wide as its capacity, within these
+    constexpr int kNarrowest = 4, kWidest = 64;
+    const QFontMetrics metrics(edit->font());
+    const int characters = std::clamp(capacity, kNarrowest, kWidest);
+    // a tax code in capitals shows whole
+    const int character = capitals ? metrics.horizontalAdvance(QLatin1Char('D')) : metrics.averageCharWidth();
+    return character * characters + 16;
+}
+
 void makeSingleLine(QLineEdit* edit) { lineValidator(edit); }
 
 void onLeave(QWidget* field, std::function<void()> action) { new LeaveAction(field, std::move(action)); }

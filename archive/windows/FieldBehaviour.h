@@ -21,6 +21,9 @@ void onEnter(QWidget* widget, std::function<void()> action);
 // A line break or other control character becomes a blank as it enters the field, however it
 // enters (keys, paste, context menu, drag and drop, input methods, setText).
 void makeSingleLine(QLineEdit* edit);
+// The width of an edit that shows `capacity` characters whole (within 4 and 64): an average
+// character, a capital where the field holds only capitals, plus the frame and the cursor.
+int editWidth(const QWidget* edit, int capacity, bool capitals = false);
 // Accepts only digits 0-9, Backspace, Delete, Left and Right; Enter passes on to the ring.
 void makeDigitsOnly(QLineEdit* edit);
 // After every keystroke the text becomes its trimmed, ASCII upper-cased form.

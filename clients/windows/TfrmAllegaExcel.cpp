@@ -175,7 +175,8 @@ QLineEdit* TfrmAllegaExcel::addEntry(QGridLayout* grid, const QString& name, con
     applyFocusColouring(edit);
     auto* label = new QLabel(caption, panel);
     label->setBuddy(edit);
-    const int row = grid->rowCount();
+    edit->setFixedWidth(editWidth(edit, capacity));
+    const int row = grid->count() / 2;  // a caption and an edit a row (an empty grid counts one row)
     grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(edit, row, 1);
     return edit;
@@ -185,7 +186,7 @@ QWidget* TfrmAllegaExcel::buildEntryPanel() {
     panCosti_ = new QWidget(this);
     panCosti_->setObjectName(QStringLiteral("panCosti"));
     auto* grid = new QGridLayout;
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);  // the edits keep their widths, the icons stay beside them
     const RecordLayout& l = serviceLayout();
     const auto capacity = [&l](const char* f) { return l.field(l.indexOf(f)).capacity; };
     txtData_ = addEntry(grid, QStringLiteral("txtData"), QStringLiteral("Data:"), capacity("txtData"));

@@ -148,9 +148,16 @@ TEST_F(ServicesWindow, TheSummaryPrintsTheRowsTheDashedLineAndTheTotal) {
     EXPECT_NE(text.find("TOTALE IMPORTI:    € 0,00"), std::string::npos);
 }
 
-TEST_F(ServicesWindow, TheIconsFillTodayAndNow) {
+TEST_F(ServicesWindow, TheIconsSitBesideTheirFieldsAndFillTodayAndNow) {
     open();
     press("btnAggiungi");
+    for (const auto& [icon, field] : {std::pair{"impData", "txtData"}, {"impOra", "txtOra"}}) {
+        const QWidget* button = window->findChild<QToolButton*>(icon);
+        const QRect beside(button->mapTo(window.get(), QPoint()), button->size());
+        const QRect edit_(edit(field)->mapTo(window.get(), QPoint()), edit(field)->size());
+        EXPECT_TRUE(beside.top() < edit_.center().y() && edit_.center().y() < beside.bottom()) << icon;
+        EXPECT_GT(beside.left(), edit_.right()) << icon;
+    }
     fake.clock.set({2025, 3, 3, 9, 5, 7});
     window->findChild<QToolButton*>("impData")->click();
     window->findChild<QToolButton*>("impOra")->click();
