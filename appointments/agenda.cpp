@@ -101,13 +101,12 @@ std::string agendaRow(std::string_view recordBytes) {
                                                        {"  Cel. ", "txtCel", 14},
                                                        {"  ", "txtCausale", 42},
                                                        {"  € ", "txtImporto", 0}});
-    // one allocation a row: the agenda of a large archive has many
-    std::string row;
-    row.reserve(rest.reserve() + 20);
-    row += "ID: ";
-    row += appointmentKey(recordBytes);
-    rest.appendTo(row, recordBytes);
-    return row;
+    // one allocation a row, at its exact size: the agenda of a large archive has many
+    thread_local std::string building;
+    building.assign("ID: ");
+    building += appointmentKey(recordBytes);
+    rest.appendTo(building, recordBytes);
+    return building;
 }
 
 void collectAgenda(Archive& archive, DayNumber today, std::vector<std::string>& rows) {

@@ -16,10 +16,12 @@ RowBuilder::RowBuilder(const RecordLayout& layout, const std::vector<RowColumn>&
 }
 
 std::string RowBuilder::operator()(std::string_view recordBytes) const {
-    std::string row;
-    row.reserve(reserve());
-    appendTo(row, recordBytes);
-    return row;
+    // built in a buffer kept for the next row, then copied at its exact size: a list of a
+    // large archive holds every row, and room left over in each adds up
+    thread_local std::string building;
+    building.clear();
+    appendTo(building, recordBytes);
+    return building;
 }
 
 void RowBuilder::appendTo(std::string& row, std::string_view recordBytes) const {
@@ -61,9 +63,19 @@ std::vector<std::size_t> Search::fields() const {
 
 bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) {
     if (loweredNeedle.empty()) return true;
-    const auto equal = [](char stored, char wanted) { return asciiLowerChar(stored) == wanted; };
-    return std::search(haystack.begin(), haystack.end(), loweredNeedle.begin(), loweredNeedle.end(), equal) !=
-           haystack.end();
+    if (haystack.size() < loweredNeedle.size()) return false;
+    // a search runs over every record of a large archive: the first letter is looked for in
+    // both cases before the rest is compared
+    const char first = loweredNeedle[0];
+    const char firstUpper = first >= 'a' && first <= 'z' ? char(first - 'a' + 'A') : first;
+    const std::size_t lastStart = haystack.size() - loweredNeedle.size();
+    for (std::size_t at = 0; at <= lastStart; ++at) {
+        if (haystack[at] != first && haystack[at] != firstUpper) continue;
+        std::size_t k = 1;
+        while (k < loweredNeedle.size() && asciiLowerChar(haystack[at + k]) == loweredNeedle[k]) ++k;
+        if (k == loweredNeedle.size()) return true;
+    }
+    return false;
 }
 
 void collectRows(Archive& archive, const RecordCondition& listed, const RowFunction& row,

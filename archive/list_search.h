@@ -37,9 +37,8 @@ public:
 
     std::string operator()(std::string_view recordBytes) const;
     std::string operator()(const Record& record) const { return (*this)(record.bytes()); }
-    // Appends the row to text that comes before it; reserve() leaves room for the row.
+    // Appends the row to text that comes before it.
     void appendTo(std::string& row, std::string_view recordBytes) const;
-    std::size_t reserve() const { return rowSize_ + 64; }  // an unpadded column, accented letters
 
 private:
     struct Piece {

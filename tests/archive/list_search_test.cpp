@@ -93,6 +93,9 @@ TEST(ListSearch, FiltersMatchAsTypedWithOnlyAsciiLettersFolded) {
     const std::vector<SearchCase> cases{
         {"all empty lists everything", {{"txtNome", ""}, {"txtTarga", ""}}, "Anna", "", true},
         {"ASCII case folded", {{"txtNome", "ROS"}}, "Ambrosi", "", true},
+        {"found after a false start", {{"txtNome", "ros"}}, "RRossi", "", true},
+        {"found at the very end", {{"txtNome", "SSI"}}, "Rossi", "", true},
+        {"longer than the field", {{"txtNome", "rossini"}}, "Rossi", "", false},
         {"all filled filters must match", {{"txtNome", "ros"}, {"txtTarga", "zz"}}, "Rossi", "AB1", false},
         {"accented capital is not the small one", {{"txtNome", "È"}}, "perché è", "", false},
         {"accented small matches itself", {{"txtNome", "è"}}, "perché è", "", true},
