@@ -13,6 +13,7 @@
 
 #include "archive/archive.h"
 #include "archive/list_search.h"
+#include "archive/memory.h"
 #include "archive/spreadsheet_export.h"
 #include "bench/archive_generator.h"
 #include "bench/bench_support.h"
@@ -233,6 +234,7 @@ std::size_t runInterventionBench(const std::filesystem::path& folder) {
 int main(int argc, char** argv) {
     if (const char* r = std::getenv("BENCH_REPEATS")) gRepeats = std::max(1, std::atoi(r));
     const char* only = std::getenv("BENCH_ONLY");
+    keepFreedMemoryForReuse();  // as the program does at its start
     const auto chosen = [only](const char* name) { return !only || std::string(only) == name; };
 #ifdef CUSTOVIA_BENCH_WIDGETS
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,9 +5,12 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "archive/memory.h"
+
 namespace custovia {
 
 void prepareApplication(QApplication& app) {
+    keepFreedMemoryForReuse();
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
