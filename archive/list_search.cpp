@@ -43,14 +43,18 @@ Search::Search(const RecordLayout& layout, const std::vector<SearchFilter>& filt
         // a character the code page cannot hold is never in a stored field: such a filter
         // never matches (converting it would turn it into "?", which could)
         if (f.typed.empty() || !fitsCp1252(f.typed)) continue;
-        patterns_.push_back({layout.indexOf(f.field), asciiLower(toCp1252(f.typed))});
+        std::string bytes = asciiLower(toCp1252(f.typed));
+        const bool trims = trimView(bytes).size() != bytes.size();
+        patterns_.push_back({layout.indexOf(f.field), std::move(bytes), trims});
     }
 }
 
 bool Search::matches(std::string_view recordBytes) const {
     int found = 0;
-    for (const Pattern& p : patterns_)
-        if (containsLowered(trimView(rawField(*layout_, recordBytes, p.field)), p.bytes)) ++found;
+    for (const Pattern& p : patterns_) {
+        const std::string_view field = rawField(*layout_, recordBytes, p.field);
+        if (containsLowered(p.trimsField ? trimView(field) : field, p.bytes)) ++found;
+    }
     return found >= filled_;
 }
 

@@ -81,6 +81,9 @@ private:
     struct Pattern {
         std::size_t field;
         std::string bytes;  // lower-cased Windows-1252; empty: never matches
+        // the field is trimmed first only where that can change the outcome: a typed text
+        // that begins or ends with a blank
+        bool trimsField;
     };
     const RecordLayout* layout_;
     std::vector<Pattern> patterns_;
