@@ -32,34 +32,6 @@ const QString kServices = QStringLiteral("DESCRIZIONE SERVIZI");
 const QString kClient = QStringLiteral("DATI CLIENTE");
 const QString kNotes = QStringLiteral("NOTE");
 
-// The amount takes only digits and the decimal comma, besides the keys that move and delete.
-class AmountKeys final : public QObject {
-public:
-    explicit AmountKeys(QWidget* edit) : QObject(edit) { edit->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-            case Qt::Key_Backspace:
-            case Qt::Key_Delete:
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-                return false;
-            default:
-                break;
-        }
-        const QString text = key->text();
-        const bool allowed = text.size() == 1 && (text[0].isDigit() || text[0] == QLatin1Char(','));
-        return !(allowed && text[0].unicode() < 128);
-    }
-};
-
 CardConfig appointmentCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmArchivio_Scadenze");
@@ -160,7 +132,7 @@ void TfrmArchivio_Scadenze::addCompanions() {
     static_cast<QLineEdit*>(control(QStringLiteral("txtAvviso")))->setAlignment(Qt::AlignCenter);
     auto* amount = static_cast<QLineEdit*>(control(QStringLiteral("txtImporto")));
     amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    new AmountKeys(amount);
+    makeAmountKeys(amount);
     control(QStringLiteral("txtNote"))->setAccessibleName(QStringLiteral("Note"));
 
     QWidget* card = cardGrid()->parentWidget();

@@ -164,10 +164,12 @@ void onEnter(QWidget* widget, std::function<void()> action) {
     });
 }
 
-void makeDigitsOnly(QLineEdit* edit) {
-    // pasted, dropped or composed text keeps only its digits; keys are filtered below
-    lineValidator(edit)->digitsOnly = true;
-    new KeyFilter(edit, [](QKeyEvent* key) {
+namespace {
+
+// Keys that type anything but a digit (or, for an amount, the decimal comma) are dropped;
+// the keys that move, delete and go on in the Enter ring pass.
+void keepNumberKeys(QLineEdit* edit, bool comma) {
+    new KeyFilter(edit, [comma](QKeyEvent* key) {
         if (isEnter(key)) return false;
         switch (key->key()) {
             case Qt::Key_Backspace:
@@ -182,9 +184,20 @@ void makeDigitsOnly(QLineEdit* edit) {
         }
         const QString text = key->text();
         const bool digit = text.size() == 1 && text[0] >= '0' && text[0] <= '9';
-        return !digit || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        const bool decimalComma = comma && text == QStringLiteral(",");
+        return !(digit || decimalComma) || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     });
 }
+
+}  // namespace
+
+void makeDigitsOnly(QLineEdit* edit) {
+    // pasted, dropped or composed text keeps only its digits
+    lineValidator(edit)->digitsOnly = true;
+    keepNumberKeys(edit, false);
+}
+
+void makeAmountKeys(QLineEdit* edit) { keepNumberKeys(edit, true); }
 
 namespace {
 

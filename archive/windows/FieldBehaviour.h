@@ -26,6 +26,10 @@ void makeSingleLine(QLineEdit* edit);
 int editWidth(const QWidget* edit, int capacity, bool capitals = false);
 // Accepts only digits 0-9, Backspace, Delete, Left and Right; Enter passes on to the ring.
 void makeDigitsOnly(QLineEdit* edit);
+// An amount's keys: digits and the decimal comma only, besides Backspace, Delete, Left, Right
+// and Tab; Enter passes on to the ring. Pasted text is let in: the amount's leaving rule
+// makes "0,00" of anything that is not a number.
+void makeAmountKeys(QLineEdit* edit);
 // After every keystroke the text becomes its trimmed, ASCII upper-cased form.
 void makeUpperTrimmed(QLineEdit* edit);
 // After every keystroke the text becomes its trimmed form.

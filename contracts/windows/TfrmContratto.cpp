@@ -172,34 +172,6 @@ CardConfig contractCard() {
     return c;
 }
 
-// The fee takes digits and the decimal comma only; Enter passes on to the ring. Pasted text is
-// let in: leaving the field makes "0,00" of anything that is not a number.
-class FeeKeys final : public QObject {
-public:
-    explicit FeeKeys(QWidget* fee) : QObject(fee) { fee->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Backspace:
-            case Qt::Key_Delete:
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-                return false;
-            default:
-                break;
-        }
-        const QString text = key->text();
-        return !(text.size() == 1 && (text[0].isDigit() || text[0] == QLatin1Char(',')));
-    }
-};
-
 // The list selection of a combo is cleared each time the field takes the focus; the text stays.
 class SelectionClearer final : public QObject {
 public:
@@ -272,7 +244,7 @@ void TfrmContratto::addCompanions() {
 
     auto* fee = qobject_cast<QLineEdit*>(control(QStringLiteral("txtImpCanone")));
     fee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    new FeeKeys(fee);
+    makeAmountKeys(fee);
 
     auto* btnData =
         new PictureButton(QStringLiteral("btnData"), QStringLiteral(":/templates/pictures/avanti.svg"),
