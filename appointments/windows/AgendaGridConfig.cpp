@@ -9,10 +9,6 @@ ExportWindowConfig appointmentExportWindow(const QString& objectName, const QStr
     ExportWindowConfig c;
     c.objectName = objectName;
     c.caption = caption;
-    c.restingHint = QStringLiteral("Esportazione archivio in Microsoft Excel.");
-    c.exportHint = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
-    c.helpHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
-    c.exitHint = QStringLiteral("Esci da questo ambiente di lavoro.");
     return c;
 }
 

@@ -31,10 +31,11 @@ struct ExportWindowConfig {
     // A failure to read throws (ArchiveError): the window then tells the user and refuses to
     // export the rows it has.
     std::function<void(Environment&, GridRows&)> fill;
-    QString restingHint;
-    QString exportHint;
-    QString helpHint;
-    QString exitHint;
+    // the hint line's texts, alike in every export window
+    QString restingHint = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+    QString exportHint = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
+    QString helpHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
+    QString exitHint = QStringLiteral("Esci da questo ambiente di lavoro.");
     QString helpTitle;
     // The help cmdGuida opens, its title and text; when unset, the help whose title is
     // helpTitle.

@@ -13,10 +13,6 @@ ExportWindowConfig contractExportWindow() {
     c.table = contractExport();
     c.archiveFile = std::string(kContractsFile);
     c.layout = &contractLayout();
-    c.restingHint = QStringLiteral("Esportazione archivio in Microsoft Excel.");
-    c.exportHint = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
-    c.helpHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
-    c.exitHint = QStringLiteral("Esci da questo ambiente di lavoro.");
     c.helpTopic = HelpTopic::ExportContracts;
     return c;
 }

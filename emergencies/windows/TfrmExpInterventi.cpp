@@ -13,10 +13,6 @@ ExportWindowConfig interventionExportWindow() {
     c.table = interventionExport();
     c.archiveFile = std::string(kInterventionsFile);
     c.layout = &interventionLayout();
-    c.restingHint = QStringLiteral("Esportazione archivio in Microsoft Excel.");
-    c.exportHint = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
-    c.helpHint = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
-    c.exitHint = QStringLiteral("Esci da questo ambiente di lavoro.");
     c.helpTopic = HelpTopic::ExportInterventions;
     return c;
 }
