@@ -87,7 +87,7 @@ CardConfig appointmentCard() {
         {"txtCel",
          "Attenzione: per salvare la scheda è necessario indicare il numero di cellulare del cliente."},
     };
-    c.toolbar = {
+    c.toolbar = toolbarWithBrowsing({
         {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
         {"cmdDuplica", "duplica", "Duplica",
          "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
@@ -102,12 +102,7 @@ CardConfig appointmentCard() {
         {"cmdEsporta", "esporta", "Esporta archivio", "Esporta l'archivio in un file di Excel."},
         {"cmdGuida", "guida", "Guida", "Visualizza la guida in linea."},
         {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
-        {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
-        {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
-        {"lblPosizione", "", "", ""},
-        {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
-        {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
-    };
+    });
     c.firstField = QStringLiteral("txtData");
     c.dateField = QStringLiteral("txtData");
     c.calendarHint = QStringLiteral("Importa la data dal calendario.");

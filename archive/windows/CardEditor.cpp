@@ -71,6 +71,20 @@ private:
 
 }  // namespace
 
+std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before,
+                                               const std::vector<ToolbarButton>& after) {
+    static const std::vector<ToolbarButton> browsing{
+        {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
+        {"lblPosizione", "", "", ""},
+        {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
+    };
+    before.insert(before.end(), browsing.begin(), browsing.end());
+    before.insert(before.end(), after.begin(), after.end());
+    return before;
+}
+
 CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
     : WorkAreaWindow(parent), env_(env), config_(std::move(config)) {
     setObjectName(config_.objectName);

@@ -93,6 +93,11 @@ struct CardConfig {
     bool duplicateReachesArchive = false;
 };
 
+// A card's toolbar: its own buttons, then the browse arrows around the position label (in a
+// card's usual wording), then any buttons that follow them.
+std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before,
+                                               const std::vector<ToolbarButton>& after = {});
+
 inline const QStringList kAttachmentLabels = {"lblFile01", "lblFile02", "lblFile03",
                                               "lblDesc01", "lblDesc02", "lblDesc03"};
 

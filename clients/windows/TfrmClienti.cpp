@@ -111,7 +111,7 @@ CardConfig clientCard() {
          "Attenzione: per salvare la scheda è necessario indicare "
          "il codice fiscale del cliente."},
     };
-    c.toolbar = {
+    c.toolbar = toolbarWithBrowsing({
         {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
         {"cmdDuplica", "duplica", "Duplica",
          "Prepara la schermata per la registrazione di una nuova scheda "
@@ -128,12 +128,7 @@ CardConfig clientCard() {
          "Esporta le schede in archivio in un file di Microsoft Excel."},
         {"cmdGuida", "guida", "Guida", "Visualizza la guida in linea."},
         {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente."},
-        {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
-        {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
-        {"lblPosizione", "", "", ""},
-        {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
-        {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
-    };
+    });
     c.firstField = QStringLiteral("txtCliente");
     c.help = HelpTopic::Clients;
     return c;

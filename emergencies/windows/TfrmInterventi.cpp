@@ -50,25 +50,24 @@ CardConfig interventionCard() {
     for (const RequiredText& r : interventionSaveChecks())
         c.required.push_back({QString::fromUtf8(r.field.data(), int(r.field.size())),
                               QString::fromUtf8(r.warning.data(), int(r.warning.size()))});
-    c.toolbar = {
-        {"cmdNuovo", "nuovo", "Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda."},
-        {"cmdDuplica", "duplica", "Duplica scheda",
-         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-        {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
-        {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
-        {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
-        {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
-        {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
-        {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
-        {"lblPosizione", "", "", ""},
-        {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
-        {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
-        {"cmdPendenti", "pendenti", "Interventi in corso",
-         "Visualizza il riepilogo degli interventi in corso."},
-        {"cmdEsporta", "esporta", "Esporta", "Esporta archivio in Excel."},
-        {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
-        {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
-    };
+    c.toolbar = toolbarWithBrowsing(
+        {
+            {"cmdNuovo", "nuovo", "Nuova scheda",
+             "Prepara la schermata per l'inserimento di una nuova scheda."},
+            {"cmdDuplica", "duplica", "Duplica scheda",
+             "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+            {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
+            {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
+            {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
+            {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
+        },
+        {
+            {"cmdPendenti", "pendenti", "Interventi in corso",
+             "Visualizza il riepilogo degli interventi in corso."},
+            {"cmdEsporta", "esporta", "Esporta", "Esporta archivio in Excel."},
+            {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
+            {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
+        });
     c.firstField = QStringLiteral("txtUtente");
     c.dateField = QStringLiteral("txtData");
     c.calendarHint = QStringLiteral("Importa la data dal calendario.");

@@ -83,24 +83,23 @@ CardConfig employeeCard() {
                     "txtTel",        "txtCel",        "txtQualifica", "txtReparto",      "txtDisponibilita",
                     "txtMansioni",   "txtIban",       "txtDataAss",   "txtRetribuzione", "txtNote"};
     for (const RequiredText& r : employeeSaveChecks()) c.required.push_back({qs(r.field), qs(r.warning)});
-    c.toolbar = {
-        {"cmdNuovo", "nuovo", "Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda."},
-        {"cmdDuplica", "duplica", "Duplica scheda",
-         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-        {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
-        {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
-        {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
-        {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda."},
-        {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
-        {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
-        {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
-        {"lblPosizione", "", "", ""},
-        {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
-        {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
-        {"cmdSlideshow", "slideshow", "Slide show", "Esegui lo slide show."},
-        {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
-        {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
-    };
+    c.toolbar = toolbarWithBrowsing(
+        {
+            {"cmdNuovo", "nuovo", "Nuova scheda",
+             "Prepara la schermata per l'inserimento di una nuova scheda."},
+            {"cmdDuplica", "duplica", "Duplica scheda",
+             "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+            {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
+            {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
+            {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
+            {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda."},
+            {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
+        },
+        {
+            {"cmdSlideshow", "slideshow", "Slide show", "Esegui lo slide show."},
+            {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
+            {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
+        });
     c.firstField = QStringLiteral("txtDipendente");
     c.help = HelpTopic::Employees;
     return c;
