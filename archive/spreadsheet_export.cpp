@@ -60,6 +60,7 @@ GridRows& GridRows::operator=(const GridRows& other) {
 
 GridRows& GridRows::operator=(GridRows&& other) noexcept {
     // the rows' texts stay where they are: the blocks change hands, the other grid is left empty
+    if (this == &other) return *this;
     columns_ = other.columns_;
     building_ = std::move(other.building_);
     blocks_ = std::move(other.blocks_);
@@ -100,7 +101,7 @@ void GridRows::reserve(std::size_t rows) {
 
 void GridRows::keepRow() {
     // a new block when the row does not fit: large enough for many rows of a large archive
-    if (building_.size() > blockFree_) {
+    if (blocks_.empty() || building_.size() > blockFree_) {
         blockSize_ = blockFree_ = std::max(kHugePage, building_.size());
         blocks_.push_back(newBlock(blockSize_));
     }

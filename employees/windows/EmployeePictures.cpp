@@ -1,4 +1,3 @@
-#include "archive/paths.h"
 #include "employees/windows/EmployeePictures.h"
 
 #include <QBuffer>
@@ -7,6 +6,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "archive/paths.h"
 #include "archive/windows/Environment.h"
 #include "employees/employee_photos.h"
 

@@ -51,6 +51,9 @@ protected:
 };
 
 TEST_F(SpreadsheetExportTest, GridRowsKeepEveryCellAndSortMovesWholeRows) {
+    GridRows empty(2);
+    empty.addRow({"", ""});  // a first row with no text at all
+    EXPECT_EQ(empty.cell(0, 1), "");
     GridRows rows(3);
     rows.addRow({"1", "", "20260315"});
     rows.addRow({"2", "città", "20250101"});
