@@ -34,9 +34,10 @@ Ranges fieldRanges(const RecordLayout& layout, const std::vector<std::size_t>& f
 
 // The fields of a whole record lie over many cache lines: asking for the record after next
 // while this one is handled keeps a scan at memory speed. A selection's few fields are asked
-// for further ahead, and decided on two records ahead, so a kept record is whole in the cache
-// by its turn while a left-out one costs a line or two.
+// for further ahead, and decided on a few records ahead, so a kept record is whole in the
+// cache by its turn while a left-out one costs a line or two.
 constexpr std::uint64_t kWholeAhead = 2;
+constexpr std::uint64_t kDecideAhead = 6;
 constexpr std::uint64_t kFieldsAhead = 16;
 
 void scanMapped(std::string_view all, std::size_t recordSize, const RecordLayout& layout,
@@ -52,15 +53,15 @@ void scanMapped(std::string_view all, std::size_t recordSize, const RecordLayout
         return;
     }
     const Ranges keepRanges = fieldRanges(layout, selection.keepReads);
-    std::array<bool, kWholeAhead + 1> kept{};  // the decisions not yet acted on, by index
+    std::array<bool, kDecideAhead + 1> kept{};  // the decisions not yet acted on, by index
     const auto decide = [&](std::uint64_t i) {
         kept[i % kept.size()] = selection.keep(record(i));
         if (kept[i % kept.size()]) fetch(record(i).data(), whole);
     };
-    for (std::uint64_t i = 0; i < std::min(total, kWholeAhead); ++i) decide(i);
+    for (std::uint64_t i = 0; i < std::min(total, kDecideAhead); ++i) decide(i);
     for (std::uint64_t i = 0; i < total; ++i) {
         if (i + kFieldsAhead < total) fetch(record(i + kFieldsAhead).data(), keepRanges);
-        if (i + kWholeAhead < total) decide(i + kWholeAhead);
+        if (i + kDecideAhead < total) decide(i + kDecideAhead);
         if (kept[i % kept.size()]) visit(i, record(i));
     }
 }
