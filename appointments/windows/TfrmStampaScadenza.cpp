@@ -4,16 +4,8 @@ namespace custovia {
 namespace {
 
 report::PrintDialogSetup setup() {
-    report::PrintDialogSetup s;
-    s.objectName = QStringLiteral("TfrmStampaScadenza");
-    s.caption = QStringLiteral(" Stampa documento");
-    s.templateName = "scheda_appuntamento";
-    s.action = report::PrintAction::Print;
-    s.actionButton = QStringLiteral("cmdStampa");
-    s.actionText = QStringLiteral("Stampa");
-    s.heading = report::kPrintHeading;
-    s.texts = report::kPrintTexts;
-    return s;
+    return report::printSetup(QStringLiteral("TfrmStampaScadenza"), QStringLiteral(" Stampa documento"),
+                              "scheda_appuntamento");
 }
 
 }  // namespace

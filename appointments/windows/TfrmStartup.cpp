@@ -4,16 +4,7 @@ namespace custovia {
 namespace {
 
 report::PrintDialogSetup setup() {
-    report::PrintDialogSetup s;
-    s.objectName = QStringLiteral("TfrmStartup");
-    s.caption = QStringLiteral(" Anteprima di stampa");
-    s.templateName = "scheda_appuntamento";
-    s.action = report::PrintAction::Preview;
-    s.actionButton = QStringLiteral("cmdAnteprima");
-    s.actionText = QStringLiteral("Mostra anteprima");
-    s.heading = report::kPreviewHeading;
-    s.texts = report::kPreviewTexts;
-    return s;
+    return report::previewSetup(QStringLiteral("TfrmStartup"), "scheda_appuntamento");
 }
 
 }  // namespace

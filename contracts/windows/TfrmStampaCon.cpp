@@ -4,15 +4,11 @@ namespace custovia {
 namespace {
 
 report::PrintDialogSetup setup() {
-    report::PrintDialogSetup s;
-    s.objectName = QStringLiteral("TfrmStampaCon");
-    s.caption = QStringLiteral(" Stampa documento");
-    s.templateName = "contratto_vigilanza";
-    s.action = report::PrintAction::Print;
+    report::PrintDialogSetup s = report::printSetup(
+        QStringLiteral("TfrmStampaCon"), QStringLiteral(" Stampa documento"), "contratto_vigilanza");
+    // the contract window names its buttons as its own
     s.actionButton = QStringLiteral("btnStampa");
     s.cancelButton = QStringLiteral("btnAnnulla");
-    s.heading = report::kPrintHeading;
-    s.texts = report::kPrintTexts;
     s.failureWarning = QStringLiteral(
         "Attenzione: la stampa del contratto non è andata a buon fine.\n\r\n\rControllare che la stampante "
         "sia accesa e configurata correttamente.");

@@ -4,13 +4,8 @@ namespace custovia {
 namespace {
 
 report::PrintDialogSetup setup() {
-    report::PrintDialogSetup s;
-    s.objectName = QStringLiteral("TfrmStampaIntervento");
-    s.caption = QStringLiteral(" Stampa scheda");
-    s.templateName = "scheda_intervento";
-    s.heading = report::kPrintHeading;
-    s.texts = report::kPrintTexts;
-    return s;
+    return report::printSetup(QStringLiteral("TfrmStampaIntervento"), QStringLiteral(" Stampa scheda"),
+                              "scheda_intervento");
 }
 
 }  // namespace

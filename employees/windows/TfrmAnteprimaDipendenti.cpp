@@ -7,20 +7,11 @@ namespace custovia {
 namespace {
 
 report::PrintDialogSetup setup() {
-    report::PrintDialogSetup s;
-    s.objectName = QStringLiteral("TfrmAnteprimaDipendenti");
-    s.caption = QStringLiteral(" Anteprima di stampa");
-    s.templateName = std::string(kEmployeeCardTemplate);
-    s.action = report::PrintAction::Preview;
-    s.actionButton = QStringLiteral("cmdAnteprima");
-    s.actionText = QStringLiteral("Mostra anteprima");
-    s.heading = report::kPreviewHeading;
-    s.texts = report::kPreviewTexts;
-    s.picture = QStringLiteral(":/templates/pictures/anteprima.svg");
+    report::PrintDialogSetup s =
+        report::previewSetup(QStringLiteral("TfrmAnteprimaDipendenti"), std::string(kEmployeeCardTemplate));
     s.failureWarning = QStringLiteral(
         "Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon fine.\n\r\n\rSi "
-        "consiglia di "
-        "ridurre le dimensioni della foto.");
+        "consiglia di ridurre le dimensioni della foto.");
     return s;
 }
 

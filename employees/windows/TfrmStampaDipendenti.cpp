@@ -7,16 +7,12 @@ namespace custovia {
 namespace {
 
 report::PrintDialogSetup setup() {
-    report::PrintDialogSetup s;
-    s.objectName = QStringLiteral("TfrmStampaDipendenti");
-    s.caption = QStringLiteral(" Stampa scheda");
-    s.templateName = std::string(kEmployeeCardTemplate);
-    s.heading = report::kPrintHeading;
-    s.texts = report::kPrintTexts;
+    report::PrintDialogSetup s =
+        report::printSetup(QStringLiteral("TfrmStampaDipendenti"), QStringLiteral(" Stampa scheda"),
+                           std::string(kEmployeeCardTemplate));
     s.failureWarning = QStringLiteral(
         "Attenzione: la stampa della scheda non è andata a buon fine.\n\r\n\rSi consiglia di ridurre le "
-        "dimensioni "
-        "della foto.");
+        "dimensioni della foto.");
     return s;
 }
 

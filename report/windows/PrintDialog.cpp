@@ -25,6 +25,30 @@ QLabel* textLabel(QWidget* parent, const QString& name, const QString& text) {
 
 }  // namespace
 
+PrintDialogSetup printSetup(QString objectName, QString caption, std::string templateName) {
+    PrintDialogSetup s;
+    s.objectName = std::move(objectName);
+    s.caption = std::move(caption);
+    s.templateName = std::move(templateName);
+    s.heading = kPrintHeading;
+    s.texts = kPrintTexts;
+    return s;
+}
+
+PrintDialogSetup previewSetup(QString objectName, std::string templateName) {
+    PrintDialogSetup s;
+    s.objectName = std::move(objectName);
+    s.caption = QStringLiteral(" Anteprima di stampa");
+    s.templateName = std::move(templateName);
+    s.action = PrintAction::Preview;
+    s.actionButton = QStringLiteral("cmdAnteprima");
+    s.actionText = QStringLiteral("Mostra anteprima");
+    s.heading = kPreviewHeading;
+    s.texts = kPreviewTexts;
+    s.picture = QStringLiteral(":/templates/pictures/anteprima.svg");
+    return s;
+}
+
 PrintDialog::PrintDialog(QWidget* owner, Environment& env, PrintDialogSetup setup, FillReport fill)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       env_(env),

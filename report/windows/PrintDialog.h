@@ -51,6 +51,12 @@ struct PrintDialogSetup {
     QSize size{460, 210};
 };
 
+// A print window: "Stampa" on cmdStampa, the print heading and explanations.
+PrintDialogSetup printSetup(QString objectName, QString caption, std::string templateName);
+// A preview window (" Anteprima di stampa"): "Mostra anteprima" on cmdAnteprima, the preview
+// heading, explanations and picture.
+PrintDialogSetup previewSetup(QString objectName, std::string templateName);
+
 // Sets the report's objects from the card on screen. The page is already portrait.
 using FillReport = std::function<void(Report&)>;
 
