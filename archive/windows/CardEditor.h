@@ -156,6 +156,9 @@ protected:
     virtual void recordSaved(std::uint64_t /*index*/) {}
 
     void showEvent(QShowEvent* event) override;
+    // True while a record of the archive is being put on screen: the changes the fields see
+    // then are the record's, not the user's.
+    bool showingRecord() const { return showingRecord_; }
     // A widget in the cell of a field, after it (icons such as the calendar or an import).
     void addBeside(const QString& field, QWidget* widget);
     void focusField(const QString& name);
@@ -186,6 +189,7 @@ private:
     HintLine* panInfo_ = nullptr;
     QGridLayout* grid_ = nullptr;
     QHash<QString, QGridLayout*> sections_;
+    bool showingRecord_ = false;
 };
 
 }  // namespace custovia

@@ -156,7 +156,7 @@ void ExportWindow::exportGrid() {
     try {
         const WaitCursor wait;
         // the grid is the source: the file holds what the user sees
-        writeSpreadsheet(path, config_.table, model_->rows());
+        writeSpreadsheet(path, config_.table, model_->rows(), env_.files);
     } catch (const std::exception&) {
         env_.messages.plain(this, kCannotExport);
         return;

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <filesystem>
 
+#include "archive/block_file.h"
+
 namespace custovia {
 
 // The built-in logo: a blue euro sign, 297 x 184.
@@ -12,8 +14,10 @@ QImage defaultContractLogo();
 QImage blankContractLogo();
 // The stored logo, or the built-in one when the file is missing or does not read.
 QImage loadContractLogo(const std::filesystem::path& file);
-// Writes the picture as a bitmap through a uniquely named temporary file renamed into place,
-// so a failed write leaves the previous file as it was. False when it could not be written.
-bool storeContractLogo(const QImage& picture, const std::filesystem::path& file);
+// Writes the picture as a bitmap through a uniquely named temporary file renamed into place
+// (see replaceFileContents), so a failed write leaves the previous file as it was. False when
+// it could not be written.
+bool storeContractLogo(const QImage& picture, const std::filesystem::path& file,
+                       FileOpener& files = platformFileOpener());
 
 }  // namespace custovia

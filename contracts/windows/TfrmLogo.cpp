@@ -17,9 +17,6 @@ namespace {
 
 const QString kBrowseTitle = QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap.");
 const QString kBrowseFilter = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
-const QString kWriteFailed = QStringLiteral(
-    "Attenzione: non è stato possibile salvare il logo.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
 constexpr QSize kLogoSize(297, 184);
 
 QWidget* titlePicture(QWidget* parent) {
@@ -129,8 +126,8 @@ void TfrmLogo::useEuro() { showPicture(defaultContractLogo(), true); }
 void TfrmLogo::erase() { showPicture(blankContractLogo(), true); }
 
 void TfrmLogo::apply() {
-    if (changed_ && !storeContractLogo(picture_, env_.file(kLogoFile)))
-        env_.messages.warning(this, kWriteFailed);
+    if (changed_ && !storeContractLogo(picture_, env_.file(kLogoFile), env_.files))
+        env_.messages.warning(this, notStoredMessage(QStringLiteral("salvare il logo")));
     accept();
 }
 
