@@ -140,6 +140,20 @@ TEST_F(CardEditorTest, SaveAppendsThenUpdatesInPlace) {
     EXPECT_EQ(rawField(kLayout, r.bytes(), kLayout.indexOf("chkFatto")), "S\xEC");
 }
 
+TEST_F(CardEditorTest, SavingACardWhoseArchiveVanishedReportsTheAccessMessage) {
+    appendCards(20);
+    editor->trigger("cmdUltimo");
+    fill("Scheda 20", "333");
+    const auto file = fake.folder() / "Prova.pro";
+    std::filesystem::remove(file);
+    fake.messages.clear();
+    editor->trigger("cmdSalva");
+    EXPECT_EQ(fake.messages.last().kind, "error");
+    EXPECT_TRUE(fake.messages.last().text.startsWith("Attenzione: il sistema non permette di accedere"));
+    EXPECT_EQ(editor->position(), "20");
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+}
+
 TEST_F(CardEditorTest, RequiredFieldsStopTheSaveInOrderWithTheFocusOnTheField) {
     editor->trigger("cmdSalva");
     EXPECT_EQ(fake.messages.last().kind, "warning");
