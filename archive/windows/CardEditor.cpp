@@ -452,11 +452,11 @@ void CardEditor::save() {
 
 void CardEditor::duplicate() {
     if (!positionNumber(toStd(lblPosizione_->text()))) {
-        env_.messages.warning(
-            this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
-                                 "dopo che questa è stata inserita in archivio."));
+        env_.messages.warning(this, config_.duplicateRefused);
         return;
     }
+    // from here on the card is a copy: whatever happens next, Save appends it
+    setPosition({});
     if (config_.duplicateReachesArchive) {
         try {
             archive().count();
@@ -466,13 +466,10 @@ void CardEditor::duplicate() {
         }
     }
     presetDuplicate();
-    for (const QString& name : kAttachmentLabels) clearField(name);
-    setPosition({});
+    if (!config_.duplicateKeepsAttachments)
+        for (const QString& name : kAttachmentLabels) clearField(name);
     focusField(config_.firstField);
-    env_.messages.information(this,
-                              QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                                             "corrente.\n\r\n\rAl termine premere Salva per inserire la "
-                                             "scheda in archivio."));
+    env_.messages.information(this, config_.duplicateReady);
 }
 
 void CardEditor::openCalendar() {

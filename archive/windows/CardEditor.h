@@ -88,9 +88,19 @@ struct CardConfig {
     QString calendarHint;  // hint of the calendar icon beside the date field
     // The help cmdGuida opens; none: the button does nothing.
     std::optional<HelpTopic> help;
-    // Duplicate first opens the archive (creating it when missing) and closes it again: a
-    // card that could not be saved is not duplicated, the archive access message says why.
+    // Duplicate first opens the archive (creating it when missing) and closes it again: when it
+    // cannot be reached the archive access message says why, and the card on screen is already
+    // a new card, so that no Save overwrites the card it was copied from.
     bool duplicateReachesArchive = false;
+    // The copy keeps the attachments of its original (a renewed contract refers to the same files).
+    bool duplicateKeepsAttachments = false;
+    // Duplicate on a card never stored, and the message of a copy ready to be changed.
+    QString duplicateRefused = QStringLiteral(
+        "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata "
+        "inserita in archivio.");
+    QString duplicateReady = QStringLiteral(
+        "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine premere "
+        "Salva per inserire la scheda in archivio.");
 };
 
 // A card's toolbar: its own buttons, then the browse arrows around the position label (in a

@@ -167,6 +167,10 @@ CardConfig contractCard() {
         {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente."},
     };
     c.firstField = QStringLiteral("txtCliente");
+    c.duplicateReachesArchive = true;
+    c.duplicateKeepsAttachments = true;
+    c.duplicateRefused = kDuplicateNew;
+    c.duplicateReady = kDuplicateReady;
     c.initialHint = QStringLiteral("Pronto per stampare una nuova tessera...");
     c.help = HelpTopic::Contracts;
     return c;
@@ -298,7 +302,6 @@ void TfrmContratto::addCompanions() {
 void TfrmContratto::wireWindows() {
     setAction(QStringLiteral("cmdNuovo"), [this] { newContract(); });
     setAction(QStringLiteral("cmdSalva"), [this] { saveContract(); });
-    setAction(QStringLiteral("cmdDuplica"), [this] { duplicateContract(); });
     setAction(QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaContratti window(env(), this);
         window.setModeTag(config().areaTag);
@@ -429,23 +432,11 @@ void TfrmContratto::saveContract() {
     save();
 }
 
-void TfrmContratto::duplicateContract() {
-    if (position().isEmpty()) {
-        env().messages.warning(this, kDuplicateNew);
-        return;
-    }
-    try {
-        archive().count();
-    } catch (const ArchiveError&) {
-        env().messages.error(this, archiveAccessMessage());
-        return;
-    }
-    // everything else stays, the attachments included: the renewal refers to the same files
-    setPosition({});
+void TfrmContratto::presetDuplicate() {
+    // a renewal: a new number is asked at Save, signed today; everything else stays, the
+    // attachments included, as the renewal refers to the same files
     setFieldText(QStringLiteral("txtNumContratto"), QString());
     setFieldText(QStringLiteral("txtData"), today());
-    focusField(QStringLiteral("txtCliente"));
-    env().messages.information(this, kDuplicateReady);
 }
 
 void TfrmContratto::checkCode(const QString& field) {
