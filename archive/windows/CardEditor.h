@@ -41,6 +41,7 @@ enum FieldRule : unsigned {
     TrimTyping = 8,   // trimmed while typing
     Highlight = 16,   // the yellow highlight frame while focused, instead of colouring
     ListedOnly = 32,  // hour and minute lists: a value not in the list becomes empty, not "00"
+    DigitWidth = 64,  // holds digits by nature (postal codes, amounts): as wide as its digits
 };
 
 struct CardField {
@@ -173,7 +174,8 @@ protected:
     // The grid of a framed section (created with the section's first field).
     QGridLayout* sectionGrid(const QString& section) const { return sections_.value(section); }
     QWidget* toolbarButton(const QString& name) const;
-    void openCalendar();
+    // The calendar for the date field; `typed`: the key that opened it, when it types.
+    void openCalendar(const QString& typed = {});
 
 private:
     void buildToolbar(QLayout* into);
