@@ -89,7 +89,7 @@ std::vector<CardField> contractFields() {
         field("txtCliente", "Cliente:", kClient, 0, 0, 3),
         field("txtComuneCli", "Comune di residenza:", kClient, 1, 0),
         province("txtProvCli", kClient, 1, 1),
-        field("txtCapCli", "CAP:", kClient, 1, 2),
+        field("txtCapCli", "CAP:", kClient, 1, 2, 1, Highlight | DigitWidth),
         field("txtPartitaIvaCli", "Partita IVA:", kClient, 2, 0, 1, digits),
         field("txtCodFiscCli", "Codice fiscale:", kClient, 2, 1, 2, upper),
         field("txtViaCli", "Via e numero civico:", kClient, 3, 0, 3),
@@ -105,7 +105,8 @@ std::vector<CardField> contractFields() {
         field("txtDurata", "Orari ispezioni:", kTerms, 4, 0),
         field("txtTotale", "Durata media:", kTerms, 4, 1, 2),
         field("txtPeriodicita", "Periodicità canone:", kTerms, 5, 0, 1, NoRule),
-        {"txtImpCanone", "Importo canone:", FieldControl::Edit, Highlight, 5, 1, 2, kTerms, normalisedFee},
+        {"txtImpCanone", "Importo canone:", FieldControl::Edit, Highlight | DigitWidth, 5, 1, 2, kTerms,
+         normalisedFee},
         field("txtPagamento", "Modalità di pagamento:", kTerms, 6, 0, 3),
     };
     for (int i = 1; i <= 4; ++i) {

@@ -1,8 +1,9 @@
 // What the five card editors share through their tables: a Duplicate that cannot reach the
-// archive still makes a new card.
+// archive still makes a new card, and fields that hold digits show their capacity whole.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <functional>
 #include <memory>
 
@@ -63,6 +64,33 @@ TEST(CardEditors, ADuplicateThatCannotReachTheArchiveIsStillANewCard) {
         card->trigger("cmdSalva");
         EXPECT_EQ(card->position(), "2");
         EXPECT_EQ(test::readBytes(file).substr(0, original.size()), original);
+    }
+}
+
+TEST(CardEditors, FieldsOfDigitsShowTheirCapacityWhole) {
+    for (const Editor& e : kEditors) {
+        SCOPED_TRACE(e.name);
+        test::FakeEnvironment fake;
+        std::unique_ptr<CardEditor> card = e.make(fake.env());
+        card->show();
+        QApplication::processEvents();
+        int digitFields = 0;
+        for (const CardField& f : card->config().fields) {
+            auto* edit = qobject_cast<QLineEdit*>(card->control(f.name));
+            if (!edit || !(f.rules & (DigitsOnly | DigitWidth))) continue;
+            ++digitFields;
+            const QFontMetrics metrics(edit->font());
+            QChar widest = '0';
+            for (char c = '0'; c <= '9'; ++c)
+                if (metrics.horizontalAdvance(QLatin1Char(c)) > metrics.horizontalAdvance(widest)) widest = c;
+            const QString full(edit->maxLength(), widest);
+            edit->setText(full);
+            edit->setCursorPosition(full.size());
+            edit->grab();  // painted, the edit scrolls to show its cursor
+            // with the cursor after the last digit, the first one is still in view
+            EXPECT_EQ(edit->cursorPositionAt(QPoint(6, edit->height() / 2)), 0) << f.name.toStdString();
+        }
+        EXPECT_GT(digitFields, 0);
     }
 }
 
