@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
