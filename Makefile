@@ -63,12 +63,17 @@ FUZZ_SECONDS ?= 60
 fuzz: deps
 	@dpkg-query -W clang libclang-rt-14-dev >/dev/null 2>&1 || ($(SUDO) apt-get update -q && $(SUDO) apt-get install -y -q clang libclang-rt-14-dev)
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCUSTOVIA_WINDOWS=OFF \
-	  -DCUSTOVIA_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
-	cmake --build build-fuzz -j $(JOBS)
-	for target in build-fuzz/fuzz/fuzz_*; do \
-	  echo "== $$target"; mkdir -p build-fuzz/corpus/$$(basename $$target); \
-	  $$target -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus/$$(basename $$target) || exit 1; \
-	done
+	  -DCUSTOVIA_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+	@failed=""; for target in build-fuzz/fuzz/fuzz_*; do \
+	  name=$$(basename $$target); echo "== $$name ($(FUZZ_SECONDS) s)"; mkdir -p build-fuzz/corpus/$$name; \
+	  seeds=""; [ -d fuzz/seeds/$$name ] && seeds=fuzz/seeds/$$name; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/$$name- -print_final_stats=0 build-fuzz/corpus/$$name $$seeds \
+	    >build-fuzz/$$name.log 2>&1 || { failed="$$failed $$name"; tail -40 build-fuzz/$$name.log; }; \
+	  grep -E '^Done|DONE' build-fuzz/$$name.log | tail -1; \
+	done; \
+	if [ -n "$$failed" ]; then echo "fuzz: failed:$$failed (logs in build-fuzz/)"; exit 1; fi; \
+	echo "fuzz: every target ran for $(FUZZ_SECONDS) s without a fault"
 
 clean:
 	rm -rf $(BUILD) $(LOGIC) $(WINBUILD) build-bench build-fuzz

@@ -88,10 +88,10 @@ std::string appointmentKey(std::string_view recordBytes) {
     key += part(date, 0, 2);
     key += field(recordBytes, f.ore);
     key += field(recordBytes, f.minuti);
-    // the date and time are typed from lists and the calendar: plain ASCII, but an older
-    // file may hold anything
-    return std::all_of(key.begin(), key.end(), [](char c) { return (c & 0x80) == 0; }) ? key
-                                                                                       : fromCp1252(key);
+    // the date and time are typed from lists and the calendar: plain printable ASCII, but an
+    // older file may hold anything, a line break included, which a row shows as a blank
+    const bool plain = std::all_of(key.begin(), key.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    return plain ? key : fieldFromCp1252(key);
 }
 
 std::string agendaRow(std::string_view recordBytes) {

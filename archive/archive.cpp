@@ -104,6 +104,9 @@ Record Archive::load(std::uint64_t index) {
 
 void Archive::update(std::uint64_t index, const Record& record) {
     OpenFile file(*opener_, path_);
+    // the card's record is gone (the file vanished or shrank meanwhile): writing it would
+    // fill the gap before it with empty records, so only an append grows a file
+    if (index >= file->size() / layout_->size()) throw ArchiveError("update past the end");
     file->writeAt(index * layout_->size(), record.bytes().data(), layout_->size());
     file.close();
 }

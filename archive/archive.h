@@ -24,7 +24,8 @@ public:
     std::uint64_t count();
     // Record i (0-based).
     Record load(std::uint64_t index);
-    // Overwrites record i in place.
+    // Overwrites record i in place; a record beyond the file's end is an error (nothing is
+    // written).
     void update(std::uint64_t index, const Record& record);
     // Writes the record after the last whole record, under an exclusive lock, so two
     // workstations appending at once each get their own record and a trailing partial

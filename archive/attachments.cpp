@@ -37,7 +37,10 @@ std::optional<std::string> attachmentNameFor(std::string_view chosenBareName) {
     for (char32_t& c : name)
         if (c < 0x20 || c == 0x7F || !fitsCp1252(codePointsToUtf8(std::u32string_view(&c, 1)))) c = U'_';
     if (name.empty() || name.size() > kAttachmentNameCapacity) return std::nullopt;
-    return codePointsToUtf8(name);
+    // a name such as ".." could only be refused later, when the card's "Apri" looks for it
+    std::string attached = codePointsToUtf8(name);
+    if (!isBareFileName(attached)) return std::nullopt;
+    return attached;
 }
 
 bool isBareFileName(std::string_view name) {

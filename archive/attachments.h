@@ -24,7 +24,7 @@ inline constexpr std::size_t kAttachmentNameCapacity = 250;
 // The name under which a chosen file is attached: one that the card's name field holds as
 // it is, so "Apri" finds the copy again. Each character Windows-1252 lacks (and any control
 // character) becomes "_", blanks at either end go. Nothing when that name is empty or
-// longer than the field.
+// longer than the field, or when it could lead out of the folder ("..").
 std::optional<std::string> attachmentNameFor(std::string_view chosenBareName);
 
 // True for a name that can only point inside the attachments folder: not empty, no folder

@@ -13,4 +13,7 @@ std::filesystem::path pathFromUtf8(std::string_view utf8);
 // The path's own characters as UTF-8 (never the ANSI code page, which loses "€" on Windows).
 std::string pathToUtf8(const std::filesystem::path& path);
 
+// The folder of the running executable (no toolkit needed, so commands run without a display).
+std::filesystem::path executableFolder();
+
 }  // namespace custovia

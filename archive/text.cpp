@@ -130,11 +130,19 @@ bool fitsCp1252(std::string_view utf8) {
     return true;
 }
 
+namespace {
+
+// DEL is a control character too: a field decoded from its bytes reads it as a blank, so
+// trimming the stored bytes must drop it where trimming the decoded text would.
+bool trimmed(char c) { return static_cast<unsigned char>(c) <= 32 || c == 0x7F; }
+
+}  // namespace
+
 std::string_view trimView(std::string_view text) {
     std::size_t first = 0;
     std::size_t last = text.size();
-    while (first < last && static_cast<unsigned char>(text[first]) <= 32) ++first;
-    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32) --last;
+    while (first < last && trimmed(text[first])) ++first;
+    while (last > first && trimmed(text[last - 1])) --last;
     return text.substr(first, last - first);
 }
 

@@ -24,7 +24,7 @@ inline bool isLineControl(char32_t c) {
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool fitsCp1252(std::string_view utf8);
 
-// Removes leading and trailing blanks and control characters (codes up to 32).
+// Removes leading and trailing blanks and control characters (codes up to 32, and DEL).
 std::string_view trimView(std::string_view text);
 std::string trim(std::string_view text);
 

@@ -11,11 +11,17 @@ __extension__ typedef __int128 Amount;
 
 constexpr int kScaleDigits = 12;               // decimals kept when an amount is read
 constexpr Amount kUnitsPerCent = 10000000000;  // 10^10: 10^-12 euro units in a cent
+// Sixteen digits of euros: beyond an amount field's fifteen characters, and far from the
+// limits of the units and of the cents of a total
+constexpr Amount kLargestWhole = 9999999999999999;
 
-// Rounds half up to cents: the integer part (toward zero) of value x 100 + 0.5.
+// Rounds half up to cents: the integer part of value x 100 + 0.5. A negative amount (from
+// an older file) is rounded by its size, so -0,5 stays -0,50 and a second rounding never
+// moves it again.
 std::int64_t toCents(Amount units) {
-    const Amount shifted = units + kUnitsPerCent / 2;
-    return std::int64_t(shifted / kUnitsPerCent);  // division truncates toward zero
+    const Amount size = units < 0 ? -units : units;
+    const auto cents = std::int64_t((size + kUnitsPerCent / 2) / kUnitsPerCent);
+    return units < 0 ? -cents : cents;
 }
 
 // An amount read exactly as typed: a decimal number with "," as separator and no thousands
@@ -66,7 +72,7 @@ std::optional<Amount> readAmount(std::string_view text) {
             ++digits;
             if (!comma) {
                 whole = whole * 10 + (c - '0');
-                if (whole > Amount(1) << 90) return std::nullopt;  // far beyond any field
+                if (whole > kLargestWhole) return std::nullopt;  // more digits than any field holds
             } else if (fractionDigits < kScaleDigits) {
                 fraction = fraction * 10 + (c - '0');
                 ++fractionDigits;
@@ -97,7 +103,10 @@ std::string moneyText(std::int64_t cents) {
 std::string normaliseAmount(std::string_view text) {
     const std::optional<Amount> value = readAmount(text);
     if (!value) return "0,00";
-    return moneyText(toCents(*value));
+    const std::int64_t cents = toCents(*value);
+    // rounding up must not make an amount that could no longer be read back
+    if ((cents < 0 ? -cents : cents) / 100 > kLargestWhole) return "0,00";
+    return moneyText(cents);
 }
 
 ServiceList listServices(Archive& file) {

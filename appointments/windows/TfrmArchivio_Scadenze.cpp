@@ -67,7 +67,7 @@ CardConfig appointmentCard() {
         {"txtCel", "Cellulare:", FieldControl::Edit, DigitsOnly, 2, 0, 1, kClient, {}},
         {"txtEmail", "E-mail:", FieldControl::Edit, TrimTyping, 3, 0, 1, kClient, {}},
         {"txtLuogo", "Modalità di pagamento:", FieldControl::Edit, NoRule, 4, 0, 1, kClient, {}},
-        {"txtImporto", "Importo:", FieldControl::Edit, NoRule, 5, 0, 1, kClient, amount},
+        {"txtImporto", "Importo:", FieldControl::Edit, DigitWidth, 5, 0, 1, kClient, amount},
         {"txtNote", "", FieldControl::Edit, NoRule, 0, 0, 1, kNotes, {}},
         {"chkOttemperata", "Impegno assolto", FieldControl::Check, NoRule, 10, 0, 3, {}, {}},
         {"lblOra", "", FieldControl::Hidden, NoRule, 0, 0, 1, {}, {}},

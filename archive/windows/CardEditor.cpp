@@ -34,10 +34,11 @@ QGridLayout* newFieldGrid(QWidget* parent) {
 const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
 // Backspace or Delete empties the read-only date, Enter passes on, any other key asks the
-// calendar.
+// calendar; a key that types goes on into the calendar as the first of a typed date. Commands
+// stay commands: Escape, the Ctrl shortcuts (copying the date), Home, End, Left and Right.
 class DateKeys final : public QObject {
 public:
-    DateKeys(QLineEdit* date, std::function<void()> openCalendar)
+    DateKeys(QLineEdit* date, std::function<void(const QString&)> openCalendar)
         : QObject(date), date_(date), openCalendar_(std::move(openCalendar)) {
         date->installEventFilter(this);
     }
@@ -45,8 +46,9 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        switch (key) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        if (press->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+        switch (press->key()) {
             case Qt::Key_Backspace:
             case Qt::Key_Delete:
                 date_->clear();
@@ -55,19 +57,26 @@ protected:
             case Qt::Key_Enter:
             case Qt::Key_Tab:
             case Qt::Key_Backtab:
+            case Qt::Key_Escape:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
             case Qt::Key_Shift:
             case Qt::Key_Control:
             case Qt::Key_Alt:
+            case Qt::Key_AltGr:
+            case Qt::Key_Meta:
                 return false;
             default:
-                openCalendar_();
+                openCalendar_(press->text());
                 return true;
         }
     }
 
 private:
     QLineEdit* date_;
-    std::function<void()> openCalendar_;
+    std::function<void(const QString&)> openCalendar_;
 };
 
 }  // namespace
@@ -216,7 +225,7 @@ void CardEditor::buildFields() {
             auto* impData = new PictureButton(
                 QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
                 QStringLiteral("Calendario"), config_.calendarHint, control->parentWidget(), QSize(24, 24));
-            connect(impData, &QToolButton::clicked, this, &CardEditor::openCalendar);
+            connect(impData, &QToolButton::clicked, this, [this] { openCalendar(); });
             addBeside(field.name, impData);
         }
     }
@@ -259,8 +268,8 @@ QWidget* CardEditor::makeControl(const CardField& field) {
             edit->setMaxLength(capacity);
             edit->setReadOnly(true);
             makeSingleLine(edit);
-            edit->setFixedWidth(editWidth(edit, capacity));
-            new DateKeys(edit, [this] { openCalendar(); });
+            edit->setFixedWidth(editWidth(edit, capacity, Glyphs::Digits));  // "dd/mm/yyyy"
+            new DateKeys(edit, [this](const QString& typed) { openCalendar(typed); });
             return edit;
         }
         case FieldControl::Edit:
@@ -269,7 +278,10 @@ QWidget* CardEditor::makeControl(const CardField& field) {
     auto* edit = new QLineEdit(card);
     edit->setMaxLength(capacity);
     makeSingleLine(edit);
-    edit->setFixedWidth(editWidth(edit, capacity, field.rules & UpperCase));
+    const Glyphs glyphs = (field.rules & UpperCase)                   ? Glyphs::Capitals
+                          : (field.rules & (DigitsOnly | DigitWidth)) ? Glyphs::Digits
+                                                                      : Glyphs::Average;
+    edit->setFixedWidth(editWidth(edit, capacity, glyphs));
     return edit;
 }
 
@@ -456,11 +468,11 @@ void CardEditor::save() {
 
 void CardEditor::duplicate() {
     if (!positionNumber(toStd(lblPosizione_->text()))) {
-        env_.messages.warning(
-            this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto "
-                                 "dopo che questa è stata inserita in archivio."));
+        env_.messages.warning(this, config_.duplicateRefused);
         return;
     }
+    // from here on the card is a copy: whatever happens next, Save appends it
+    setPosition({});
     if (config_.duplicateReachesArchive) {
         try {
             archive().count();
@@ -470,17 +482,14 @@ void CardEditor::duplicate() {
         }
     }
     presetDuplicate();
-    for (const QString& name : kAttachmentLabels) clearField(name);
-    setPosition({});
+    if (!config_.duplicateKeepsAttachments)
+        for (const QString& name : kAttachmentLabels) clearField(name);
     focusField(config_.firstField);
-    env_.messages.information(this,
-                              QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
-                                             "corrente.\n\r\n\rAl termine premere Salva per inserire la "
-                                             "scheda in archivio."));
+    env_.messages.information(this, config_.duplicateReady);
 }
 
-void CardEditor::openCalendar() {
-    TfrmCalendario calendar(env_, this, config_.calendarTag);
+void CardEditor::openCalendar(const QString& typed) {
+    TfrmCalendario calendar(env_, this, config_.calendarTag, typed);
     calendar.exec();
 }
 

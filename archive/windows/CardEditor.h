@@ -41,6 +41,7 @@ enum FieldRule : unsigned {
     TrimTyping = 8,   // trimmed while typing
     Highlight = 16,   // the yellow highlight frame while focused, instead of colouring
     ListedOnly = 32,  // hour and minute lists: a value not in the list becomes empty, not "00"
+    DigitWidth = 64,  // holds digits by nature (postal codes, amounts): as wide as its digits
 };
 
 struct CardField {
@@ -88,9 +89,19 @@ struct CardConfig {
     QString calendarHint;  // hint of the calendar icon beside the date field
     // The help cmdGuida opens; none: the button does nothing.
     std::optional<HelpTopic> help;
-    // Duplicate first opens the archive (creating it when missing) and closes it again: a
-    // card that could not be saved is not duplicated, the archive access message says why.
+    // Duplicate first opens the archive (creating it when missing) and closes it again: when it
+    // cannot be reached the archive access message says why, and the card on screen is already
+    // a new card, so that no Save overwrites the card it was copied from.
     bool duplicateReachesArchive = false;
+    // The copy keeps the attachments of its original (a renewed contract refers to the same files).
+    bool duplicateKeepsAttachments = false;
+    // Duplicate on a card never stored, and the message of a copy ready to be changed.
+    QString duplicateRefused = QStringLiteral(
+        "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata "
+        "inserita in archivio.");
+    QString duplicateReady = QStringLiteral(
+        "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine premere "
+        "Salva per inserire la scheda in archivio.");
 };
 
 // A card's toolbar: its own buttons, then the browse arrows around the position label (in a
@@ -166,7 +177,8 @@ protected:
     // The grid of a framed section (created with the section's first field).
     QGridLayout* sectionGrid(const QString& section) const { return sections_.value(section); }
     QWidget* toolbarButton(const QString& name) const;
-    void openCalendar();
+    // The calendar for the date field; `typed`: the key that opened it, when it types.
+    void openCalendar(const QString& typed = {});
 
 private:
     void buildToolbar(QLayout* into);

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QScreen>
 #include <QValidator>
@@ -16,6 +18,28 @@ namespace custovia {
 namespace {
 
 bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+// A key that types text, as opposed to a command: Escape, the Ctrl shortcuts (select all, copy,
+// cut, paste, undo), Home, End and the arrows, with Shift or without, and the function keys
+// type nothing. Ctrl+Alt is AltGr on some keyboards, which types characters.
+bool typesCharacter(const QKeyEvent* key) {
+    const QString text = key->text();
+    if (text.isEmpty() || !text[0].isPrint()) return false;
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    const bool shortcut = (mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier);
+    return !shortcut;
+}
+
+// A command that changes the text: deleting, cutting, pasting, undoing.
+bool editsText(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) return true;
+    for (const QKeySequence::StandardKey command :
+         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+          QKeySequence::Backspace, QKeySequence::Delete, QKeySequence::DeleteStartOfWord,
+          QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
+        if (key->matches(command)) return true;
+    return false;
+}
 
 // Runs a handler for the key presses of one widget; the handler returns true to eat the key.
 class KeyFilter final : public QObject {
@@ -55,11 +79,25 @@ private:
 
 // What every one-line field lets in, however the text arrives (keys, shortcuts, the context
 // menu's paste, drag and drop, input methods, setText): a line break or other control
-// character becomes a blank; a digits-only field keeps the digits alone.
+// character becomes a blank; a digits-only field keeps the digits alone, an amount its digits
+// and decimal commas.
 class LineValidator final : public QValidator {
 public:
     explicit LineValidator(QObject* parent) : QValidator(parent) {}
-    bool digitsOnly = false;
+    enum class Keeps { Anything, Digits, Amount };
+    Keeps keeps = Keeps::Anything;
+
+    bool allows(QChar c) const {
+        switch (keeps) {
+            case Keeps::Digits:
+                return c >= '0' && c <= '9';
+            case Keeps::Amount:
+                return (c >= '0' && c <= '9') || c == ',';
+            case Keeps::Anything:
+                break;
+        }
+        return true;
+    }
 
     State validate(QString& input, int& pos) const override {
         QString clean;
@@ -67,7 +105,7 @@ public:
         int cursor = pos;
         for (int i = 0; i < input.size(); ++i) {
             const QChar c = input[i];
-            if (digitsOnly && !(c >= '0' && c <= '9')) {
+            if (!allows(c)) {
                 if (i < pos) --cursor;
                 continue;
             }
@@ -123,13 +161,24 @@ void deselectOnFocus(QComboBox* combo) {
 
 }  // namespace
 
-int editWidth(const QWidget* edit, int capacity, bool capitals) {
+int editWidth(const QWidget* edit, int capacity, Glyphs glyphs) {
     // an edit is as wide as its capacity, within these
     constexpr int kNarrowest = 4, kWidest = 64;
     const QFontMetrics metrics(edit->font());
     const int characters = std::clamp(capacity, kNarrowest, kWidest);
-    // a tax code in capitals shows whole
-    const int character = capitals ? metrics.horizontalAdvance(QLatin1Char('D')) : metrics.averageCharWidth();
+    int digit = 0;
+    for (char c = '0'; c <= '9'; ++c) digit = std::max(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+    int character = metrics.averageCharWidth();
+    switch (glyphs) {
+        case Glyphs::Average:
+            break;
+        case Glyphs::Digits:  // an eleven-digit VAT number shows whole
+            character = digit;
+            break;
+        case Glyphs::Capitals:  // a tax code in capitals shows whole, and a postal code in them
+            character = std::max(metrics.horizontalAdvance(QLatin1Char('D')), digit);
+            break;
+    }
     return character * characters + 16;
 }
 
@@ -166,38 +215,23 @@ void onEnter(QWidget* widget, std::function<void()> action) {
 
 namespace {
 
-// Keys that type anything but a digit (or, for an amount, the decimal comma) are dropped;
-// the keys that move, delete and go on in the Enter ring pass.
-void keepNumberKeys(QLineEdit* edit, bool comma) {
-    new KeyFilter(edit, [comma](QKeyEvent* key) {
-        if (isEnter(key)) return false;
-        switch (key->key()) {
-            case Qt::Key_Backspace:
-            case Qt::Key_Delete:
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-                return false;
-            default:
-                break;
-        }
+// The field refuses the characters its validator would drop, so a refused key changes nothing
+// (a selection stays); commands pass, and what they paste is filtered by the validator.
+void refuseCharacters(QLineEdit* edit, LineValidator::Keeps keeps) {
+    LineValidator* validator = lineValidator(edit);
+    validator->keeps = keeps;
+    new KeyFilter(edit, [validator](QKeyEvent* key) {
+        if (!typesCharacter(key)) return false;
         const QString text = key->text();
-        const bool digit = text.size() == 1 && text[0] >= '0' && text[0] <= '9';
-        const bool decimalComma = comma && text == QStringLiteral(",");
-        return !(digit || decimalComma) || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        return !std::all_of(text.begin(), text.end(), [validator](QChar c) { return validator->allows(c); });
     });
 }
 
 }  // namespace
 
-void makeDigitsOnly(QLineEdit* edit) {
-    // pasted, dropped or composed text keeps only its digits
-    lineValidator(edit)->digitsOnly = true;
-    keepNumberKeys(edit, false);
-}
+void makeDigitsOnly(QLineEdit* edit) { refuseCharacters(edit, LineValidator::Keeps::Digits); }
 
-void makeAmountKeys(QLineEdit* edit) { keepNumberKeys(edit, true); }
+void makeAmountKeys(QLineEdit* edit) { refuseCharacters(edit, LineValidator::Keeps::Amount); }
 
 namespace {
 
@@ -256,23 +290,27 @@ void makeTimeList(QComboBox* combo, int count, const QString& unlisted) {
     combo->setCurrentIndex(-1);
     combo->setInsertPolicy(QComboBox::NoInsert);
     makeSingleLine(combo->lineEdit());
-    // typing is blocked entirely: every key but Enter and the list keys is dropped
-    auto block = [](QKeyEvent* key) {
-        if (isEnter(key)) return false;
-        switch (key->key()) {
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-            case Qt::Key_Down:
-            case Qt::Key_Up:
-            case Qt::Key_F4:
-            case Qt::Key_Escape:
-                return false;
-            default:
-                return true;
-        }
-    };
+    // typing is blocked entirely, so values come from the list: no key types or deletes;
+    // the list keys, Enter, Tab, Escape, copying and the window's shortcuts pass
+    auto block = [](QKeyEvent* key) { return typesCharacter(key) || editsText(key); };
     new KeyFilter(combo, block);
-    if (combo->lineEdit()) new KeyFilter(combo->lineEdit(), block);
+    new KeyFilter(combo->lineEdit(), block);
+    // the list's current item follows the text however it is set, so Up and Down step from
+    // the value shown
+    QObject::connect(combo, &QComboBox::editTextChanged, combo, [combo](const QString& text) {
+        const int item = combo->findText(text, Qt::MatchExactly);
+        if (item == combo->currentIndex()) return;
+        const QSignalBlocker quiet(combo);
+        if (item >= 0) {
+            combo->setCurrentIndex(item);
+        } else {
+            // no item: clearing the current item would clear the text too
+            const int cursor = combo->lineEdit()->cursorPosition();
+            combo->setCurrentIndex(-1);
+            combo->setEditText(text);
+            combo->lineEdit()->setCursorPosition(cursor);
+        }
+    });
     // a pasted or dropped text is no choice from the list either
     combo->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     combo->lineEdit()->setAcceptDrops(false);

@@ -21,14 +21,17 @@ void onEnter(QWidget* widget, std::function<void()> action);
 // A line break or other control character becomes a blank as it enters the field, however it
 // enters (keys, paste, context menu, drag and drop, input methods, setText).
 void makeSingleLine(QLineEdit* edit);
-// The width of an edit that shows `capacity` characters whole (within 4 and 64): an average
-// character, a capital where the field holds only capitals, plus the frame and the cursor.
-int editWidth(const QWidget* edit, int capacity, bool capitals = false);
-// Accepts only digits 0-9, Backspace, Delete, Left and Right; Enter passes on to the ring.
+// What an edit's characters are measured on: an average character, a capital where the field
+// holds only capitals (and digits), a digit where it holds digits (VAT numbers, amounts).
+enum class Glyphs { Average, Capitals, Digits };
+// The width of an edit that shows `capacity` characters whole (within 4 and 64), plus the
+// frame and the cursor.
+int editWidth(const QWidget* edit, int capacity, Glyphs glyphs = Glyphs::Average);
+// The field takes digits 0-9 alone, however they come: other characters typed are refused,
+// a paste or a drop keeps only its digits. Commands always work (Escape, Ctrl+A/C/X/V, Home,
+// End, Shift with the arrows); Enter passes on to the ring.
 void makeDigitsOnly(QLineEdit* edit);
-// An amount's keys: digits and the decimal comma only, besides Backspace, Delete, Left, Right
-// and Tab; Enter passes on to the ring. Pasted text is let in: the amount's leaving rule
-// makes "0,00" of anything that is not a number.
+// An amount's field: the same with digits and the decimal comma.
 void makeAmountKeys(QLineEdit* edit);
 // After every keystroke the text becomes its trimmed, ASCII upper-cased form.
 void makeUpperTrimmed(QLineEdit* edit);
@@ -44,7 +47,8 @@ QFrame* addHighlightFrame(QWidget* field, const QString& frameName);
 
 // Hour ("00"-"23") or minute ("00"-"59") combo: typing is blocked, values come from the
 // list, a value not in the list becomes "00" (or empty, with unlisted) when the field is left.
-// Taking the focus, by Enter, Tab or click, leaves its text unselected.
+// Taking the focus, by Enter, Tab or click, leaves its text unselected. The list's current
+// item is always the one its text names, however the text was set.
 void makeTimeList(QComboBox* combo, int count, const QString& unlisted = QStringLiteral("00"));
 
 // Combo edit offering the province codes: any two characters are accepted, trimmed and

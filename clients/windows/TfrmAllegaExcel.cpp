@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -166,7 +165,7 @@ QWidget* TfrmAllegaExcel::buildListPanel() {
 }
 
 QLineEdit* TfrmAllegaExcel::addEntry(QGridLayout* grid, const QString& name, const QString& caption,
-                                     int capacity) {
+                                     int capacity, Glyphs glyphs, QWidget* beside) {
     QWidget* panel = panCosti_;
     auto* edit = new QLineEdit(panel);
     edit->setObjectName(name);
@@ -175,10 +174,16 @@ QLineEdit* TfrmAllegaExcel::addEntry(QGridLayout* grid, const QString& name, con
     applyFocusColouring(edit);
     auto* label = new QLabel(caption, panel);
     label->setBuddy(edit);
-    edit->setFixedWidth(editWidth(edit, capacity));
+    edit->setFixedWidth(editWidth(edit, capacity, glyphs));
     const int row = grid->count() / 2;  // a caption and an edit a row (an empty grid counts one row)
     grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(edit, row, 1);
+    // the edit keeps its width and its icon follows it, whatever the width of the other edits
+    auto* cell = new QHBoxLayout;
+    cell->setSpacing(4);
+    cell->addWidget(edit);
+    if (beside) cell->addWidget(beside);
+    cell->addStretch(1);
+    grid->addLayout(cell, row, 1);
     return edit;
 }
 
@@ -186,26 +191,7 @@ QWidget* TfrmAllegaExcel::buildEntryPanel() {
     panCosti_ = new QWidget(this);
     panCosti_->setObjectName(QStringLiteral("panCosti"));
     auto* grid = new QGridLayout;
-    grid->setColumnStretch(3, 1);  // the edits keep their widths, the icons stay beside them
-    const RecordLayout& l = serviceLayout();
-    const auto capacity = [&l](const char* f) { return l.field(l.indexOf(f)).capacity; };
-    txtData_ = addEntry(grid, QStringLiteral("txtData"), QStringLiteral("Data:"), capacity("txtData"));
-    txtOra_ = addEntry(grid, QStringLiteral("txtOra"), QStringLiteral("Ora:"), capacity("txtOra"));
-    txtServizi_ =
-        addEntry(grid, QStringLiteral("txtServizi"), QStringLiteral("Servizi:"), capacity("txtServizi"));
-    txtAgente_ =
-        addEntry(grid, QStringLiteral("txtAgente"), QStringLiteral("Agente:"), capacity("txtAgente"));
-    txtImporto_ =
-        addEntry(grid, QStringLiteral("txtImporto"), QStringLiteral("Importo: €"), capacity("txtImporto"));
-    // digits and the decimal comma only, however they arrive; normalised when
-    // left
-    txtImporto_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), txtImporto_));
-    onLeave(txtImporto_, [this] {
-        txtImporto_->setText(QString::fromStdString(normaliseAmount(txtImporto_->text().toStdString())));
-    });
-    installEnterRing({txtData_, txtOra_, txtServizi_, txtAgente_, txtImporto_});
-
+    grid->setColumnStretch(1, 1);  // the edits keep their widths, the rest of the row is empty
     auto* impData =
         new PictureButton(QStringLiteral("impData"), QStringLiteral(":/templates/pictures/calendario.svg"),
                           QStringLiteral("Data di oggi"), QStringLiteral("Inserisce la data di oggi."),
@@ -213,8 +199,25 @@ QWidget* TfrmAllegaExcel::buildEntryPanel() {
     auto* impOra = new PictureButton(
         QStringLiteral("impOra"), QStringLiteral(":/templates/pictures/servizi_ora.svg"),
         QStringLiteral("Ora attuale"), QStringLiteral("Inserisce l'ora attuale."), panCosti_, QSize(24, 24));
-    grid->addWidget(impData, 0, 2);
-    grid->addWidget(impOra, 1, 2);
+    const RecordLayout& l = serviceLayout();
+    const auto capacity = [&l](const char* f) { return l.field(l.indexOf(f)).capacity; };
+    txtData_ = addEntry(grid, QStringLiteral("txtData"), QStringLiteral("Data:"), capacity("txtData"),
+                        Glyphs::Digits, impData);
+    txtOra_ = addEntry(grid, QStringLiteral("txtOra"), QStringLiteral("Ora:"), capacity("txtOra"),
+                       Glyphs::Digits, impOra);
+    txtServizi_ =
+        addEntry(grid, QStringLiteral("txtServizi"), QStringLiteral("Servizi:"), capacity("txtServizi"));
+    txtAgente_ =
+        addEntry(grid, QStringLiteral("txtAgente"), QStringLiteral("Agente:"), capacity("txtAgente"));
+    txtImporto_ = addEntry(grid, QStringLiteral("txtImporto"), QStringLiteral("Importo: €"),
+                           capacity("txtImporto"), Glyphs::Digits);
+    // digits and the decimal comma only, however they arrive; normalised when left
+    makeAmountKeys(txtImporto_);
+    onLeave(txtImporto_, [this] {
+        txtImporto_->setText(QString::fromStdString(normaliseAmount(txtImporto_->text().toStdString())));
+    });
+    installEnterRing({txtData_, txtOra_, txtServizi_, txtAgente_, txtImporto_});
+
     connect(impData, &QToolButton::clicked, this,
             [this] { txtData_->setText(QString::fromStdString(formatDate(env_.clock.now()))); });
     connect(impOra, &QToolButton::clicked, this, [this] {

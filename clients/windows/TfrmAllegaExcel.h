@@ -10,6 +10,7 @@
 #include "archive/archive.h"
 #include "archive/list_search.h"
 #include "archive/windows/Environment.h"
+#include "archive/windows/FieldBehaviour.h"
 
 class QGridLayout;
 class QLabel;
@@ -44,7 +45,8 @@ protected:
 private:
     QWidget* buildListPanel();
     QWidget* buildEntryPanel();
-    QLineEdit* addEntry(QGridLayout* grid, const QString& name, const QString& caption, int capacity);
+    QLineEdit* addEntry(QGridLayout* grid, const QString& name, const QString& caption, int capacity,
+                        Glyphs glyphs = Glyphs::Average, QWidget* beside = nullptr);
     void load();
     void showEntryPanel();
     Archive archive() const;

@@ -86,7 +86,7 @@ std::vector<CardField> contractFields() {
         field("txtCliente", "Cliente:", kClient, 0, 0, 3),
         field("txtComuneCli", "Comune di residenza:", kClient, 1, 0),
         province("txtProvCli", kClient, 1, 1),
-        field("txtCapCli", "CAP:", kClient, 1, 2),
+        field("txtCapCli", "CAP:", kClient, 1, 2, 1, Highlight | DigitWidth),
         field("txtPartitaIvaCli", "Partita IVA:", kClient, 2, 0, 1, digits),
         field("txtCodFiscCli", "Codice fiscale:", kClient, 2, 1, 2, upper),
         field("txtViaCli", "Via e numero civico:", kClient, 3, 0, 3),
@@ -102,7 +102,8 @@ std::vector<CardField> contractFields() {
         field("txtDurata", "Orari ispezioni:", kTerms, 4, 0),
         field("txtTotale", "Durata media:", kTerms, 4, 1, 2),
         field("txtPeriodicita", "Periodicità canone:", kTerms, 5, 0, 1, NoRule),
-        {"txtImpCanone", "Importo canone:", FieldControl::Edit, Highlight, 5, 1, 2, kTerms, normalisedFee},
+        {"txtImpCanone", "Importo canone:", FieldControl::Edit, Highlight | DigitWidth, 5, 1, 2, kTerms,
+         normalisedFee},
         field("txtPagamento", "Modalità di pagamento:", kTerms, 6, 0, 3),
     };
     for (int i = 1; i <= 4; ++i) {
@@ -164,6 +165,10 @@ CardConfig contractCard() {
         {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente."},
     };
     c.firstField = QStringLiteral("txtCliente");
+    c.duplicateReachesArchive = true;
+    c.duplicateKeepsAttachments = true;
+    c.duplicateRefused = kDuplicateNew;
+    c.duplicateReady = kDuplicateReady;
     c.initialHint = QStringLiteral("Pronto per stampare una nuova tessera...");
     c.help = HelpTopic::Contracts;
     return c;
@@ -295,7 +300,6 @@ void TfrmContratto::addCompanions() {
 void TfrmContratto::wireWindows() {
     setAction(QStringLiteral("cmdNuovo"), [this] { newContract(); });
     setAction(QStringLiteral("cmdSalva"), [this] { saveContract(); });
-    setAction(QStringLiteral("cmdDuplica"), [this] { duplicateContract(); });
     setAction(QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaContratti window(env(), this);
         window.setModeTag(config().areaTag);
@@ -421,23 +425,11 @@ void TfrmContratto::saveContract() {
     save();
 }
 
-void TfrmContratto::duplicateContract() {
-    if (position().isEmpty()) {
-        env().messages.warning(this, kDuplicateNew);
-        return;
-    }
-    try {
-        archive().count();
-    } catch (const ArchiveError&) {
-        env().messages.error(this, archiveAccessMessage());
-        return;
-    }
-    // everything else stays, the attachments included: the renewal refers to the same files
-    setPosition({});
+void TfrmContratto::presetDuplicate() {
+    // a renewal: a new number is asked at Save, signed today; everything else stays, the
+    // attachments included, as the renewal refers to the same files
     setFieldText(QStringLiteral("txtNumContratto"), QString());
     setFieldText(QStringLiteral("txtData"), today());
-    focusField(QStringLiteral("txtCliente"));
-    env().messages.information(this, kDuplicateReady);
 }
 
 void TfrmContratto::checkCode(const QString& field) {

@@ -17,9 +17,8 @@ class TfrmContratto final : public CardEditor {
 public:
     explicit TfrmContratto(Environment& env, QWidget* parent = nullptr);
 
-    void newContract();        // cmdNuovo
-    void saveContract();       // cmdSalva
-    void duplicateContract();  // cmdDuplica
+    void newContract();   // cmdNuovo
+    void saveContract();  // cmdSalva
     // Reads the card on screen, field by field, at the moment it is asked.
     CardValues screenValues() const;
     // The firm's current data and place of signature, by card field.
@@ -28,6 +27,7 @@ public:
 protected:
     void prepareShow() override;
     void presetNew() override;
+    void presetDuplicate() override;
     bool keptOnNew(const QString& field) const override;
     void beforeLeaving() override;
 

@@ -48,18 +48,20 @@ CardConfig employeeCard() {
     c.layout = &employeeLayout();
     const unsigned colour = FocusColour;
     const FieldControl edit = FieldControl::Edit;
+    // read left to right, top to bottom, the fields follow the Enter ring; listed in that
+    // order, they are also the Tab order
     c.fields = {
         {"txtDipendente", "Cognome e nome:", edit, colour, 0, 0, 1, kPersonal, {}},
         {"txtSesso", "Sesso:", edit, colour | UpperCase, 0, 1, 1, kPersonal, {}},
         {"txtDataNasc", "Data nascita:", edit, colour, 1, 0, 1, kPersonal, {}},
-        {"txtLuogoNasc", "Luogo nascita:", edit, colour, 1, 1, 1, kPersonal, {}},
-        {"txtCittadinanza", "Cittadinanza:", edit, colour, 2, 0, 1, kPersonal, {}},
-        {"txtCivile", "Stato civile:", edit, colour, 2, 1, 1, kPersonal, {}},
+        {"txtCittadinanza", "Cittadinanza:", edit, colour, 1, 1, 1, kPersonal, {}},
+        {"txtLuogoNasc", "Luogo nascita:", edit, colour, 2, 0, 2, kPersonal, {}},
         {"txtIndirizzo", "Indirizzo residenza:", edit, colour, 3, 0, 2, kPersonal, {}},
         {"txtCitta", "Città:", edit, colour, 4, 0, 1, kPersonal, {}},
-        {"txtCap", "CAP:", edit, colour, 4, 1, 1, kPersonal, {}},
+        {"txtCap", "CAP:", edit, colour | DigitWidth, 4, 1, 1, kPersonal, {}},
         {"txtNazione", "Nazione:", edit, colour, 5, 0, 1, kPersonal, {}},
         {"txtCodFisc", "Codice fiscale:", edit, colour | UpperCase, 5, 1, 1, kPersonal, {}},
+        {"txtCivile", "Stato civile:", edit, colour, 6, 0, 1, kPersonal, {}},
         {"txtPartitaIva", "Partita IVA:", edit, colour | DigitsOnly, 6, 1, 1, kPersonal, {}},
         {"txtStudio", "Titolo di studio:", edit, colour, 0, 0, 2, kContacts, {}},
         {"txtLingue", "Lingue conosciute:", edit, colour, 1, 0, 2, kContacts, {}},

@@ -66,6 +66,10 @@ TEST(AppointmentKey, IsYearMonthDayHoursMinutes) {
     // a time list emptied by its leaving rule shortens the key
     EXPECT_EQ(appointmentKey(test::appointmentRecord({"05/03/2026", "09", ""}).bytes()), "2026030509");
     EXPECT_EQ(appointmentKey(test::appointmentRecord({"", "", ""}).bytes()), "");
+    // a line break an older file holds in the date is a blank, in the key as in the row
+    const Record broken = test::appointmentRecord({"0\n/03/2026", "09", "30"});
+    EXPECT_EQ(appointmentKey(broken.bytes()), "2026030 0930");
+    EXPECT_EQ(agendaRow(broken.bytes()).find('\n'), std::string::npos);
 }
 
 TEST(AgendaRow, IsTheKeyThenTheFixedColumns) {

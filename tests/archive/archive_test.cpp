@@ -117,6 +117,18 @@ TEST_F(ArchiveTest, FailedWriteIsReportedAndLeavesTheFileAsItWas) {
     EXPECT_EQ(good.append(card("tre")), 1u);
 }
 
+TEST_F(ArchiveTest, AnUpdateBeyondTheEndOfAVanishedOrShrunkFileWritesNothing) {
+    Archive archive(file(), kLayout);
+    for (int i = 0; i < 3; ++i) archive.append(card("scheda"));
+    std::filesystem::resize_file(file(), 2 * kLayout.size() + 5);  // shrank, a partial record left
+    EXPECT_THROW(archive.update(2, card("terza")), ArchiveError);
+    EXPECT_EQ(size(), 2 * kLayout.size() + 5);
+    std::filesystem::remove(file());
+    EXPECT_THROW(archive.update(19, card("ventesima")), ArchiveError);
+    EXPECT_EQ(size(), 0u);                         // never a file of empty records before it
+    EXPECT_EQ(archive.append(card("nuova")), 0u);  // an append still grows it
+}
+
 TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderMappedOrReadInChunks) {
     const int n = 40000;  // more than one read chunk
     {

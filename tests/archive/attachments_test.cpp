@@ -50,6 +50,8 @@ TEST(AttachmentNames, TheNameIsOneTheCardCanHold) {
         {"  spazi.txt  ", "spazi.txt"},              // the card keeps no blanks at the ends
         {"a\nb.txt", "a_b.txt"},
         {"   ", std::nullopt},
+        {"..", std::nullopt},  // never a name that leads out of the folder
+        {". .", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(attachmentNameFor(c.chosen), c.stored) << c.chosen;
     const std::string longest = std::string(246, 'x') + ".pdf";

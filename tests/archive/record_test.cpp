@@ -52,6 +52,15 @@ TEST(Record, ALineBreakStoredInsideAFieldReadsAsBlanks) {
     bytes.replace(1, stored.size(), stored);
     EXPECT_EQ(Record(kLayout, bytes).get("txtNome"), "Rossi  Mario  \u0081x");
     EXPECT_EQ(fieldFromCp1252("a\x0B\xE8"), "a \u00E8");
+    // a DEL at a field's edge is trimmed like the blank it reads as, so what is read is what
+    // Save writes back
+    bytes[0] = 3;
+    bytes.replace(1, 3, "\x7F\xBC\x7F");
+    const std::string read = Record(kLayout, bytes).get("txtNome");
+    EXPECT_EQ(read, "\u00BC");
+    Record copy(kLayout);
+    copy.set(0, read);
+    EXPECT_EQ(copy.get(0), read);
 }
 
 TEST(Record, SizesAndOffsetsFollowFromTheLayout) {

@@ -47,7 +47,12 @@ TEST(Services, AmountsAreRoundedHalfUpOnTheTextAsTyped) {
                          {"007", "7,00"},
                          {"1250,00", "1250,00"},
                          {"999999999999999", "999999999999999,00"},
-                         {"abc", "0,00"}})
+                         {"abc", "0,00"},
+                         // a negative amount from an older file rounds by its size, once
+                         {"-0,5", "-0,50"},
+                         {"-0,005", "-0,01"},
+                         {"-0,50", "-0,50"},
+                         {"100000000000000000", "0,00"}})  // more digits than any field
         EXPECT_EQ(normaliseAmount(c.typed), c.money) << c.typed;
 }
 

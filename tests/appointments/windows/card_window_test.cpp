@@ -201,7 +201,8 @@ TEST_F(CardWindow, DuplicateKeepsEverythingButDateAndTimeTheDoneBoxIncluded) {
     EXPECT_EQ(card->fieldText("chkOttemperata"), "Sì");
     EXPECT_EQ(QApplication::focusWidget(), card->control("txtData"));
 
-    // an archive that cannot be reached: the access message, and the card stays as it was
+    // an archive that cannot be reached: the access message, and the card stays as it was but
+    // for its number, so that the next Save cannot overwrite the card it was copied from
     click("cmdPrimo");
     std::filesystem::remove(fake.folder() / kAppointmentsFile);
     std::filesystem::create_directory(fake.folder() / kAppointmentsFile);
@@ -211,7 +212,7 @@ TEST_F(CardWindow, DuplicateKeepsEverythingButDateAndTimeTheDoneBoxIncluded) {
         fake.messages.last().text,
         "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
         "privilegi di scrittura nella cartella di installazione del programma.");
-    EXPECT_EQ(card->position(), "1");
+    EXPECT_EQ(card->position(), "");
     EXPECT_EQ(card->fieldText("txtData"), "15/03/2026");
 }
 

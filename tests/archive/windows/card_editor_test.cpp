@@ -140,6 +140,20 @@ TEST_F(CardEditorTest, SaveAppendsThenUpdatesInPlace) {
     EXPECT_EQ(rawField(kLayout, r.bytes(), kLayout.indexOf("chkFatto")), "S\xEC");
 }
 
+TEST_F(CardEditorTest, SavingACardWhoseArchiveVanishedReportsTheAccessMessage) {
+    appendCards(20);
+    editor->trigger("cmdUltimo");
+    fill("Scheda 20", "333");
+    const auto file = fake.folder() / "Prova.pro";
+    std::filesystem::remove(file);
+    fake.messages.clear();
+    editor->trigger("cmdSalva");
+    EXPECT_EQ(fake.messages.last().kind, "error");
+    EXPECT_TRUE(fake.messages.last().text.startsWith("Attenzione: il sistema non permette di accedere"));
+    EXPECT_EQ(editor->position(), "20");
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+}
+
 TEST_F(CardEditorTest, RequiredFieldsStopTheSaveInOrderWithTheFocusOnTheField) {
     editor->trigger("cmdSalva");
     EXPECT_EQ(fake.messages.last().kind, "warning");
@@ -279,6 +293,49 @@ TEST_F(CardEditorTest, EnterInTheCalendarImportsTheChosenDay) {
     QTest::keyClick(days, Qt::Key_Return);
     EXPECT_EQ(edit("txtData")->text(), "09/03/2024");
     EXPECT_EQ(calendar.result(), QDialog::Accepted);
+}
+
+TEST_F(CardEditorTest, ADateTypedIntoTheCalendarIsTakenExactlyOrNotAtAll) {
+    struct Case {
+        const char* keys;      // the first opens the calendar from the date field
+        const char* imported;  // what Enter puts in the date field
+        const char* shown;     // what the calendar says of the typed date (null: not checked)
+    };
+    const Case cases[] = {
+        {"31/03/2026", "31/03/2026", nullptr},
+        {"31032026", "31/03/2026", nullptr},  // the slashes come by themselves
+        {"5.4.2026", "05/04/2026", nullptr},
+        {"31/02/2026", "", "Data digitata: 31/02/2026 (data inesistente)"},  // never another day
+        {"29/02/2025\b4", "29/02/2024", nullptr},                            // corrected with Backspace
+        {"3", "", "Data digitata: 3"},                                       // not whole: nothing
+        {"x", "15/05/2024", ""},  // no date typed: the day shown as chosen, today
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        edit("txtData")->clear();
+        edit("txtData")->setFocus();
+        QString shown;
+        QDate chosen;
+        QTimer::singleShot(0, [&] {
+            auto* calendar = qobject_cast<TfrmCalendario*>(QApplication::activeModalWidget());
+            ASSERT_NE(calendar, nullptr);
+            auto* days = calendar->calendar()->findChild<QAbstractItemView*>();
+            QTest::keyClicks(days, QString(c.keys).mid(1));
+            const auto* typed = calendar->findChild<QLabel*>("lblDigitata");
+            shown = typed ? typed->text() : QString("(no typed date shown)");
+            chosen = calendar->calendar()->selectedDate();
+            QTest::keyClick(days, Qt::Key_Return);
+            if (calendar->isVisible()) calendar->reject();
+        });
+        QTest::keyClicks(edit("txtData"), QString(c.keys).left(1));
+        EXPECT_EQ(edit("txtData")->text(), c.imported);
+        if (c.shown) {
+            EXPECT_EQ(shown, c.shown);
+        }
+        if (!*c.imported) {
+            EXPECT_EQ(chosen, QDate(2024, 5, 15));  // the calendar did not move
+        }
+    }
 }
 
 TEST_F(CardEditorTest, ControlsAreNamedAndAccessible) {

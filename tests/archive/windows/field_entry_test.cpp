@@ -4,11 +4,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QShortcut>
 #include <QGroupBox>
 #include <QMimeData>
 #include <QTest>
 
 #include "archive/windows/CardEditor.h"
+#include "archive/windows/FieldBehaviour.h"
 #include "fakes.h"
 
 namespace custovia {
@@ -165,6 +168,129 @@ TEST_F(FieldEntryTest, TimeListsTakingTheFocusByEnterKeepNoSelection) {
     edit("txtNome")->setFocus();
     EXPECT_EQ(combo("txtOre")->currentText(), "00");
     EXPECT_EQ(combo("txtMinuti")->currentText(), "");
+}
+
+TEST_F(FieldEntryTest, TimeListsStepFromTheValueShownHoweverItWasSet) {
+    QComboBox* hour = combo("txtOre");
+    Record loaded(kLayout);
+    loaded.set("txtOre", "09");
+    struct Way {
+        const char* how;
+        std::function<void()> set;
+        const char* shown;
+        const char* down;  // after one Down
+    };
+    const Way ways[] = {
+        {"set by the card", [&] { editor->setFieldText("txtOre", "00"); }, "00", "01"},
+        {"a loaded card", [&] { editor->showRecord(0, loaded); }, "09", "10"},
+        {"New", [&] { editor->newCard(); }, "", "00"},
+        {"set on the list itself", [&] { hour->setEditText("22"); }, "22", "23"},
+        {"a value not in the list", [&] { editor->setFieldText("txtOre", "7"); }, "7", "00"},
+    };
+    for (const Way& w : ways) {
+        SCOPED_TRACE(w.how);
+        edit("txtNote")->setFocus();
+        hour->setCurrentIndex(16);  // the user had chosen 16 from the list
+        w.set();
+        EXPECT_EQ(hour->currentText(), w.shown);
+        hour->setFocus();
+        QTest::keyClick(hour, Qt::Key_Down);
+        EXPECT_EQ(hour->currentText(), w.down);
+    }
+}
+
+TEST_F(FieldEntryTest, KeyFiltersRefuseCharactersNeverCommands) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QLineEdit* cel = edit("txtCel");
+    cel->setFocus();
+    QTest::keyClicks(cel, "33a3");
+    EXPECT_EQ(cel->text(), "333");
+    // a mobile number is selected and copied by keyboard; a refused key leaves the selection
+    QTest::keyClick(cel, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(cel, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "333");
+    QTest::keyClick(cel, Qt::Key_X);
+    EXPECT_EQ(cel->selectedText(), "333");
+    QTest::keyClick(cel, Qt::Key_Home);
+    QTest::keyClick(cel, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(cel->selectedText(), "3");
+    QTest::keyClick(cel, Qt::Key_End);
+    EXPECT_EQ(cel->cursorPosition(), 3);
+    // Ctrl+V keeps what the field allows, as the context menu's paste does
+    clipboard->setText("33a3\n12 3");
+    QTest::keyClick(cel, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(cel, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cel->text(), "333123");
+    QTest::keyClick(cel, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(cel, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(cel->text(), "");
+
+    QLineEdit* amount = edit("txtImporto");
+    makeAmountKeys(amount);
+    amount->setFocus();
+    QTest::keyClicks(amount, "1a2.5");
+    EXPECT_EQ(amount->text(), "125");
+    clipboard->setText("€ 1.250,5\r\n0");
+    QTest::keyClick(amount, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(amount->text(), "1250,50");
+
+    // a time list takes nothing typed or pasted, and still copies
+    QComboBox* hour = combo("txtOre");
+    editor->setFieldText("txtOre", "07");
+    hour->setFocus();
+    clipboard->setText("12");
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::Key_1), QKeyCombination(Qt::Key_Backspace), QKeyCombination(Qt::Key_Delete),
+          Qt::ControlModifier | Qt::Key_V, Qt::ShiftModifier | Qt::Key_Insert})
+        QTest::keyClick(hour, key.key(), key.keyboardModifiers());
+    EXPECT_EQ(hour->currentText(), "07");
+    QTest::keyClick(hour, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(hour, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "07");
+}
+
+TEST(KeyFilters, EscapeAndTheWindowsShortcutsWorkInEveryFilteredField) {
+    struct Field {
+        const char* kind;
+        std::function<QWidget*(QWidget*)> make;
+    };
+    const Field fields[] = {
+        {"digits",
+         [](QWidget* parent) {
+             auto* edit = new QLineEdit(parent);
+             makeDigitsOnly(edit);
+             return edit;
+         }},
+        {"amount",
+         [](QWidget* parent) {
+             auto* edit = new QLineEdit(parent);
+             makeAmountKeys(edit);
+             return edit;
+         }},
+        {"time list",
+         [](QWidget* parent) {
+             auto* combo = new QComboBox(parent);
+             makeTimeList(combo, 24);
+             return combo;
+         }},
+    };
+    for (const Field& f : fields) {
+        SCOPED_TRACE(f.kind);
+        QDialog window;
+        QWidget* field = f.make(&window);
+        int shortcuts = 0;
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_S), &window);
+        QObject::connect(shortcut, &QShortcut::activated, [&] { ++shortcuts; });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(shortcuts, 1);
+        QTest::keyClick(field, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(window.result(), QDialog::Rejected);
+    }
 }
 
 TEST_F(FieldEntryTest, SectionsFrameTheirFieldsAndThePositionIsAnnounced) {

@@ -157,6 +157,7 @@ TEST_F(ServicesWindow, TheIconsSitBesideTheirFieldsAndFillTodayAndNow) {
         const QRect edit_(edit(field)->mapTo(window.get(), QPoint()), edit(field)->size());
         EXPECT_TRUE(beside.top() < edit_.center().y() && edit_.center().y() < beside.bottom()) << icon;
         EXPECT_GT(beside.left(), edit_.right()) << icon;
+        EXPECT_LT(beside.left() - edit_.right(), 16) << icon;  // right after its own field
     }
     fake.clock.set({2025, 3, 3, 9, 5, 7});
     window->findChild<QToolButton*>("impData")->click();

@@ -270,6 +270,27 @@ TEST_F(DipendentiTest, TypingRulesAndTheEnterRing) {
               "Visualizza la foto nelle sue dimensioni reali.");
 }
 
+TEST_F(DipendentiTest, EnterAndTabGoTheSameWayAndTheFieldsReadInThatOrder) {
+    card->resize(1600, 1000);
+    QApplication::processEvents();
+    const std::vector<QString>& ring = card->config().enterOrder;
+    for (std::size_t i = 0; i + 1 < ring.size(); ++i) {
+        QWidget* from = card->control(ring[i]);
+        QWidget* next = card->control(ring[i + 1]);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+            from->setFocus();
+            QTest::keyClick(from, key);
+            EXPECT_EQ(QApplication::focusWidget(), next) << ring[i].toStdString() << " " << int(key);
+        }
+        // the next field sits on the same row further right, or on a row below
+        const QPoint a = from->mapTo(card.get(), from->rect().center());
+        const QPoint b = next->mapTo(card.get(), next->rect().center());
+        const bool sameRow = std::abs(a.y() - b.y()) < from->height() / 2;
+        EXPECT_TRUE(sameRow ? b.x() > a.x() : b.y() > a.y())
+            << ring[i].toStdString() << " -> " << ring[i + 1].toStdString();
+    }
+}
+
 TEST_F(DipendentiTest, EmailIsPercentEncodedAndTheTaxCodeButtonPicksItsCheck) {
     set("txtEmail", "  mario rossi@vigilanza.it?cc=altro@x.it ");
     click("btnEmail");
