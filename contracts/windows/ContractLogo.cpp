@@ -5,6 +5,8 @@
 #include <QString>
 #include <QSvgRenderer>
 
+#include "archive/windows/PictureReader.h"
+
 namespace custovia {
 namespace {
 
@@ -28,8 +30,10 @@ QImage blankContractLogo() {
     return blank;
 }
 
+QImage readLogoPicture(const std::filesystem::path& file) { return readPicture(file, kLogoLongestSide); }
+
 QImage loadContractLogo(const std::filesystem::path& file) {
-    QImage stored(toQPath(file));
+    const QImage stored = readLogoPicture(file);
     return stored.isNull() ? defaultContractLogo() : stored;
 }
 
