@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMediaPlayer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -113,6 +114,40 @@ TEST_F(AgendaWindow, AMissingOrBrokenAlarmNeverStopsTheAgenda) {
     EXPECT_TRUE(player.play(fake.folder() / kAlarmSoundFile));
     QTest::qWait(200);
     player.stop();
+}
+
+TEST_F(AgendaWindow, TheRealPlayerStartsTheAlarmAfreshOnEveryShowing) {
+    // the program's own player and its real sound: a player asked to start again the source it
+    // already holds, after its end or while it plays, often stays silent on a real sound server
+    std::filesystem::copy_file(CUSTOVIA_SOURCE_DIR "/delivered/Avviso.mp3", fake.folder() / kAlarmSoundFile,
+                               std::filesystem::copy_options::overwrite_existing);
+    MediaAudioPlayer player;
+    const Environment& f = fake.env();
+    Environment real{f.messages, f.fileDialogs, f.printDialogs, f.shell,  f.clock, f.folder,
+                     f.files,    f.windows,     f.camera,       f.timers, player};
+    store({{"10/03/2026"}});
+    TfrmAgenda window(real);
+    window.show();
+    ASSERT_NE(player.mediaPlayer(), nullptr);
+    int sourcesSet = 0, ends = 0;
+    QObject::connect(player.mediaPlayer(), &QMediaPlayer::sourceChanged, [&](const QUrl& source) {
+        if (!source.isEmpty()) ++sourcesSet;
+    });
+    QObject::connect(player.mediaPlayer(), &QMediaPlayer::mediaStatusChanged,
+                     [&](QMediaPlayer::MediaStatus s) {
+                         if (s == QMediaPlayer::EndOfMedia) ++ends;
+                     });
+    if (!QTest::qWaitFor([&] { return ends == 1; }, 8000))
+        GTEST_SKIP() << "this system cannot play the alarm to its end";
+    window.hide();
+    window.show();  // after the sound ended
+    EXPECT_EQ(sourcesSet, 1);
+    QTest::qWait(300);
+    window.hide();
+    window.show();  // while it plays
+    EXPECT_EQ(sourcesSet, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ends == 2; }, 8000));  // and it plays to its end
+    window.close();
 }
 
 TEST_F(AgendaWindow, AnUnreadableRecordHidesNothingAndTheCountIsTheList) {
