@@ -230,6 +230,9 @@ TEST_F(AgendaWindow, DayMonthAndImminentGridsReadTheCalendarAndExport) {
     openFrom(button("btnGiorno"), [&](QDialog* w) {
         EXPECT_EQ(w->objectName(), "TfrmExpGiornaliere");
         EXPECT_EQ(w->windowTitle(), " Appuntamenti del giorno");
+        const auto* day = w->findChild<QLabel*>("lblIntestazione");  // which day it shows
+        ASSERT_NE(day, nullptr);
+        EXPECT_EQ(day->text(), "Appuntamenti del giorno 11/03/2026");
         ASSERT_EQ(w->findChild<QTableView*>("grdRecords")->model()->rowCount(), 2);
         EXPECT_EQ(cell(w, 0, 14), "202603110905");
         EXPECT_EQ(cell(w, 0, 12), "Sì");
@@ -239,6 +242,9 @@ TEST_F(AgendaWindow, DayMonthAndImminentGridsReadTheCalendarAndExport) {
     });
     openFrom(button("btnMese"), [&](QDialog* w) {
         EXPECT_EQ(w->windowTitle(), " Appuntamenti del mese");
+        const auto* month = w->findChild<QLabel*>("lblIntestazione");
+        ASSERT_NE(month, nullptr);
+        EXPECT_EQ(month->text(), "Appuntamenti del mese di marzo 2026");
         EXPECT_EQ(w->findChild<QTableView*>("grdRecords")->model()->rowCount(), 3);
         EXPECT_EQ(cell(w, 2, 1), "30/03/2026");
         fake.messages.answer({true, false});
@@ -246,6 +252,7 @@ TEST_F(AgendaWindow, DayMonthAndImminentGridsReadTheCalendarAndExport) {
     });
     openFrom(button("btnExcel"), [&](QDialog* w) {
         EXPECT_EQ(w->windowTitle(), " Appuntamenti imminenti");
+        EXPECT_EQ(w->findChild<QLabel*>("lblIntestazione"), nullptr);
         EXPECT_EQ(w->findChild<QTableView*>("grdRecords")->model()->rowCount(), 1);  // only the one last year
         fake.messages.answer({true, false});
         w->findChild<QToolButton*>("cmdEsporta")->click();
