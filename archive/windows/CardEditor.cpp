@@ -463,7 +463,7 @@ void CardEditor::save() {
         this, updated ? QStringLiteral(
                             "Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
                       : QStringLiteral("La scheda corrente è stata inserita in archivio."));
-    recordSaved(index);
+    recordSaved(index, !updated);
 }
 
 void CardEditor::duplicate() {

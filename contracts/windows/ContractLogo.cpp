@@ -7,14 +7,9 @@
 #include <QSvgRenderer>
 
 #include "archive/file_replace.h"
+#include "archive/windows/PictureReader.h"
 
 namespace custovia {
-namespace {
-
-QString toQPath(const std::filesystem::path& file) { return QString::fromStdU16String(file.u16string()); }
-
-}  // namespace
-
 QImage defaultContractLogo() {
     QImage logo(297, 184, QImage::Format_RGB32);
     logo.fill(Qt::white);
@@ -31,8 +26,10 @@ QImage blankContractLogo() {
     return blank;
 }
 
+QImage readLogoPicture(const std::filesystem::path& file) { return readPicture(file, kLogoLongestSide); }
+
 QImage loadContractLogo(const std::filesystem::path& file) {
-    QImage stored(toQPath(file));
+    const QImage stored = readLogoPicture(file);
     return stored.isNull() ? defaultContractLogo() : stored;
 }
 

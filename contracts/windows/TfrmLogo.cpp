@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "archive/paths.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
 #include "contracts/contract_card.h"
@@ -113,7 +114,7 @@ void TfrmLogo::showPicture(const QImage& picture, bool changed) {
 void TfrmLogo::browse() {
     const QString chosen = env_.fileDialogs.openFile(this, kBrowseTitle, kBrowseFilter);
     if (chosen.isEmpty()) return;
-    const QImage loaded(chosen);
+    const QImage loaded = readLogoPicture(pathFromUtf8(chosen.toStdString()));
     // a picture that does not load shows the euro-sign logo and replaces nothing stored
     if (loaded.isNull())
         showPicture(defaultContractLogo(), false);

@@ -161,6 +161,23 @@ TEST_F(LogoTest, APickedJpegIsStoredAsABitmapOnApplyOnly) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(fake.folder()), {}), 2);
 }
 
+TEST_F(LogoTest, ACameraSizedLogoLoadsAndIsStoredAtThePrintedSize) {
+    const QString jpeg = picture("marchio.jpg", {8000, 6000}, "JPG", Qt::red);
+    fake.fileDialogs.choose({jpeg});
+    auto w = open();
+    click(w.get(), "btnSfoglia");
+    EXPECT_NE(w->preview(), defaultContractLogo());
+    EXPECT_EQ(w->preview().size(), QSize(kLogoLongestSide, 1500));
+    click(w.get(), "btnApplica");
+    EXPECT_EQ(QImage(logoPath(), "BMP").size(), QSize(kLogoLongestSide, 1500));
+
+    // a big Logo.bmp left by an earlier installation prints too
+    picture("Logo.bmp", {8000, 6000}, "BMP", Qt::blue);
+    const QImage printed = loadContractLogo(logo());
+    EXPECT_EQ(printed.size(), QSize(kLogoLongestSide, 1500));
+    EXPECT_EQ(printed.pixelColor(1000, 750), QColor(Qt::blue));
+}
+
 TEST_F(LogoTest, TheEraserStoresTwoWhitePixelsAndTheEuroIconTheDefault) {
     auto w = open();
     click(w.get(), "btnCancLogo");
