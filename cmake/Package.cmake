@@ -50,17 +50,17 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # custovia_<version>_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# the synopsis is the summary above; CPack indents these lines and marks the empty one
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "registers and contracts of a private security firm
- Custovia keeps the registers of a small private security firm (an Italian
- \"istituto di vigilanza\"): emergency interventions, clients and their
- services, employees with their photos, appointments with an agenda that
- warns of the imminent ones, and service contracts printed with the firm's
- logo. It prints cards and lists, exports spreadsheets and sends requests
- and reminders over WhatsApp Web. The program speaks Italian.
- .
- The data live in one folder (by default ~/.local/share/Custovia), which
- several workstations can share with the --folder option.")
+    "Custovia keeps the registers of a small private security firm (an Italian
+istituto di vigilanza): emergency interventions, clients and their services,
+employees with their photos, appointments with an agenda that warns of the
+imminent ones, and service contracts printed with the firm's logo. It prints
+cards and lists, exports spreadsheets and sends requests and reminders over
+WhatsApp Web. The program speaks Italian.
+
+The data live in one folder (by default ~/.local/share/Custovia), which
+several workstations can share with the --folder option.")
 # the libraries come from dpkg-shlibdeps; what the program loads at run time it cannot see:
 # the Italian standard dialogs, the sound and camera through GStreamer (MP3 decoder, sound
 # server, video capture), and the fonts the layouts are drawn for
@@ -71,13 +71,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 include(CPack)
 
-# `make test` builds the package from this tree and runs the program unpacked from it
-find_program(DPKG_DEB dpkg-deb)
-find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(DPKG_DEB AND DPKG_SHLIBDEPS)
-  add_test(NAME package_unpacks_and_runs
-           COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
-                   -DSCRATCH=${CMAKE_BINARY_DIR}/package-test -DVERSION=${PROJECT_VERSION}
-                   -P ${CMAKE_SOURCE_DIR}/cmake/PackageTest.cmake)
-  set_tests_properties(package_unpacks_and_runs PROPERTIES TIMEOUT 600)
-endif()
+# `make test` builds the package from this tree and runs the program unpacked from it; a
+# system without Debian's packaging tools shows the test as skipped
+add_test(NAME package_unpacks_and_runs
+         COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                 -DSCRATCH=${CMAKE_BINARY_DIR}/package-test -DVERSION=${PROJECT_VERSION}
+                 -P ${CMAKE_SOURCE_DIR}/cmake/PackageTest.cmake)
+set_tests_properties(package_unpacks_and_runs PROPERTIES TIMEOUT 600
+                     SKIP_REGULAR_EXPRESSION "package test skipped: ")

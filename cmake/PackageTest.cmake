@@ -2,6 +2,14 @@
 # root as dpkg lays it out, and the unpacked program run there: it answers without a display,
 # and everything an installation needs is in its place.
 # Run with -DCPACK=... -DBUILD_DIR=... -DSCRATCH=... -DVERSION=...
+foreach(tool dpkg-deb dpkg-shlibdeps)
+  find_program(found_${tool} ${tool})
+  if(NOT found_${tool})
+    message("package test skipped: ${tool} is missing (Debian's dpkg-dev)")
+    return()
+  endif()
+endforeach()
+
 file(REMOVE_RECURSE ${SCRATCH})
 execute_process(COMMAND ${CPACK} -G DEB -B ${SCRATCH}/out --config ${BUILD_DIR}/CPackConfig.cmake
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -40,6 +48,20 @@ endforeach()
 if(EXISTS ${root}/usr/bin/unins000.dll)
   message(FATAL_ERROR "the package carries a password store beside the program")
 endif()
+
+# the desktop entry and the AppStream metadata as the desktop and the software centres read them
+find_program(desktop_file_validate desktop-file-validate)
+find_program(appstreamcli appstreamcli)
+foreach(check "${desktop_file_validate};${root}/usr/share/applications/custovia.desktop"
+        "${appstreamcli};validate;--no-net;${root}/usr/share/metainfo/it.custovia.custovia.metainfo.xml")
+  list(GET check 0 tool)
+  if(tool)
+    execute_process(COMMAND ${check} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "${check}:\n${out}")
+    endif()
+  endif()
+endforeach()
 
 # no display: the commands answer before the toolkit starts
 execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
