@@ -13,6 +13,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 
 #include "app/help.h"
 #include "files.h"
@@ -26,9 +27,15 @@ const std::string kGuide = CUSTOVIA_USER_GUIDE;
 // Runs of blanks and line breaks as one blank: where a line breaks is the layout's business.
 std::string words(const std::string& text) { return std::regex_replace(text, std::regex(R"(\s+)"), " "); }
 
-std::string pageText(int page) {  // 1-based
-    return words(test::commandOutput("pdftotext -enc UTF-8 -f " + std::to_string(page) + " -l " +
-                                     std::to_string(page) + " '" + kGuide + "' -"));
+// The text of a page (1-based).
+std::string pageText(int page) {
+    static const std::vector<std::string> pages = [] {
+        std::vector<std::string> out;
+        std::stringstream all(test::commandOutput("pdftotext -enc UTF-8 '" + kGuide + "' -"));
+        for (std::string text; std::getline(all, text, '\f');) out.push_back(words(text));
+        return out;
+    }();
+    return std::size_t(page - 1) < pages.size() ? pages[std::size_t(page - 1)] : std::string();
 }
 
 struct Bookmark {
@@ -138,7 +145,7 @@ TEST_F(UserGuide, TheContentsAndTheWindowIndexLinkToTheirPages) {
     }
     ASSERT_GE(index.size(), 15u);
     for (int target : index) {
-        EXPECT_GT(target, all[1].page);
+        EXPECT_GE(target, all[1].page);
         EXPECT_LT(target, all.back().page);
         EXPECT_GT(pictures(target), 0u) << "page " << target;
     }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
+#include <QScrollArea>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -28,9 +29,9 @@
 namespace custovia::guide {
 namespace {
 
-// The size a work area's window is pictured at, in screen points: a common office screen's
-// window, so the pictures look as the program does at work.
-const QSize kWorkAreaSize(1180, 800);
+// The size a work area's window is pictured at, in screen points; a card editor is then made
+// as tall as its card, so that the picture shows the whole card and no empty screen below it.
+const QSize kWorkAreaSize(1080, 800);
 
 void settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
@@ -63,14 +64,25 @@ WindowPicture framed(QWidget* window) {
     return {window->windowTitle().trimmed(), image};
 }
 
+// A window whose card scrolls made as tall as the card, within a screen's height.
+void fitToCard(QWidget* window) {
+    auto* scroll = window->findChild<QScrollArea*>();
+    if (!scroll || !scroll->widget()) return;
+    settle();
+    const int missing = scroll->widget()->sizeHint().height() - scroll->viewport()->height();
+    window->resize(window->width(), std::min(window->height() + missing + 2, 1060));
+    settle();
+}
+
 // Shows a single-instance window at the size it is pictured at.
 template <typename Window>
 std::unique_ptr<Window> opened(Environment& env, QSize size = kWorkAreaSize) {
     auto window = std::make_unique<Window>(env);
-    window->resize(size);
+    if (size.isValid()) window->resize(size);
     window->show();
     QApplication::setActiveWindow(window.get());
     settle();
+    if (size.isValid()) fitToCard(window.get());
     return window;
 }
 
@@ -142,7 +154,7 @@ void startingPictures(Environment& env, WindowPictures& out) {
         change->hide();
     }
     {
-        auto launcher = opened<TfrmAvvio>(env, QSize(1180, 760));
+        auto launcher = opened<TfrmAvvio>(env, QSize(1080, 720));
         out["avvio"] = framed(launcher.get());
         out["guida"] = grabOpened(QStringLiteral("the launcher's help"),
                                   [&] { button(launcher.get(), "imgGuida")->click(); });
@@ -163,7 +175,7 @@ void interventionPictures(Environment& env, WindowPictures& out) {
 }
 
 void clientPictures(Environment& env, WindowPictures& out) {
-    auto card = opened<TfrmClienti>(env, QSize(1180, 1000));
+    auto card = opened<TfrmClienti>(env);
     browseTo(*card, 1);
     out["clienti_scheda"] = framed(card.get());
     out["allegati"] =
@@ -216,7 +228,7 @@ void appointmentPictures(Environment& env, WindowPictures& out) {
 }
 
 void contractPictures(Environment& env, WindowPictures& out) {
-    auto card = opened<TfrmContratto>(env, QSize(1180, 1000));
+    auto card = opened<TfrmContratto>(env);
     browseTo(*card, 1);
     out["contratti_scheda"] = framed(card.get());
     out["contratti_numerazione"] =
