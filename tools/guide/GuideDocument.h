@@ -16,6 +16,7 @@ struct GuideBlock {
         Subheading,  // a small heading kept with the paragraph after it
         Paragraph,
         Steps,    // numbered steps, one per item
+        Bullets,  // a list whose items have no order
         Note,     // a framed remark
         Picture,  // a window's picture, with a caption
     };
@@ -33,6 +34,7 @@ struct GuideChapter {
     GuideChapter& subheading(const QString& text) { return add({GuideBlock::Kind::Subheading, text, {}}); }
     GuideChapter& paragraph(const QString& text) { return add({GuideBlock::Kind::Paragraph, text, {}}); }
     GuideChapter& steps(const QStringList& items) { return add({GuideBlock::Kind::Steps, {}, items}); }
+    GuideChapter& bullets(const QStringList& items) { return add({GuideBlock::Kind::Bullets, {}, items}); }
     GuideChapter& note(const QString& text) { return add({GuideBlock::Kind::Note, text, {}}); }
     GuideChapter& picture(const QString& key, const QString& caption) {
         return add({GuideBlock::Kind::Picture, caption, {}, key});

@@ -57,14 +57,15 @@ GuideChapter gettingStarted() {
                                   "su un riquadro apre l'app e nasconde la schermata di avvio; uscendo "
                                   "dall'app la schermata di avvio "
                                   "ricompare."))
-        .steps({QStringLiteral("**Archivio Dipendenti**: le schede del personale con le foto (capitolo 5)."),
-                QStringLiteral("**Clienti e Servizi**: l'anagrafica dei clienti, i servizi forniti e la "
-                               "liberatoria per la privacy (capitolo 4)."),
-                QStringLiteral("**Stesura Contratti**: i contratti di vigilanza da stampare (capitolo 8)."),
-                QStringLiteral("**Agenda Appuntamenti**: gli appuntamenti imminenti con l'avviso sonoro e lo "
-                               "schedario degli appuntamenti (capitoli 6 e 7)."),
-                QStringLiteral("**Coordinamento Emergenze**: le chiamate di emergenza e le richieste di "
-                               "intervento su WhatsApp (capitolo 3).")})
+        .bullets(
+            {QStringLiteral("**Archivio Dipendenti**: le schede del personale con le foto (capitolo 5)."),
+             QStringLiteral("**Clienti e Servizi**: l'anagrafica dei clienti, i servizi forniti e la "
+                            "liberatoria per la privacy (capitolo 4)."),
+             QStringLiteral("**Stesura Contratti**: i contratti di vigilanza da stampare (capitolo 8)."),
+             QStringLiteral("**Agenda Appuntamenti**: gli appuntamenti imminenti con l'avviso sonoro e lo "
+                            "schedario degli appuntamenti (capitoli 6 e 7)."),
+             QStringLiteral("**Coordinamento Emergenze**: le chiamate di emergenza e le richieste di "
+                            "intervento su WhatsApp (capitolo 3).")})
         .picture(QStringLiteral("avvio"),
                  QStringLiteral("La schermata di avvio con i cinque riquadri e le icone."))
         .paragraph(QStringLiteral(
@@ -95,7 +96,7 @@ GuideChapter gettingStarted() {
             "dipendenti "
             "nella cartella **Anagrafica**, il logo dell'istituto, la liberatoria per la privacy e i file "
             "esportati in Excel."))
-        .steps(
+        .bullets(
             {QStringLiteral("**Programma portatile**: quando la cartella del programma contiene la "
                             "password (il file unins000.dll accanto al programma), come una cartella copiata "
                             "su una chiavetta USB, i dati stanno nella cartella del programma stesso."),
@@ -145,7 +146,7 @@ GuideChapter cards() {
         .paragraph(QStringLiteral(
             "Passando con il mouse su un pulsante, la riga in fondo alla finestra spiega a che cosa serve. I "
             "pulsanti che si trovano in tutte le app sono:"))
-        .steps(
+        .bullets(
             {QStringLiteral("**Nuovo**: prepara una scheda vuota per una nuova registrazione."),
              QStringLiteral("**Duplica**: copia la scheda sullo schermo in una nuova scheda, da completare."),
              QStringLiteral("**Salva**: conserva la scheda nell'archivio."),
@@ -201,8 +202,9 @@ GuideChapter cards() {
                  "Compilare uno o più criteri: basta una parte del testo, maiuscole e minuscole "
                  "sono equivalenti; lasciando vuoti tutti i criteri si ottengono tutte le schede."),
              QStringLiteral("Premere **Cerca**: compare l'elenco delle schede trovate con il loro numero."),
-             QStringLiteral("Per restringere l'elenco scrivere una parola nella casella **Trova** e premere "
-                            "il pulsante accanto: viene selezionata la prima riga che la contiene."),
+             QStringLiteral("Per andare a una riga scrivere una parola nella casella **Trova** e premere il "
+                            "pulsante accanto: viene selezionata la prima riga che la contiene e, premendolo "
+                            "di nuovo, la successiva."),
              QStringLiteral("Fare doppio clic su una riga: la scheda compare nell'app, pronta per essere "
                             "letta o corretta. **Stampa** stampa l'elenco; **Chiudi** chiude la finestra.")})
         .picture(QStringLiteral("clienti_filtri"),
@@ -388,7 +390,7 @@ GuideChapter employees() {
                  QStringLiteral("La scheda di un dipendente con la sua foto."));
 
     c.section(QStringLiteral("La foto del dipendente"))
-        .steps(
+        .bullets(
             {QStringLiteral("**Carica** sceglie una foto dal computer (JPEG o bitmap, anche quella scattata "
                             "con il telefono): la foto viene adattata alla cornice."),
              QStringLiteral("**Webcam** apre la finestra della webcam: **Accendi webcam**, poi **Cattura "

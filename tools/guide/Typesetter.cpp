@@ -344,7 +344,8 @@ private:
                         flow.lines(paragraphLines(block.text, 0, pt(6)));
                         break;
                     case GuideBlock::Kind::Steps:
-                        flow.lines(stepLines(block.items));
+                    case GuideBlock::Kind::Bullets:
+                        flow.lines(itemLines(block.items, block.kind == GuideBlock::Kind::Steps));
                         break;
                     case GuideBlock::Kind::Note:
                         note(flow, block.text);
@@ -434,7 +435,8 @@ private:
         return boxes;
     }
 
-    std::vector<LineBox> stepLines(const QStringList& items) const {
+    // Numbered steps in gold discs, or items behind a small gold disc.
+    std::vector<LineBox> itemLines(const QStringList& items, bool numbered) const {
         std::vector<LineBox> boxes;
         const double indent = mm(8);
         for (qsizetype n = 0; n < items.size(); ++n) {
@@ -442,12 +444,13 @@ private:
             auto first = item.front().paint;
             item.front().paint = [=, this](QPainter& p, double y) {
                 first(p, y);
-                // the step's number in a gold disc
-                const double d = m_.lineSpacing(kTextFont) * 1.05;
-                const QRectF disc(0, y + (textLineHeight() - d) / 2 - pt(1), d, d);
+                const double d = m_.lineSpacing(kTextFont) * (numbered ? 1.05 : 0.45);
+                const double middle = y + textLineHeight() / 2 - pt(1);
+                const QRectF disc(numbered ? 0 : mm(2), middle - d / 2, d, d);
                 p.setPen(Qt::NoPen);
                 p.setBrush(kGold);
                 p.drawEllipse(disc);
+                if (!numbered) return;
                 p.setPen(kBlue);
                 p.setFont(font(8.5, true));
                 p.drawText(disc, Qt::AlignCenter, QString::number(n + 1));
