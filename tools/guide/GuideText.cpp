@@ -170,7 +170,10 @@ GuideChapter cards() {
                             "le ore e i minuti si scelgono dagli elenchi."),
              QStringLiteral("Premere **Salva**. Se manca un dato obbligatorio, un messaggio dice quale e il "
                             "cursore si sposta nel campo da compilare; altrimenti la casella tra le frecce "
-                            "mostra il numero che la scheda ha preso nell'archivio.")});
+                            "mostra il numero che la scheda ha preso nell'archivio.")})
+        .picture(QStringLiteral("calendario"),
+                 QStringLiteral(
+                     "Il calendario, aperto con l'icona accanto alla data di una scheda di intervento."));
 
     c.section(QStringLiteral("Correggere una scheda"))
         .steps(
@@ -355,7 +358,9 @@ GuideChapter clients() {
         .paragraph(QStringLiteral(
             "Il pulsante **P** accanto alle note prepara il modulo di consenso al trattamento dei dati "
             "personali, già compilato con i dati della scheda: si controlla, si salva come documento e si "
-            "stampa per la firma del cliente."));
+            "stampa per la firma del cliente."))
+        .picture(QStringLiteral("clienti_privacy"),
+                 QStringLiteral("La liberatoria per la privacy di un cliente."));
 
     c.section(QStringLiteral("I clienti da ricontattare"))
         .paragraph(QStringLiteral(
@@ -435,10 +440,12 @@ GuideChapter agenda() {
             "braccia conserte dice che l'elenco è vuoto."))
         .picture(QStringLiteral("agenda"),
                  QStringLiteral("L'agenda con gli appuntamenti imminenti e uno selezionato."))
-        .steps({QStringLiteral("Fare clic su un appuntamento: i suoi dati compaiono sotto l'elenco."),
-                QStringLiteral("**Stampa riepilogo** stampa l'elenco degli appuntamenti imminenti."),
-                QStringLiteral("**Esporta in Excel** li mostra in una griglia da esportare nel file "
-                               "Appuntamenti_Imminenti.xls.")});
+        .bullets(
+            {QStringLiteral("Un clic su un appuntamento lo seleziona: il promemoria su WhatsApp riguarda "
+                            "l'appuntamento selezionato."),
+             QStringLiteral("**Stampa riepilogo** stampa l'elenco degli appuntamenti imminenti."),
+             QStringLiteral("**Esporta in Excel** li mostra in una griglia da esportare nel file "
+                            "Appuntamenti_Imminenti.xls.")});
 
     c.section(QStringLiteral("Il promemoria su WhatsApp"))
         .steps({QStringLiteral("Selezionare l'appuntamento nell'elenco."),
@@ -528,9 +535,10 @@ GuideChapter contracts() {
         .paragraph(QStringLiteral(
             "I dati dell'istituto di vigilanza, nella parte alta della scheda, si scrivono una volta sola: "
             "all'uscita dall'app vengono memorizzati e ogni nuovo contratto li riporta già compilati. Il "
-            "pulsante del logo apre la finestra **Impostazione logo**: **Sfoglia...** sceglie un'immagine "
-            "JPEG o "
-            "bitmap, **Applica e chiudi** la adotta per tutti i contratti."));
+            "pulsante **LOGO** accanto ai dati apre la finestra di impostazione del logo: **Sfoglia...** "
+            "sceglie "
+            "un'immagine JPEG o bitmap, **Applica e chiudi** la adotta per tutti i contratti."))
+        .picture(QStringLiteral("contratti_logo"), QStringLiteral("L'impostazione del logo dell'istituto."));
 
     c.section(QStringLiteral("Redigere un contratto"))
         .steps(
@@ -540,7 +548,8 @@ GuideChapter contracts() {
                             "dati anagrafici e fiscali vengono copiati nella scheda."),
              QStringLiteral("Descrivere il sito vigilato, la durata, gli orari, il canone e le modalità di "
                             "pagamento."),
-             QStringLiteral("Elencare le attività comprese nel contratto e quelle escluse."),
+             QStringLiteral("Elencare le attività comprese nel contratto e quelle escluse: sono in fondo "
+                            "alla scheda, che si scorre con la rotella del mouse o con la barra a destra."),
              QStringLiteral("Premere **Salva**.")})
         .picture(QStringLiteral("contratti_scheda"),
                  QStringLiteral("La scheda di un contratto di vigilanza."));

@@ -64,13 +64,16 @@ WindowPicture framed(QWidget* window) {
     return {window->windowTitle().trimmed(), image};
 }
 
-// A window whose card scrolls made as tall as the card, within a screen's height.
+// A window whose card scrolls made as large as the card, within a large screen.
 void fitToCard(QWidget* window) {
     auto* scroll = window->findChild<QScrollArea*>();
     if (!scroll || !scroll->widget()) return;
     settle();
-    const int missing = scroll->widget()->sizeHint().height() - scroll->viewport()->height();
-    window->resize(window->width(), std::min(window->height() + missing + 2, 1060));
+    const QSize card = scroll->widget()->sizeHint();
+    const QSize view = scroll->viewport()->size();
+    const int wider = std::max(0, card.width() - view.width());
+    window->resize(std::min(window->width() + wider + 2, 1400),
+                   std::min(window->height() + card.height() - view.height() + 2, 1060));
     settle();
 }
 
@@ -166,6 +169,8 @@ void interventionPictures(Environment& env, WindowPictures& out) {
     auto card = opened<TfrmInterventi>(env);
     browseTo(*card, 4);
     out["interventi_scheda"] = framed(card.get());
+    out["calendario"] =
+        grabOpened(QStringLiteral("the calendar"), [&] { button(card.get(), "impData")->click(); });
     out["interventi_in_corso"] = grabOpened(QStringLiteral("the interventions in progress"),
                                             [&] { card->trigger(QStringLiteral("cmdPendenti")); });
     out["interventi_trova"] = grabOpened(
@@ -182,6 +187,8 @@ void clientPictures(Environment& env, WindowPictures& out) {
         grabOpened(QStringLiteral("the attachments"), [&] { card->trigger(QStringLiteral("cmdFile")); });
     out["clienti_servizi"] =
         grabOpened(QStringLiteral("the services"), [&] { button(card.get(), "btnProve")->click(); });
+    out["clienti_privacy"] =
+        grabOpened(QStringLiteral("the privacy form"), [&] { button(card.get(), "btnPrivacy")->click(); });
     out["clienti_codfisc"] =
         grabOpened(QStringLiteral("the tax code check"), [&] { button(card.get(), "btnCodFisc")->click(); });
     out["clienti_filtri"] = grabOpened(
@@ -231,6 +238,8 @@ void contractPictures(Environment& env, WindowPictures& out) {
     auto card = opened<TfrmContratto>(env);
     browseTo(*card, 1);
     out["contratti_scheda"] = framed(card.get());
+    out["contratti_logo"] =
+        grabOpened(QStringLiteral("the logo"), [&] { button(card.get(), "cmdLogo")->click(); });
     out["contratti_numerazione"] =
         grabOpened(QStringLiteral("the numbering"), [&] { card->trigger(QStringLiteral("cmdNumerazione")); });
     out["contratti_stampa"] =
