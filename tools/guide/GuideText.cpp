@@ -232,10 +232,12 @@ GuideChapter cards() {
     c.section(QStringLiteral("Stampare una scheda"))
         .steps(
             {QStringLiteral("Portare la scheda sullo schermo."),
-             QStringLiteral("Premere **Anteprima** per vedere la scheda come sarà stampata, con i pulsanti "
+             QStringLiteral("Premere **Anteprima** (e, dove compare la finestra **Anteprima di stampa**, "
+                            "**Mostra anteprima**) per vedere la scheda come sarà stampata, con i pulsanti "
                             "per ingrandirla, scorrerne le pagine e stamparla."),
-             QStringLiteral("Oppure premere **Stampa**: nella finestra **Stampa documento** premere "
-                            "**Stampa**, scegliere la stampante e confermare; **Annulla** rinuncia.")});
+             QStringLiteral(
+                 "Oppure premere **Stampa** (e, dove compare la finestra **Stampa documento**, di "
+                 "nuovo **Stampa**), scegliere la stampante e confermare; **Annulla** rinuncia.")});
 
     c.section(QStringLiteral("Esportare un archivio in Excel"))
         .steps(
