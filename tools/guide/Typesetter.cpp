@@ -247,14 +247,14 @@ public:
                 placeLines(boxes, i, left);
                 return;
             }
-            const std::size_t take = std::min(fit, left >= 2 ? left - 2 : 0);
-            if (take < 2 || atTop()) {
-                if (atTop()) {  // not even two lines fit on an empty page: place what fits
-                    placeLines(boxes, i, std::max<std::size_t>(fit, 1));
-                    i += std::max<std::size_t>(fit, 1);
+            // at least two lines on this page and two on the next
+            std::size_t take = std::min(fit, left >= 2 ? left - 2 : 0);
+            if (take < 2) {
+                if (!atTop()) {
+                    newPage();
+                    continue;
                 }
-                newPage();
-                continue;
+                take = std::max<std::size_t>(fit, 1);  // an empty page: it takes what fits
             }
             placeLines(boxes, i, take);
             i += take;
