@@ -438,7 +438,7 @@ GuideChapter agenda() {
             "cui "
             "preavviso è scattato: un appuntamento fissato con due giorni di preavviso compare due giorni "
             "prima. Quando ce ne sono, la guardia con il pollice alzato lo segnala e suona un breve avviso "
-            "sonoro (il file Avviso.mp3 della cartella del programma); quando non ce ne sono, la guardia a "
+            "sonoro (il file Avviso.mp3 che accompagna il programma); quando non ce ne sono, la guardia a "
             "braccia conserte dice che l'elenco è vuoto."))
         .picture(QStringLiteral("agenda"),
                  QStringLiteral("L'agenda con gli appuntamenti imminenti e uno selezionato."))

@@ -216,7 +216,7 @@ void employeePictures(Environment& env, WindowPictures& out) {
 
 void appointmentPictures(Environment& env, WindowPictures& out) {
     {
-        auto agenda = opened<TfrmAgenda>(env);
+        auto agenda = opened<TfrmAgenda>(env, QSize(1400, 760));
         select(agenda->list(), 0);
         out["agenda"] = framed(agenda.get());
         out["agenda_whatsapp"] =
