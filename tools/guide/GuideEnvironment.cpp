@@ -20,7 +20,7 @@ private:
 std::unique_ptr<RepeatingTimer> StillTimers::create() { return std::make_unique<StillTimer>(); }
 
 GuideEnvironment::GuideEnvironment(std::filesystem::path folder)
-    : env_{messages, fileDialogs_, printDialogs_, shell, clock_, std::move(folder), platformFileOpener(),
-           windows_, camera_,      timers_,       audio_} {}
+    : env_{messages, fileDialogs_, printDialogs_, shell,  clock_, folder, platformFileOpener(),
+           windows_, camera_,      timers_,       audio_, folder} {}  // the scratch folder delivers too
 
 }  // namespace custovia::guide
