@@ -24,8 +24,8 @@
 #endif
 
 #ifdef MAP_POPULATE
-// a scan reads every page of the map: setting them all up in one call costs far less than
-// one fault each
+// a scan reads every page of a map: setting them all up in one call costs far less than one
+// fault each
 constexpr int kPopulate = MAP_POPULATE;
 #else
 constexpr int kPopulate = 0;
@@ -86,15 +86,18 @@ public:
         }
     }
 
-    std::string_view mapForReading(std::uint64_t length) override {
+    std::string_view mapForReading(std::uint64_t offset, std::uint64_t length) override {
         unmap();
         if (length == 0) return {};
-        void* at = ::mmap(nullptr, length, PROT_READ, MAP_SHARED | kPopulate, fd_, 0);
+        // a map starts on a page
+        static const auto page = std::uint64_t(::sysconf(_SC_PAGESIZE));
+        const std::uint64_t start = offset / page * page;
+        const std::size_t mapped = std::size_t(length + (offset - start));
+        void* at = ::mmap(nullptr, mapped, PROT_READ, MAP_SHARED | kPopulate, fd_, off_t(start));
         if (at == MAP_FAILED) return {};
-        ::madvise(at, length, MADV_SEQUENTIAL);
         map_ = at;
-        mapLength_ = length;
-        return {static_cast<const char*>(at), length};
+        mapLength_ = mapped;
+        return {static_cast<const char*>(at) + (offset - start), std::size_t(length)};
     }
 
     // POSIX locks are advisory: the whole file can be locked without refusing any reader
@@ -239,17 +242,23 @@ public:
             done += put;
         }
     }
-    std::string_view mapForReading(std::uint64_t length) override {
+    std::string_view mapForReading(std::uint64_t offset, std::uint64_t length) override {
         unmap();
         if (length == 0) return {};
+        // a view starts on the system's allocation granularity
+        SYSTEM_INFO system;
+        GetSystemInfo(&system);
+        const std::uint64_t granularity = system.dwAllocationGranularity;
+        const std::uint64_t start = offset / granularity * granularity;
         mapping_ = CreateFileMappingW(h_, nullptr, PAGE_READONLY, 0, 0, nullptr);
         if (!mapping_) return {};
-        view_ = MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, SIZE_T(length));
+        view_ = MapViewOfFile(mapping_, FILE_MAP_READ, DWORD(start >> 32), DWORD(start & 0xFFFFFFFFu),
+                              SIZE_T(length + (offset - start)));
         if (!view_) {
             unmap();
             return {};
         }
-        return {static_cast<const char*>(view_), std::size_t(length)};
+        return {static_cast<const char*>(view_) + (offset - start), std::size_t(length)};
     }
     // Windows byte-range locks are mandatory: a lock over the data would refuse every other
     // workstation's load, scan and update while a card is appended. The appenders agree on

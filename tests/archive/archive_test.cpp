@@ -129,8 +129,8 @@ TEST_F(ArchiveTest, AnUpdateBeyondTheEndOfAVanishedOrShrunkFileWritesNothing) {
     EXPECT_EQ(archive.append(card("nuova")), 0u);  // an append still grows it
 }
 
-TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderMappedOrReadInChunks) {
-    const int n = 40000;  // more than one read chunk
+TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderAcrossItsReads) {
+    const int n = 40000;  // more than one read
     {
         std::string bytes;
         for (int i = 0; i < n; ++i) {
@@ -141,9 +141,8 @@ TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderMappedOrReadInChunks) {
         bytes += "partial";
         std::ofstream(file(), std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
     }
-    FullDiskOpener unmapped;  // reads, as a file that cannot be mapped is read
-    for (FileOpener* opener : {&platformFileOpener(), static_cast<FileOpener*>(&unmapped)}) {
-        Archive archive(file(), kLayout, *opener);
+    {
+        Archive archive(file(), kLayout);
         std::uint64_t expected = 0;
         archive.scan([&](std::uint64_t index, std::string_view bytes) {
             ASSERT_EQ(index, expected);
@@ -172,6 +171,43 @@ TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderMappedOrReadInChunks) {
             EXPECT_EQ(kept.back(), std::uint64_t(n - 1) / 3 * 3);
             EXPECT_TRUE(std::is_sorted(kept.begin(), kept.end()));
         }
+    }
+}
+
+TEST_F(ArchiveTest, ReadOrMappedOrChosenAScanOfALargeFileHandsOverTheSameRecords) {
+    // large enough to be tried both ways and to take more than one map
+    const RecordLayout big{{"txtTesto", 250}, {"txtSerial", 10}};
+    const std::uint64_t n = (70u << 20) / big.size();
+    {
+        std::string bytes;
+        bytes.reserve(std::size_t(n * big.size()));
+        Record r(big);
+        for (std::uint64_t i = 0; i < n; ++i) {
+            r.set(1, std::to_string(i));
+            bytes += r.bytes();
+        }
+        std::ofstream(file(), std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    }
+    Archive archive(file(), big);
+    const auto serial = [&big](std::string_view bytes) { return std::string(rawField(big, bytes, 1)); };
+    for (const ScanAccess access : {ScanAccess::Chosen, ScanAccess::Read, ScanAccess::Map}) {
+        archive.setScanAccess(access);
+        std::uint64_t expected = 0;
+        archive.scan([&](std::uint64_t index, std::string_view bytes) {
+            ASSERT_EQ(index, expected);
+            ASSERT_EQ(serial(bytes), std::to_string(index));
+            ++expected;
+        });
+        EXPECT_EQ(expected, n) << int(access);
+        std::uint64_t kept = 0;
+        archive.scan(
+            [&](std::uint64_t index, std::string_view bytes) {
+                ASSERT_EQ(index % 1000, 0u);
+                ASSERT_EQ(serial(bytes), std::to_string(index));
+                ++kept;
+            },
+            {[&](std::string_view bytes) { return std::stoull(serial(bytes)) % 1000 == 0; }, {1}});
+        EXPECT_EQ(kept, (n + 999) / 1000) << int(access);
     }
 }
 
