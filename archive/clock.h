@@ -1,5 +1,6 @@
 #pragma once
 // Today and now. Only SystemClock reads the system clock; tests hand in a fixed one.
+#include <chrono>
 #include <string>
 
 namespace custovia {
@@ -29,6 +30,9 @@ public:
 private:
     DateTime at_;
 };
+
+// The moment a local date and time names, to compare with the times files were written.
+std::chrono::system_clock::time_point toTimePoint(const DateTime& local);
 
 std::string twoDigits(int n);
 std::string formatDate(const DateTime& t);      // dd/mm/yyyy

@@ -25,7 +25,7 @@ public:
     explicit Program(Environment& env);
     ~Program() override;
 
-    void start();  // shows the sign-in window
+    void start();  // clears what a crash left behind and shows the sign-in window
     TfrmPassword* signIn() const { return signIn_.get(); }
     TfrmCambiaPassword* changePassword() const { return changePassword_.get(); }
     TfrmAvvio* launcher() const { return launcher_.get(); }
