@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <vector>
 
 namespace custovia {
@@ -40,15 +39,12 @@ Ranges fieldRanges(const RecordLayout& layout, const std::vector<std::size_t>& f
 constexpr std::uint64_t kWholeAhead = 2;
 constexpr std::uint64_t kDecideAhead = 6;
 constexpr std::uint64_t kFieldsAhead = 16;
-// Reads of this size stay in the processor's cache while their records are handled; maps are
-// made a window of this size at a time, so a scan never ties up address space in proportion
+// A scan reads this much at a time into one buffer used again and again: the block is still
+// in the processor's cache while its records are handled, so a scan costs about what reading
+// the file costs, however the system holds the file's pages (a map of a file grown a card at
+// a time, in small pages, cost three times its read), and never needs memory in proportion
 // to the file.
-constexpr std::uint64_t kReadBlockBytes = 1u << 20;
-constexpr std::uint64_t kMapWindowBytes = 64u << 20;
-// A scan of a large file tries each way on this much of it, then takes the cheaper for the
-// rest; a smaller file is read, either way being quick.
-constexpr std::uint64_t kProbeBytes = 4u << 20;
-constexpr std::uint64_t kChooseFrom = 32u << 20;
+constexpr std::uint64_t kReadBlockBytes = 256u << 10;
 
 // Hands over the selected records of a block of whole records, the first being record `first`.
 void scanBlock(std::string_view all, std::uint64_t first, std::size_t recordSize, const RecordLayout& layout,
@@ -83,7 +79,6 @@ public:
     OpenFile(FileOpener& opener, const std::filesystem::path& path) : file_(opener.openOrCreate(path)) {}
     ~OpenFile() = default;
     BlockFile* operator->() { return file_.get(); }
-    BlockFile& get() { return *file_; }
     void close() {
         auto file = std::move(file_);
         file->close();
@@ -133,84 +128,18 @@ std::uint64_t Archive::append(const Record& record) {
     return index;
 }
 
-namespace {
-
-// Hands the records of a scan over, reaching them one way or the other.
-class RecordScan {
-public:
-    RecordScan(BlockFile& file, const RecordLayout& layout, const Archive::Visitor& visit,
-               const Archive::Selection& selection)
-        : file_(file), layout_(layout), recordSize_(layout.size()), visit_(visit), selection_(selection) {}
-
-    // Records [first, first + count), read many at a time into one buffer used again and again.
-    void read(std::uint64_t first, std::uint64_t count) {
-        const std::uint64_t perBlock = std::max<std::uint64_t>(1, kReadBlockBytes / recordSize_);
-        buffer_.resize(std::size_t(std::min(perBlock, count) * recordSize_));
-        for (std::uint64_t at = first; at < first + count; at += perBlock) {
-            const std::uint64_t n = std::min(perBlock, first + count - at);
-            file_.readAt(at * recordSize_, buffer_.data(), n * recordSize_);
-            handle(std::string_view(buffer_.data(), n * recordSize_), at);
-        }
-    }
-
-    // The same through maps of the file, a window at a time; the records not handled when
-    // the file cannot be mapped (none, or the rest) are read.
-    void map(std::uint64_t first, std::uint64_t count) {
-        const std::uint64_t perWindow = std::max<std::uint64_t>(1, kMapWindowBytes / recordSize_);
-        for (std::uint64_t at = first; at < first + count; at += perWindow) {
-            const std::uint64_t n = std::min(perWindow, first + count - at);
-            const std::string_view window = file_.mapForReading(at * recordSize_, n * recordSize_);
-            if (window.empty()) return read(at, first + count - at);
-            handle(window, at);
-        }
-    }
-
-private:
-    void handle(std::string_view records, std::uint64_t first) {
-        scanBlock(records, first, recordSize_, layout_, visit_, selection_);
-    }
-
-    BlockFile& file_;
-    const RecordLayout& layout_;
-    const std::size_t recordSize_;
-    const Archive::Visitor& visit_;
-    const Archive::Selection& selection_;
-    std::vector<char> buffer_;
-};
-
-// Which way costs less for this file, tried on its first records, which are handed over on
-// the way. How the system holds a file's pages decides it: a file written in large blocks is
-// mapped for less than it is read, one grown a card at a time (small pages) is read for a
-// third of what its map costs. The clock only chooses how the records are reached, never
-// which records a scan hands over.
-ScanAccess chooseAccess(RecordScan& scan, std::uint64_t probe, std::uint64_t& handled) {
-    using Steady = std::chrono::steady_clock;
-    const auto start = Steady::now();
-    scan.read(0, probe);
-    const auto read = Steady::now();
-    scan.map(probe, probe);
-    const auto mapped = Steady::now();
-    handled = 2 * probe;
-    return mapped - read < read - start ? ScanAccess::Map : ScanAccess::Read;
-}
-
-}  // namespace
-
 void Archive::scan(const Visitor& visit, const Selection& selection) {
     OpenFile file(*opener_, path_);
     const std::size_t recordSize = layout_->size();
     const std::uint64_t total = file->size() / recordSize;
-    RecordScan scan(file.get(), *layout_, visit, selection);
-    ScanAccess access = access_;
-    std::uint64_t handled = 0;
-    if (access == ScanAccess::Chosen) {
-        const std::uint64_t probe = std::max<std::uint64_t>(1, kProbeBytes / recordSize);
-        access = total * recordSize >= kChooseFrom ? chooseAccess(scan, probe, handled) : ScanAccess::Read;
+    const std::uint64_t perBlock = std::max<std::uint64_t>(1, kReadBlockBytes / recordSize);
+    std::vector<char> buffer(std::size_t(std::min(perBlock, total) * recordSize));
+    for (std::uint64_t first = 0; first < total; first += perBlock) {
+        const std::uint64_t n = std::min(perBlock, total - first);
+        file->readAt(first * recordSize, buffer.data(), std::size_t(n * recordSize));
+        scanBlock(std::string_view(buffer.data(), std::size_t(n * recordSize)), first, recordSize, *layout_,
+                  visit, selection);
     }
-    if (access == ScanAccess::Map)
-        scan.map(handled, total - handled);
-    else
-        scan.read(handled, total - handled);
     file.close();
 }
 

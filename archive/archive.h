@@ -12,13 +12,6 @@
 
 namespace custovia {
 
-// How a scan reaches the records of the file.
-enum class ScanAccess {
-    Chosen,  // each way tried on the first records of a large file, the cheaper for the rest
-    Read,    // many records a read, into one buffer used again and again
-    Map,     // maps of the file, a window at a time
-};
-
 class Archive {
 public:
     Archive(std::filesystem::path path, const RecordLayout& layout,
@@ -52,14 +45,11 @@ public:
     // visited before it have been handled.
     using Visitor = std::function<void(std::uint64_t index, std::string_view bytes)>;
     void scan(const Visitor& visit, const Selection& selection = {});
-    // Chosen unless set otherwise (the benchmarks and tests take each way).
-    void setScanAccess(ScanAccess access) { access_ = access; }
 
 private:
     std::filesystem::path path_;
     const RecordLayout* layout_;
     FileOpener* opener_;
-    ScanAccess access_ = ScanAccess::Chosen;
 };
 
 }  // namespace custovia

@@ -18,17 +18,8 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
-
-#ifdef MAP_POPULATE
-// a scan reads every page of a map: setting them all up in one call costs far less than one
-// fault each
-constexpr int kPopulate = MAP_POPULATE;
-#else
-constexpr int kPopulate = 0;
 #endif
 
 namespace custovia {
@@ -50,7 +41,6 @@ class PosixFile final : public BlockFile {
 public:
     PosixFile(int fd, std::filesystem::path path) : fd_(fd), path_(std::move(path)) {}
     ~PosixFile() override {
-        unmap();
         if (fd_ >= 0) ::close(fd_);
     }
 
@@ -86,20 +76,6 @@ public:
         }
     }
 
-    std::string_view mapForReading(std::uint64_t offset, std::uint64_t length) override {
-        unmap();
-        if (length == 0) return {};
-        // a map starts on a page
-        static const auto page = std::uint64_t(::sysconf(_SC_PAGESIZE));
-        const std::uint64_t start = offset / page * page;
-        const std::size_t mapped = std::size_t(length + (offset - start));
-        void* at = ::mmap(nullptr, mapped, PROT_READ, MAP_SHARED | kPopulate, fd_, off_t(start));
-        if (at == MAP_FAILED) return {};
-        map_ = at;
-        mapLength_ = mapped;
-        return {static_cast<const char*>(at) + (offset - start), std::size_t(length)};
-    }
-
     // POSIX locks are advisory: the whole file can be locked without refusing any reader
     void lockExclusive() override { setLock(F_WRLCK); }
     void unlock() override { setLock(F_UNLCK); }
@@ -114,7 +90,6 @@ public:
     }
 
     void close() override {
-        unmap();
         const int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) fail("close", path_);
@@ -132,15 +107,8 @@ private:
         }
     }
 
-    void unmap() {
-        if (map_) ::munmap(map_, mapLength_);
-        map_ = nullptr;
-    }
-
     int fd_;
     std::filesystem::path path_;
-    void* map_ = nullptr;
-    std::size_t mapLength_ = 0;
 };
 
 class PosixOpener final : public FileOpener {
@@ -200,7 +168,6 @@ class WindowsFile final : public BlockFile {
 public:
     WindowsFile(HANDLE h, std::filesystem::path path) : h_(h), path_(std::move(path)) {}
     ~WindowsFile() override {
-        unmap();
         if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
     }
     std::uint64_t size() override {
@@ -242,24 +209,6 @@ public:
             done += put;
         }
     }
-    std::string_view mapForReading(std::uint64_t offset, std::uint64_t length) override {
-        unmap();
-        if (length == 0) return {};
-        // a view starts on the system's allocation granularity
-        SYSTEM_INFO system;
-        GetSystemInfo(&system);
-        const std::uint64_t granularity = system.dwAllocationGranularity;
-        const std::uint64_t start = offset / granularity * granularity;
-        mapping_ = CreateFileMappingW(h_, nullptr, PAGE_READONLY, 0, 0, nullptr);
-        if (!mapping_) return {};
-        view_ = MapViewOfFile(mapping_, FILE_MAP_READ, DWORD(start >> 32), DWORD(start & 0xFFFFFFFFu),
-                              SIZE_T(length + (offset - start)));
-        if (!view_) {
-            unmap();
-            return {};
-        }
-        return {static_cast<const char*>(view_) + (offset - start), std::size_t(length)};
-    }
     // Windows byte-range locks are mandatory: a lock over the data would refuse every other
     // workstation's load, scan and update while a card is appended. The appenders agree on
     // one byte far beyond any data instead, used as a mutex.
@@ -280,7 +229,6 @@ public:
         if (!FlushFileBuffers(h_)) fail("flush", path_);
     }
     void close() override {
-        unmap();
         HANDLE h = h_;
         h_ = INVALID_HANDLE_VALUE;
         if (!CloseHandle(h)) fail("close", path_);
@@ -293,17 +241,8 @@ private:
         ov.OffsetHigh = 0x7FFFFFFFu;
         return ov;
     }
-    void unmap() {
-        if (view_) UnmapViewOfFile(view_);
-        if (mapping_) CloseHandle(mapping_);
-        view_ = nullptr;
-        mapping_ = nullptr;
-    }
-
     HANDLE h_;
     std::filesystem::path path_;
-    HANDLE mapping_ = nullptr;
-    void* view_ = nullptr;
 };
 
 class WindowsOpener final : public FileOpener {

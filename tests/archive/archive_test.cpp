@@ -174,43 +174,6 @@ TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderAcrossItsReads) {
     }
 }
 
-TEST_F(ArchiveTest, ReadOrMappedOrChosenAScanOfALargeFileHandsOverTheSameRecords) {
-    // large enough to be tried both ways and to take more than one map
-    const RecordLayout big{{"txtTesto", 250}, {"txtSerial", 10}};
-    const std::uint64_t n = (70u << 20) / big.size();
-    {
-        std::string bytes;
-        bytes.reserve(std::size_t(n * big.size()));
-        Record r(big);
-        for (std::uint64_t i = 0; i < n; ++i) {
-            r.set(1, std::to_string(i));
-            bytes += r.bytes();
-        }
-        std::ofstream(file(), std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-    }
-    Archive archive(file(), big);
-    const auto serial = [&big](std::string_view bytes) { return std::string(rawField(big, bytes, 1)); };
-    for (const ScanAccess access : {ScanAccess::Chosen, ScanAccess::Read, ScanAccess::Map}) {
-        archive.setScanAccess(access);
-        std::uint64_t expected = 0;
-        archive.scan([&](std::uint64_t index, std::string_view bytes) {
-            ASSERT_EQ(index, expected);
-            ASSERT_EQ(serial(bytes), std::to_string(index));
-            ++expected;
-        });
-        EXPECT_EQ(expected, n) << int(access);
-        std::uint64_t kept = 0;
-        archive.scan(
-            [&](std::uint64_t index, std::string_view bytes) {
-                ASSERT_EQ(index % 1000, 0u);
-                ASSERT_EQ(serial(bytes), std::to_string(index));
-                ++kept;
-            },
-            {[&](std::string_view bytes) { return std::stoull(serial(bytes)) % 1000 == 0; }, {1}});
-        EXPECT_EQ(kept, (n + 999) / 1000) << int(access);
-    }
-}
-
 TEST_F(ArchiveTest, TwoProcessesAppendingAtOnceKeepEveryCardAndAReaderIsNeverRefused) {
     Archive(file(), kLayout).count();  // both writers find the archive there
     std::atomic<int> running{2};
