@@ -27,7 +27,6 @@ const QString kSearchInstruction =
 const QString kSummaryInstruction =
     QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda");
 const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
-constexpr int kItemWidth = 1600;
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -184,6 +183,11 @@ QWidget* ListWindow::buildResultsPanel() {
     auto* btnChiudi = namedButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panRisultati_);
     connect(btnStampa, &QPushButton::clicked, this, &ListWindow::printList);
     connect(btnChiudi, &QPushButton::clicked, this, &ListWindow::closeList);
+    QPushButton* btnEsporta = nullptr;
+    if (config_.exportList) {
+        btnEsporta = namedButton(QStringLiteral("btnEsporta"), QStringLiteral("Esporta"), panRisultati_);
+        connect(btnEsporta, &QPushButton::clicked, this, [this] { config_.exportList(this); });
+    }
 
     auto* find = new QHBoxLayout;
     find->addWidget(txtTrova_, 1);
@@ -196,6 +200,7 @@ QWidget* ListWindow::buildResultsPanel() {
     notes->addWidget(namedLabel(QStringLiteral("lblIstruzioni"), config_.instruction, panRisultati_));
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(notes, 1);
+    if (btnEsporta) bottom->addWidget(btnEsporta);
     bottom->addWidget(btnStampa);
     bottom->addWidget(btnChiudi);
     auto* layout = new QVBoxLayout(panRisultati_);
@@ -223,7 +228,7 @@ void ListWindow::setupListFont() {
     palette.setColor(QPalette::Text, Qt::black);
     lstRecords_->setPalette(palette);
     // every item is as wide as the longest row can get, so long rows scroll sideways
-    model_->setItemSize(QSize(kItemWidth, QFontMetrics(font).height() + 2));
+    model_->setItemSize(QSize(config_.itemWidth, QFontMetrics(font).height() + 2));
 }
 
 void ListWindow::showEvent(QShowEvent* event) {
@@ -254,12 +259,17 @@ void ListWindow::search() {
     std::vector<SearchFilter> typed;
     for (std::size_t i = 0; i < filters_.size(); ++i)
         typed.push_back({config_.filters[i].field, filters_[i]->text().toStdString()});
-    const auto rule = std::make_shared<const Search>(*config_.layout, typed);
-    const RecordCondition matches = [rule](std::string_view bytes) { return rule->matches(bytes); };
     std::vector<std::string> found;
+    RecordCondition matches;
     try {
-        Archive file = archive();
-        collectRows(file, matches, config_.row, found, rule->fields());
+        if (config_.entries) {
+            found = config_.entries(typed);
+        } else {
+            const auto rule = std::make_shared<const Search>(*config_.layout, typed);
+            matches = [rule](std::string_view bytes) { return rule->matches(bytes); };
+            Archive file = archive();
+            collectRows(file, matches, config_.row, found, rule->fields());
+        }
     } catch (const ArchiveError&) {
         env_.messages.plain(this, archiveAccessMessage());
         return;
@@ -277,8 +287,12 @@ void ListWindow::search() {
 void ListWindow::fillSummary() {
     std::vector<std::string> found;
     try {
-        Archive file = archive();
-        collectRows(file, config_.condition, config_.row, found);
+        if (config_.entries) {
+            found = config_.entries({});
+        } else {
+            Archive file = archive();
+            collectRows(file, config_.condition, config_.row, found);
+        }
     } catch (const ArchiveError&) {
         // a summary list shows what it could read, without a word
     }
@@ -309,6 +323,7 @@ void ListWindow::quickFind() {
 }
 
 void ListWindow::openSelected() {
+    if (config_.entries) return;  // its entries are no cards to open
     const QModelIndex current = lstRecords_->currentIndex();
     const RowAction action = config_.actions.value(modeTag(), config_.otherTags);
     if (current.isValid() && action) {

@@ -79,8 +79,12 @@ private:
 
 class FakeShell final : public Shell {
 public:
-    void open(const std::string& text) override { opened.push_back(text); }
+    bool open(const std::string& text) override {
+        opened.push_back(text);
+        return !refuses;
+    }
     std::vector<std::string> opened;
+    bool refuses = false;  // a system with no program to open the text with
 };
 
 // A camera that hands the window the frames a test scripts, one per yieldFrame().
