@@ -149,6 +149,9 @@ public:
     Environment& env() { return env_; }
     operator Environment&() { return env_; }
     const std::filesystem::path& folder() const { return folder_.path(); }
+    // The lines of the message register in UTF-8, each ended by CR LF in the file, their fields
+    // joined by " | "; none while there is no register.
+    std::vector<std::string> registered() const;
 
     TempFolder folder_;
     TempFolder pdfFolder_;
