@@ -133,7 +133,7 @@ const ExportTable& registerExport() {
         static const Column columns[] = {
             {"colData", "Data", 80, 90},
             {"colOra", "Ora", 70, 70},
-            {"colArea", "Area di lavoro", 170, 180},
+            {"colArea", "Area di lavoro", 190, 180},
             {"colScheda", "Scheda", 60, 60},
             {"colTipo", "Tipo", 150, 150},
             {"colDestinatario", "Destinatario", 200, 220},

@@ -1,5 +1,6 @@
 #include "archive/windows/ListWindow.h"
 
+#include <algorithm>
 #include <memory>
 #include <QEvent>
 #include <QFontDatabase>
@@ -27,6 +28,7 @@ const QString kSearchInstruction =
 const QString kSummaryInstruction =
     QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda");
 const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+constexpr int kItemWidth = 1600;
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -227,8 +229,7 @@ void ListWindow::setupListFont() {
     QPalette palette = lstRecords_->palette();
     palette.setColor(QPalette::Text, Qt::black);
     lstRecords_->setPalette(palette);
-    // every item is as wide as the longest row can get, so long rows scroll sideways
-    model_->setItemSize(QSize(config_.itemWidth, QFontMetrics(font).height() + 2));
+    model_->setItemSize(QSize(kItemWidth, QFontMetrics(font).height() + 2));
 }
 
 void ListWindow::showEvent(QShowEvent* event) {
@@ -301,6 +302,14 @@ void ListWindow::fillSummary() {
 }
 
 void ListWindow::showResults(std::vector<std::string> rows) {
+    // every item is as wide as the longest row, and never narrower than the usual width, so a
+    // long row scrolls sideways to its end; in a fixed-pitch font a row takes one advance per
+    // character, and its bytes are at least its characters
+    std::size_t longest = 0;
+    for (const std::string& row : rows) longest = std::max(longest, row.size());
+    const QFontMetrics metrics(lstRecords_->font());
+    const qint64 width = qint64(longest) * metrics.horizontalAdvance(QLatin1Char('M')) + 8;
+    model_->setItemSize(QSize(int(std::clamp<qint64>(width, kItemWidth, 1 << 22)), metrics.height() + 2));
     model_->setRows(std::move(rows));
     panels_->setCurrentWidget(panRisultati_);
 }

@@ -51,7 +51,6 @@ struct ListConfig {
     QString instruction;        // empty: the usual text of the kind
     QString printTitle;
     QString listName = QStringLiteral("Schede trovate");  // what a screen reader calls the list
-    int itemWidth = 1600;                                 // long rows scroll sideways up to it
     // When set, "Esporta" (btnEsporta) beside "Stampa" hands it the window: the export of what
     // the list shows.
     std::function<void(QWidget* window)> exportList;

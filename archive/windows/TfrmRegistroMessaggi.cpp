@@ -36,7 +36,6 @@ ListConfig registerConfig(Environment& env) {
     c.instruction = QStringLiteral("I messaggi sono elencati dal più recente al meno recente");
     c.printTitle = QStringLiteral("Registro dei messaggi inviati");
     c.listName = QStringLiteral("Messaggi trovati");
-    c.itemWidth = 6000;  // the texts are long: the whole of them scrolls into view
     c.filterInstruction = QStringLiteral(
         "Il registro annota ogni messaggio di WhatsApp e ogni e-mail che il programma ha passato al sistema. "
         "Indicare uno o più criteri di ricerca e premere Cerca; senza criteri vengono elencati tutti i "

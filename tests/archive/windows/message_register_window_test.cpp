@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -118,6 +120,19 @@ TEST_F(RegisterWindowTest, ListsEveryMessageNewestFirstWithItsCount) {
     QTest::keyClick(window->list(), Qt::Key_Return);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(fake.messages.shown.empty());
+}
+
+TEST_F(RegisterWindowTest, ALongMessageScrollsSidewaysToItsEnd) {
+    // a request made of long fields holds over a thousand characters
+    send({10, 0}, whatsAppMessage("3471234567", std::string(1200, 'x') + " fine"),
+         {"Coordinamento Emergenze", "1"});
+    open();
+    click("btnCerca");
+    ASSERT_EQ(window->rows().size(), 1u);
+    QListView* list = window->list();
+    const int rowWidth =
+        QFontMetrics(list->font()).horizontalAdvance(QString::fromStdString(window->rows().front()));
+    EXPECT_GE(list->horizontalScrollBar()->maximum() + list->viewport()->width(), rowWidth);
 }
 
 TEST_F(RegisterWindowTest, FiltersOnWorkAreaRecipientAndTextTogether) {
