@@ -7,6 +7,7 @@
 
 #include "archive/message_register.h"
 #include "archive/text.h"
+#include "tests/support/fake_shell.h"
 #include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 #include "tests/support/workers.h"
@@ -15,16 +16,6 @@ namespace custovia {
 namespace {
 
 const DateTime kAt{2024, 5, 15, 10, 7, 3};
-
-class RecordingShell final : public Shell {
-public:
-    bool open(const std::string& text) override {
-        opened.push_back(text);
-        return !refuses;
-    }
-    std::vector<std::string> opened;
-    bool refuses = false;
-};
 
 class MessageRegister : public ::testing::Test {
 protected:
@@ -82,7 +73,7 @@ TEST_F(MessageRegister, TwoProcessesAppendingAtOnceKeepEveryLineWhole) {
 }
 
 TEST_F(MessageRegister, TheMessageIsHandedOverThenRegisteredAsTheShellTookItOrNot) {
-    RecordingShell shell;
+    test::FakeShell shell;
     const OutgoingMessage message = whatsAppMessage(" 3331234567 ", "A & B #1");
     EXPECT_TRUE(sendAndRegister(shell, kAt, {"Schedario Appuntamenti", "7"}, message, file()));
     shell.refuses = true;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "archive/windows/Environment.h"
+#include "tests/support/fake_shell.h"
 #include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
@@ -75,16 +76,6 @@ public:
 private:
     std::filesystem::path nextPdf();
     std::filesystem::path folder_;
-};
-
-class FakeShell final : public Shell {
-public:
-    bool open(const std::string& text) override {
-        opened.push_back(text);
-        return !refuses;
-    }
-    std::vector<std::string> opened;
-    bool refuses = false;  // a system with no program to open the text with
 };
 
 // A camera that hands the window the frames a test scripts, one per yieldFrame().
