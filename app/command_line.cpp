@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "app/data_folder.h"
 #include "archive/paths.h"
 
 #ifndef CUSTOVIA_VERSION
@@ -96,7 +97,7 @@ std::string helpText() {
             left += "  ";
         text += left + std::string(option.help) + "\n";
     }
-    return text;
+    return text + "\n" + dataFolderHelp();
 }
 
 int runCommand(const CommandLine& line, const std::filesystem::path& folder, const CommandStreams& streams) {

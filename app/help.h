@@ -70,7 +70,7 @@ inline constexpr HelpTopic kAllHelpTopics[] = {
     HelpTopic::ExportMessages,
 };
 
-// The user guide's file in the program folder.
+// The user guide's file, one of the delivered read-only files.
 inline constexpr std::string_view kUserGuideFile = "Guida.pdf";
 
 }  // namespace custovia
