@@ -15,19 +15,24 @@ const std::vector<HelpChapter> kChapters = {
     {"Note finali", 69, 72, std::nullopt},
 };
 
-// The four export windows explain the same three steps, each for its own archive.
-std::vector<std::string> exportParagraphs(std::string_view archive) {
-    const std::string of(archive);
+// The export windows explain the same three steps, each for what it exports (`what`) and the
+// rows of its grid.
+std::vector<std::string> exportSteps(std::string_view what, std::string_view rows) {
     return {
-        "Il pulsante di esportazione trascrive l'intero " + of +
+        "Il pulsante di esportazione trascrive " + std::string(what) +
             " in un foglio di lavoro in formato XLS, che si apre con Microsoft Excel o con qualsiasi altro "
             "programma di gestione dei fogli di calcolo.",
-        "Nella finestra che mostra la griglia delle schede fare clic sull'icona di Excel: il file viene "
-        "creato immediatamente e, rispondendo affermativamente alla domanda che segue, viene subito aperto "
-        "per la consultazione.",
+        "Nella finestra che mostra la griglia " + std::string(rows) +
+            " fare clic sull'icona di Excel: il file viene creato immediatamente e, rispondendo "
+            "affermativamente alla domanda che segue, viene subito aperto per la consultazione.",
         "Una volta aperto, il foglio di lavoro può essere salvato con il nome che si preferisce e nella "
         "cartella che si desidera, in modo da conservarlo o inviarlo ad altri.",
     };
+}
+
+// The archives' exports write the whole archive.
+std::vector<std::string> exportParagraphs(std::string_view archive) {
+    return exportSteps("l'intero " + std::string(archive), "delle schede");
 }
 
 struct ExportHelp {
@@ -91,6 +96,11 @@ HelpPage helpPage(HelpTopic topic) {
         if (help.topic == topic) return {std::string(help.title), exportParagraphs(help.archive)};
     if (topic == HelpTopic::AppointmentLists)
         return {"Visualizzazione appuntamenti", kAppointmentListParagraphs};
+    if (topic == HelpTopic::ExportMessages)  // what the register's list shows, not a whole archive
+        return {"Esportazione registro messaggi in Excel",
+                exportSteps("i messaggi elencati nel registro dei messaggi inviati, dal più recente al meno "
+                            "recente,",
+                            "dei messaggi")};
     return {};
 }
 

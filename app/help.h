@@ -23,6 +23,7 @@ enum class HelpTopic {
     ExportAppointments,
     ExportContracts,
     AppointmentLists,  // the agenda's lists of imminent, daily and monthly appointments
+    ExportMessages,    // the export of the messages the register lists
 };
 
 struct HelpParagraph {
@@ -66,6 +67,7 @@ inline constexpr HelpTopic kAllHelpTopics[] = {
     HelpTopic::Interventions,   HelpTopic::ExportInterventions,
     HelpTopic::ExportClients,   HelpTopic::ExportAppointments,
     HelpTopic::ExportContracts, HelpTopic::AppointmentLists,
+    HelpTopic::ExportMessages,
 };
 
 // The user guide's file, one of the delivered read-only files.

@@ -124,9 +124,9 @@ void sortAgenda(std::vector<std::string>& rows) { std::sort(rows.begin(), rows.e
 std::optional<AgendaSelection> selectAgendaRow(Archive& archive, std::string_view chosenRow) {
     const AppointmentFields& f = appointmentFields();
     std::optional<AgendaSelection> chosen;
-    openMatchingRows(archive, agendaRow, chosenRow, [&](std::uint64_t, const Record& record) {
-        chosen =
-            AgendaSelection{record.get(f.data), record.get(f.ora), record.get(f.contatto), record.get(f.cel)};
+    openMatchingRows(archive, agendaRow, chosenRow, [&](std::uint64_t index, const Record& record) {
+        chosen = AgendaSelection{record.get(f.data), record.get(f.ora), record.get(f.contatto),
+                                 record.get(f.cel), std::to_string(index + 1)};
     });
     return chosen;
 }

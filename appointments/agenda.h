@@ -50,10 +50,11 @@ std::string agendaRow(std::string_view recordBytes);
 void collectAgenda(Archive& archive, DayNumber today, std::vector<std::string>& rows);
 void sortAgenda(std::vector<std::string>& rows);
 
-// The date, time, client name and mobile number of an appointment, trimmed: what the agenda
-// keeps of the row last chosen.
+// The date, time, client name and mobile number of an appointment, trimmed, and its card's
+// number (1-based): what the agenda keeps of the row last chosen.
 struct AgendaSelection {
     std::string date, time, client, mobile;
+    std::string card;
 };
 // Every record whose agenda row, trimmed, equals the chosen row, trimmed; the last such record
 // of the file wins. Nothing when no record matches. Throws ArchiveError.

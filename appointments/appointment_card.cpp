@@ -16,13 +16,13 @@ std::string reminderText(std::string_view time, std::string_view date) {
            trim(date);
 }
 
-std::string confirmationAddress(const AppointmentScreen& card) {
-    return whatsAppAddress(trim(card("txtCel")),
+OutgoingMessage confirmationMessage(const AppointmentScreen& card) {
+    return whatsAppMessage(card("txtCel"),
                            confirmationText(card("txtOreApp"), card("txtMinutiApp"), card("txtData")));
 }
 
-std::string reminderAddress(std::string_view mobile, std::string_view time, std::string_view date) {
-    return whatsAppAddress(trim(mobile), reminderText(time, date));
+OutgoingMessage reminderMessage(std::string_view mobile, std::string_view time, std::string_view date) {
+    return whatsAppMessage(mobile, reminderText(time, date));
 }
 
 void fillAppointmentCard(report::Template& card, const AppointmentScreen& screen, const DateTime& now) {

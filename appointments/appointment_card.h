@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "archive/clock.h"
+#include "archive/shell.h"
 #include "report/template.h"
 
 namespace custovia {
@@ -18,10 +19,10 @@ std::string confirmationText(std::string_view hours, std::string_view minutes, s
 // The reminder sent from the agenda, with the time of the chosen appointment.
 std::string reminderText(std::string_view time, std::string_view date);
 
-// The WhatsApp Web address of the confirmation to the card's mobile number (txtCel), each
-// value trimmed.
-std::string confirmationAddress(const AppointmentScreen& card);
-std::string reminderAddress(std::string_view mobile, std::string_view time, std::string_view date);
+// The confirmation as a WhatsApp message to the card's mobile number (txtCel), each value
+// trimmed; the reminder to the mobile number given.
+OutgoingMessage confirmationMessage(const AppointmentScreen& card);
+OutgoingMessage reminderMessage(std::string_view mobile, std::string_view time, std::string_view date);
 
 // Fills the "Scheda Appuntamento" template from the card as it is on screen, each value
 // trimmed, and its closing line with the moment of printing.

@@ -1,18 +1,38 @@
 #include "archive/list_search.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "archive/text.h"
 
 namespace custovia {
 
-RowBuilder::RowBuilder(const RecordLayout& layout, const std::vector<RowColumn>& columns) : layout_(&layout) {
+namespace {
+
+std::size_t positionOf(const std::vector<std::string>& names, std::string_view name) {
+    const auto at = std::find(names.begin(), names.end(), name);
+    if (at == names.end()) throw std::out_of_range("no field named " + std::string(name));
+    return std::size_t(at - names.begin());
+}
+
+}  // namespace
+
+template <typename IndexOf>
+void RowBuilder::addPieces(const std::vector<RowColumn>& columns, const IndexOf& indexOf) {
     for (const RowColumn& c : columns) {
         Piece piece{c.label, std::nullopt, std::size_t(std::max(c.width, 0))};
-        if (!c.field.empty()) piece.field = layout.indexOf(c.field);
+        if (!c.field.empty()) piece.field = indexOf(c.field);
         rowSize_ += c.label.size() + piece.width;
         pieces_.push_back(std::move(piece));
     }
+}
+
+RowBuilder::RowBuilder(const RecordLayout& layout, const std::vector<RowColumn>& columns) : layout_(&layout) {
+    addPieces(columns, [&layout](const std::string& name) { return layout.indexOf(name); });
+}
+
+RowBuilder::RowBuilder(const std::vector<std::string>& names, const std::vector<RowColumn>& columns) {
+    addPieces(columns, [&names](const std::string& name) { return positionOf(names, name); });
 }
 
 std::string RowBuilder::operator()(std::string_view recordBytes) const {
@@ -24,20 +44,33 @@ std::string RowBuilder::operator()(std::string_view recordBytes) const {
     return building;
 }
 
+std::string RowBuilder::operator()(EntryFields fields) const {
+    thread_local std::string building;
+    building.clear();
+    build(building, [fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string_view(); });
+    return building;
+}
+
 void RowBuilder::appendTo(std::string& row, std::string_view recordBytes) const {
+    build(row, [this, recordBytes](std::size_t i) { return rawField(*layout_, recordBytes, i); });
+}
+
+template <typename FieldAt>
+void RowBuilder::build(std::string& row, const FieldAt& fieldAt) const {
     for (const Piece& piece : pieces_) {
         row += piece.label;
         if (!piece.field) continue;
         // one Windows-1252 byte is one character, so padding and cutting the stored bytes
         // counts characters, and trimming them gives the bytes of the trimmed text
-        std::string_view text = trimView(rawField(*layout_, recordBytes, *piece.field));
+        std::string_view text = trimView(fieldAt(*piece.field));
         if (piece.width > 0 && text.size() > piece.width) text = text.substr(0, piece.width);
         appendFieldFromCp1252(row, text);
         if (piece.width > text.size()) row.append(piece.width - text.size(), ' ');
     }
 }
 
-Search::Search(const RecordLayout& layout, const std::vector<SearchFilter>& filters) : layout_(&layout) {
+template <typename IndexOf>
+void Search::addPatterns(const std::vector<SearchFilter>& filters, const IndexOf& indexOf) {
     for (const SearchFilter& f : filters) {
         if (!trimView(f.typed).empty()) ++filled_;
         // a character the code page cannot hold is never in a stored field: such a filter
@@ -45,17 +78,35 @@ Search::Search(const RecordLayout& layout, const std::vector<SearchFilter>& filt
         if (f.typed.empty() || !fitsCp1252(f.typed)) continue;
         std::string bytes = asciiLower(toCp1252(f.typed));
         const bool trims = trimView(bytes).size() != bytes.size();
-        patterns_.push_back({layout.indexOf(f.field), std::move(bytes), trims});
+        patterns_.push_back({indexOf(f.field), std::move(bytes), trims});
     }
 }
 
-bool Search::matches(std::string_view recordBytes) const {
+Search::Search(const RecordLayout& layout, const std::vector<SearchFilter>& filters) : layout_(&layout) {
+    addPatterns(filters, [&layout](const std::string& name) { return layout.indexOf(name); });
+}
+
+Search::Search(const std::vector<std::string>& names, const std::vector<SearchFilter>& filters) {
+    addPatterns(filters, [&names](const std::string& name) { return positionOf(names, name); });
+}
+
+template <typename FieldAt>
+bool Search::matchesFields(const FieldAt& fieldAt) const {
     int found = 0;
     for (const Pattern& p : patterns_) {
-        const std::string_view field = rawField(*layout_, recordBytes, p.field);
+        const std::string_view field = fieldAt(p.field);
         if (containsLowered(p.trimsField ? trimView(field) : field, p.bytes)) ++found;
     }
     return found >= filled_;
+}
+
+bool Search::matches(std::string_view recordBytes) const {
+    return matchesFields([this, recordBytes](std::size_t i) { return rawField(*layout_, recordBytes, i); });
+}
+
+bool Search::matches(EntryFields fields) const {
+    return matchesFields(
+        [fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string_view(); });
 }
 
 std::vector<std::size_t> Search::fields() const {

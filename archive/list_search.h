@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,15 +29,25 @@ using RowFunction = std::function<std::string(std::string_view recordBytes)>;
 // Tells whether a record belongs in a summary list.
 using RecordCondition = std::function<bool(std::string_view recordBytes)>;
 
+// The fields of an entry kept elsewhere than in a record (a line of a text file), by position,
+// each as the file holds it (Windows-1252); a list of names names the positions.
+using EntryFields = std::span<const std::string_view>;
+
 // A row table resolved against a record layout once, so that building the rows of a whole
 // archive never looks a field up by name.
 class RowBuilder {
 public:
     // Throws std::out_of_range for a field the layout does not have.
     RowBuilder(const RecordLayout& layout, const std::vector<RowColumn>& columns);
+    // The same table over the fields of entries that are not records, by position; `names`
+    // names the positions. Throws std::out_of_range for a field not among them.
+    RowBuilder(const std::vector<std::string>& names, const std::vector<RowColumn>& columns);
 
+    // The row of a record (a builder made with a layout).
     std::string operator()(std::string_view recordBytes) const;
     std::string operator()(const Record& record) const { return (*this)(record.bytes()); }
+    // The row of an entry (a builder made with names).
+    std::string operator()(EntryFields fields) const;
     // Appends the row to text that comes before it.
     void appendTo(std::string& row, std::string_view recordBytes) const;
 
@@ -46,7 +57,12 @@ private:
         std::optional<std::size_t> field;
         std::size_t width;
     };
-    const RecordLayout* layout_;
+    template <typename IndexOf>
+    void addPieces(const std::vector<RowColumn>& columns, const IndexOf& indexOf);
+    template <typename FieldAt>
+    void build(std::string& row, const FieldAt& fieldAt) const;
+
+    const RecordLayout* layout_ = nullptr;
     std::vector<Piece> pieces_;
     std::size_t rowSize_ = 0;  // labels and padded columns
 };
@@ -71,9 +87,15 @@ struct SearchFilter {
 class Search {
 public:
     Search(const RecordLayout& layout, const std::vector<SearchFilter>& filters);
+    // The same rule over the fields of entries that are not records, by position; `names`
+    // names the positions.
+    Search(const std::vector<std::string>& names, const std::vector<SearchFilter>& filters);
 
     int filledCount() const { return filled_; }
+    // A record (a search made with a layout).
     bool matches(std::string_view recordBytes) const;
+    // An entry (a search made with names).
+    bool matches(EntryFields fields) const;
     // The fields matches() reads, for a scan to fetch ahead; empty when every record matches.
     std::vector<std::size_t> fields() const;
 
@@ -85,7 +107,12 @@ private:
         // that begins or ends with a blank
         bool trimsField;
     };
-    const RecordLayout* layout_;
+    template <typename IndexOf>
+    void addPatterns(const std::vector<SearchFilter>& filters, const IndexOf& indexOf);
+    template <typename FieldAt>
+    bool matchesFields(const FieldAt& fieldAt) const;
+
+    const RecordLayout* layout_ = nullptr;
     std::vector<Pattern> patterns_;
     int filled_ = 0;
 };

@@ -44,4 +44,15 @@ std::string mailtoLink(std::string_view address) {
     return "\"mailto:" + encoded + "\"";
 }
 
+OutgoingMessage whatsAppMessage(std::string_view phone, std::string text) {
+    return {MessageKind::WhatsApp, trim(phone), std::move(text)};
+}
+
+OutgoingMessage emailMessage(std::string_view address) { return {MessageKind::Email, trim(address), {}}; }
+
+std::string shellText(const OutgoingMessage& message) {
+    return message.kind == MessageKind::WhatsApp ? whatsAppAddress(message.recipient, message.text)
+                                                 : mailtoLink(message.recipient);
+}
+
 }  // namespace custovia

@@ -85,8 +85,8 @@ std::string interventionRequestText(const CardValues& card) {
            " dal cliente " + v("txtUtente") + " reperibile al cellulare " + v("txtCelUte");
 }
 
-std::string interventionWhatsAppAddress(const CardValues& card) {
-    return whatsAppAddress(trim(card("txtCelTec")), interventionRequestText(card));
+OutgoingMessage interventionWhatsApp(const CardValues& card) {
+    return whatsAppMessage(card("txtCelTec"), interventionRequestText(card));
 }
 
 void fillInterventionCard(report::Template& card, const CardValues& screen, const DateTime& now) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "archive/clock.h"
+#include "archive/shell.h"
 #include "report/template.h"
 
 namespace custovia {
@@ -28,8 +29,8 @@ const RequiredText* firstMissing(const std::vector<RequiredText>& checks, const 
 
 // The request sent to the first-response operator, each value trimmed.
 std::string interventionRequestText(const CardValues& card);
-// The WhatsApp Web address carrying the request to the operator's mobile (txtCelTec).
-std::string interventionWhatsAppAddress(const CardValues& card);
+// The request as a WhatsApp message to the operator's mobile (txtCelTec).
+OutgoingMessage interventionWhatsApp(const CardValues& card);
 
 // Fills the "Scheda Intervento" template from the card as it is on screen, each value trimmed,
 // and its closing line with the moment of printing.

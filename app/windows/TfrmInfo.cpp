@@ -79,6 +79,6 @@ TfrmInfo::TfrmInfo(Environment& env, QWidget* parent) : QDialog(parent), env_(en
     btnChiudi->setFocus();
 }
 
-void TfrmInfo::writeToMaker() { env_.shell.open(mailtoLink(kMakerEmail)); }
+void TfrmInfo::writeToMaker() { sendMessage(env_, this, emailMessage(kMakerEmail), {"Informazioni", ""}); }
 
 }  // namespace custovia

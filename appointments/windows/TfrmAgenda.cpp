@@ -219,6 +219,7 @@ void TfrmAgenda::showEvent(QShowEvent* event) {
 
 void TfrmAgenda::refresh() {
     for (QLabel* label : std::as_const(selection_)) label->clear();
+    selectedCard_.clear();
     std::vector<std::string> found;
     try {
         Archive archive(env_.file(kAppointmentsFile), appointmentLayout(), env_.files);
@@ -244,6 +245,7 @@ void TfrmAgenda::chooseRow(const QModelIndex& current) {
             selection_.value(QStringLiteral("titOra"))->setText(QString::fromStdString(chosen->time));
             selection_.value(QStringLiteral("titContatto"))->setText(QString::fromStdString(chosen->client));
             selection_.value(QStringLiteral("titCel"))->setText(QString::fromStdString(chosen->mobile));
+            selectedCard_ = QString::fromStdString(chosen->card);
         }
     } catch (const ArchiveError&) {
         // the selection stays as it was
@@ -267,7 +269,8 @@ void TfrmAgenda::sendReminder() {
     }
     TfrmWhatsApp_Message window(env_, this);
     window.setAppointment(selected(QStringLiteral("titData")), selected(QStringLiteral("titOra")),
-                          selected(QStringLiteral("titContatto")), selected(QStringLiteral("titCel")));
+                          selected(QStringLiteral("titContatto")), selected(QStringLiteral("titCel")),
+                          selectedCard_);
     window.exec();
 }
 

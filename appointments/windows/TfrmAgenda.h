@@ -54,6 +54,7 @@ private:
     QWidget* presenti_ = nullptr;  // imgPresenti and imgAppuntamentiSI
     QWidget* assenti_ = nullptr;   // imgAssenti and imgAppuntamentiNO
     QHash<QString, QLabel*> selection_;
+    QString selectedCard_;  // the chosen appointment's card number
     bool soundLoaded_ = false;
 };
 

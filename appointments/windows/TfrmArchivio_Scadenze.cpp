@@ -37,6 +37,7 @@ CardConfig appointmentCard() {
     c.objectName = QStringLiteral("TfrmArchivio_Scadenze");
     c.caption = QStringLiteral(" Custovia - Schedario Appuntamenti");
     c.areaTag = fromView(kAppointmentsTag);
+    c.areaName = QStringLiteral("Schedario Appuntamenti");
     c.calendarTag = fromView(kAppointmentDateTag);
     c.archiveFile = std::string(kAppointmentsFile);
     c.layout = &appointmentLayout();
@@ -252,11 +253,11 @@ void TfrmArchivio_Scadenze::sendConfirmation() {
             return;
         }
     }
-    env().shell.open(confirmationAddress(screenValues()));
+    sendMessage(confirmationMessage(screenValues()));
 }
 
 void TfrmArchivio_Scadenze::sendEmail() {
-    env().shell.open(mailtoLink(fieldText(QStringLiteral("txtEmail")).toStdString()));
+    sendMessage(emailMessage(fieldText(QStringLiteral("txtEmail")).toStdString()));
 }
 
 }  // namespace custovia

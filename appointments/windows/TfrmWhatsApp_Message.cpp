@@ -78,7 +78,8 @@ QLineEdit* TfrmWhatsApp_Message::addField(QFormLayout* form, const QString& name
 }
 
 void TfrmWhatsApp_Message::setAppointment(const QString& date, const QString& time, const QString& client,
-                                          const QString& mobile) {
+                                          const QString& mobile, const QString& card) {
+    card_ = card;
     txtData_->setText(date.trimmed());
     txtOra_->setText(time.trimmed());
     txtContatto_->setText(client.trimmed());
@@ -86,8 +87,10 @@ void TfrmWhatsApp_Message::setAppointment(const QString& date, const QString& ti
 }
 
 void TfrmWhatsApp_Message::send() {
-    env_.shell.open(reminderAddress(txtCel_->text().toStdString(), txtOra_->text().toStdString(),
-                                    txtData_->text().toStdString()));
+    sendMessage(env_, this,
+                reminderMessage(txtCel_->text().toStdString(), txtOra_->text().toStdString(),
+                                txtData_->text().toStdString()),
+                {"Agenda Appuntamenti", card_.toStdString()});
     accept();
 }
 

@@ -16,9 +16,10 @@ class TfrmWhatsApp_Message final : public QDialog {
 public:
     TfrmWhatsApp_Message(Environment& env, QWidget* parent);
 
-    // Filled by the agenda before the window is shown.
+    // Filled by the agenda before the window is shown; `card`: the appointment's card number,
+    // for the message register.
     void setAppointment(const QString& date, const QString& time, const QString& client,
-                        const QString& mobile);
+                        const QString& mobile, const QString& card);
     void send();  // btnWhatsApp
 
 private:
@@ -29,6 +30,7 @@ private:
     QLineEdit* txtOra_ = nullptr;
     QLineEdit* txtContatto_ = nullptr;
     QLineEdit* txtCel_ = nullptr;
+    QString card_;
 };
 
 }  // namespace custovia

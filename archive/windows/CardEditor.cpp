@@ -428,6 +428,10 @@ bool CardEditor::checkRequired() {
     return true;
 }
 
+void CardEditor::sendMessage(const OutgoingMessage& message) {
+    custovia::sendMessage(env_, this, message, {config_.areaName.toStdString(), position().toStdString()});
+}
+
 void CardEditor::setPosition(const QString& number) {
     lblPosizione_->setText(number);
     // a screen reader announces the number itself, not only what the label is

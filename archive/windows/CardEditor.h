@@ -76,6 +76,7 @@ struct CardConfig {
     QString objectName;       // "TfrmInterventi"
     QString caption;          // window caption
     QString areaTag;          // the mode tag that names this editor ("interventi")
+    QString areaName;         // the work area's name in the message register ("Coordinamento Emergenze")
     QString calendarTag;      // the calendar's tag for the date field ("data"); empty: none
     std::string archiveFile;  // "Archivio_Interventi.pro"
     const RecordLayout* layout = nullptr;
@@ -134,6 +135,10 @@ public:
     void commitEditing();
     // The position label: empty for a new card, else the card's 1-based number.
     void setPosition(const QString& number);
+
+    // Sends a WhatsApp message or an e-mail link from the card on screen (see sendMessage in
+    // Environment.h): the register names this work area and the card's number.
+    void sendMessage(const OutgoingMessage& message);
 
     // Toolbar actions beyond the shared ones (cmdTrova, cmdStampa, ...).
     void setAction(const QString& button, std::function<void()> action);

@@ -12,6 +12,7 @@
 
 #include "archive/block_file.h"
 #include "archive/clock.h"
+#include "archive/message_register.h"
 #include "archive/shell.h"
 
 class QImage;
@@ -133,6 +134,13 @@ struct Environment {
     std::filesystem::path file(std::string_view name) const { return folder / name; }
     std::filesystem::path deliveredFile(std::string_view name) const { return delivered / name; }
 };
+
+// The one way a window sends a WhatsApp message or an e-mail link: hands it to the shell and
+// notes it in the message register, handed over or not. `origin`: the work area and the number
+// of the card it concerns. A register that cannot be written is said with a warning over
+// `parent`; the message has gone all the same.
+void sendMessage(Environment& env, QWidget* parent, const OutgoingMessage& message,
+                 const MessageOrigin& origin);
 
 // The archive access message shown when a file cannot be reached.
 QString archiveAccessMessage();

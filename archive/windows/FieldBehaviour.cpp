@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QPushButton>
 #include <QScreen>
@@ -272,13 +273,15 @@ QFrame* addHighlightFrame(QWidget* field, const QString& frameName) {
         " stop:0 #FFFF00, stop:1 #FFFFFF); border-radius: 3px; }"));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     frame->hide();
-    auto place = [frame, field] {
-        frame->setGeometry(field->geometry().adjusted(-4, -4, 4, 4));
-        frame->stackUnder(field);
-    };
-    new FocusWatcher(field, [frame, place](bool in) {
-        place();
-        frame->setVisible(in);
+    // stacked under the field, the frame comes before it among their parent's children and is
+    // destroyed first: a field destroyed with the focus still on it (a modal window left with
+    // Escape and destroyed at once) loses the focus after its frame has gone
+    const QPointer<QFrame> framed(frame);
+    new FocusWatcher(field, [framed, field](bool in) {
+        if (!framed) return;
+        framed->setGeometry(field->geometry().adjusted(-4, -4, 4, 4));
+        framed->stackUnder(field);
+        framed->setVisible(in);
     });
     return frame;
 }

@@ -1,5 +1,6 @@
 #include "archive/windows/ListWindow.h"
 
+#include <algorithm>
 #include <memory>
 #include <QEvent>
 #include <QFontDatabase>
@@ -184,6 +185,11 @@ QWidget* ListWindow::buildResultsPanel() {
     auto* btnChiudi = namedButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panRisultati_);
     connect(btnStampa, &QPushButton::clicked, this, &ListWindow::printList);
     connect(btnChiudi, &QPushButton::clicked, this, &ListWindow::closeList);
+    QPushButton* btnEsporta = nullptr;
+    if (config_.exportList) {
+        btnEsporta = namedButton(QStringLiteral("btnEsporta"), QStringLiteral("Esporta"), panRisultati_);
+        connect(btnEsporta, &QPushButton::clicked, this, [this] { config_.exportList(this); });
+    }
 
     auto* find = new QHBoxLayout;
     find->addWidget(txtTrova_, 1);
@@ -196,6 +202,7 @@ QWidget* ListWindow::buildResultsPanel() {
     notes->addWidget(namedLabel(QStringLiteral("lblIstruzioni"), config_.instruction, panRisultati_));
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(notes, 1);
+    if (btnEsporta) bottom->addWidget(btnEsporta);
     bottom->addWidget(btnStampa);
     bottom->addWidget(btnChiudi);
     auto* layout = new QVBoxLayout(panRisultati_);
@@ -222,7 +229,6 @@ void ListWindow::setupListFont() {
     QPalette palette = lstRecords_->palette();
     palette.setColor(QPalette::Text, Qt::black);
     lstRecords_->setPalette(palette);
-    // every item is as wide as the longest row can get, so long rows scroll sideways
     model_->setItemSize(QSize(kItemWidth, QFontMetrics(font).height() + 2));
 }
 
@@ -254,12 +260,17 @@ void ListWindow::search() {
     std::vector<SearchFilter> typed;
     for (std::size_t i = 0; i < filters_.size(); ++i)
         typed.push_back({config_.filters[i].field, filters_[i]->text().toStdString()});
-    const auto rule = std::make_shared<const Search>(*config_.layout, typed);
-    const RecordCondition matches = [rule](std::string_view bytes) { return rule->matches(bytes); };
     std::vector<std::string> found;
+    RecordCondition matches;
     try {
-        Archive file = archive();
-        collectRows(file, matches, config_.row, found, rule->fields());
+        if (config_.entries) {
+            found = config_.entries(typed);
+        } else {
+            const auto rule = std::make_shared<const Search>(*config_.layout, typed);
+            matches = [rule](std::string_view bytes) { return rule->matches(bytes); };
+            Archive file = archive();
+            collectRows(file, matches, config_.row, found, rule->fields());
+        }
     } catch (const ArchiveError&) {
         env_.messages.plain(this, archiveAccessMessage());
         return;
@@ -277,8 +288,12 @@ void ListWindow::search() {
 void ListWindow::fillSummary() {
     std::vector<std::string> found;
     try {
-        Archive file = archive();
-        collectRows(file, config_.condition, config_.row, found);
+        if (config_.entries) {
+            found = config_.entries({});
+        } else {
+            Archive file = archive();
+            collectRows(file, config_.condition, config_.row, found);
+        }
     } catch (const ArchiveError&) {
         // a summary list shows what it could read, without a word
     }
@@ -287,6 +302,14 @@ void ListWindow::fillSummary() {
 }
 
 void ListWindow::showResults(std::vector<std::string> rows) {
+    // every item is as wide as the longest row, and never narrower than the usual width, so a
+    // long row scrolls sideways to its end; in a fixed-pitch font a row takes one advance per
+    // character, and its bytes are at least its characters
+    std::size_t longest = 0;
+    for (const std::string& row : rows) longest = std::max(longest, row.size());
+    const QFontMetrics metrics(lstRecords_->font());
+    const qint64 width = qint64(longest) * metrics.horizontalAdvance(QLatin1Char('M')) + 8;
+    model_->setItemSize(QSize(int(std::clamp<qint64>(width, kItemWidth, 1 << 22)), metrics.height() + 2));
     model_->setRows(std::move(rows));
     panels_->setCurrentWidget(panRisultati_);
 }
@@ -309,6 +332,7 @@ void ListWindow::quickFind() {
 }
 
 void ListWindow::openSelected() {
+    if (config_.entries) return;  // its entries are no cards to open
     const QModelIndex current = lstRecords_->currentIndex();
     const RowAction action = config_.actions.value(modeTag(), config_.otherTags);
     if (current.isValid() && action) {

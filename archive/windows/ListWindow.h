@@ -39,6 +39,11 @@ struct ListConfig {
     ListKind kind = ListKind::Search;
     std::string archiveFile;  // "Archivio_Interventi.pro"
     const RecordLayout* layout = nullptr;
+    // A list of entries that are not records of an archive (the lines of a register), set in
+    // place of the archive, the row and the condition: it takes the filters as typed (none for a
+    // summary list) and gives the rows to list, in order; it throws ArchiveError when the
+    // entries cannot be read. A double-click on such a list opens nothing.
+    std::function<std::vector<std::string>(const std::vector<SearchFilter>& typed)> entries;
     std::vector<FilterField> filters;  // search windows, in their Enter order
     RowFunction row;
     RecordCondition condition;  // summary lists: which cards are listed
@@ -46,8 +51,11 @@ struct ListConfig {
     QString instruction;        // empty: the usual text of the kind
     QString printTitle;
     QString listName = QStringLiteral("Schede trovate");  // what a screen reader calls the list
-    QHash<QString, RowAction> actions;                    // by mode tag
-    RowAction otherTags;                                  // under any tag not in `actions`; empty: nothing
+    // When set, "Esporta" (btnEsporta) beside "Stampa" hands it the window: the export of what
+    // the list shows.
+    std::function<void(QWidget* window)> exportList;
+    QHash<QString, RowAction> actions;  // by mode tag
+    RowAction otherTags;                // under any tag not in `actions`; empty: nothing
     QString picture = QStringLiteral(":/templates/pictures/search_panel.svg");
     // A picture across the top of the results (a resource) and what it reads; empty: none.
     QString header;

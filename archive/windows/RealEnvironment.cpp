@@ -28,6 +28,17 @@ QString notStoredMessage(const QString& what) {
            kFolderRights;
 }
 
+void sendMessage(Environment& env, QWidget* parent, const OutgoingMessage& message,
+                 const MessageOrigin& origin) {
+    try {
+        sendAndRegister(env.shell, env.clock.now(), origin, message, env.file(kMessageRegisterFile),
+                        env.files);
+    } catch (const ArchiveError&) {
+        env.messages.warning(parent, notStoredMessage(QStringLiteral("annotare il messaggio nel registro dei "
+                                                                     "messaggi inviati")));
+    }
+}
+
 QString displayText(const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n\r\n"), QStringLiteral("\n\n"));
@@ -111,7 +122,7 @@ QUrl shellUrl(const std::string& text) {
     return isAddress ? QUrl::fromEncoded(target.toUtf8(), QUrl::StrictMode) : QUrl::fromLocalFile(target);
 }
 
-void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(shellUrl(text)); }
+bool DesktopShell::open(const std::string& text) { return QDesktopServices::openUrl(shellUrl(text)); }
 
 RealEnvironment::RealEnvironment(std::filesystem::path folder, std::filesystem::path delivered)
     : env_{messages_,

@@ -38,7 +38,7 @@ public:
 // desktop's associated programs.
 class DesktopShell final : public Shell {
 public:
-    void open(const std::string& text) override;
+    bool open(const std::string& text) override;
 };
 
 // Everything the running program hands its windows.

@@ -35,6 +35,7 @@ CardConfig clientCard() {
     c.objectName = QStringLiteral("TfrmClienti");
     c.caption = QStringLiteral(" Custovia - Clienti e Servizi");
     c.areaTag = QString::fromUtf8(kClientsTag.data(), qsizetype(kClientsTag.size()));
+    c.areaName = QStringLiteral("Clienti e Servizi");
     c.archiveFile = std::string(kClientsFile);
     c.layout = &clientLayout();
     const unsigned colour = FocusColour;
@@ -216,7 +217,7 @@ ClientValues TfrmClienti::screenValues() const {
 }
 
 void TfrmClienti::sendEmail() {
-    env().shell.open(mailtoLink(fieldText(QStringLiteral("txtEmail")).toStdString()));
+    sendMessage(emailMessage(fieldText(QStringLiteral("txtEmail")).toStdString()));
 }
 
 void TfrmClienti::checkTaxCode() {

@@ -126,6 +126,7 @@ CardConfig contractCard() {
     c.objectName = QStringLiteral("TfrmContratto");
     c.caption = QStringLiteral(" Custovia - Stesura Contratti");
     c.areaTag = qt(kContractsTag);
+    c.areaName = QStringLiteral("Stesura Contratti");
     c.archiveFile = std::string(kContractsFile);
     c.layout = &contractLayout();
     c.fields = contractFields();

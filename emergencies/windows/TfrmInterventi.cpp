@@ -22,6 +22,7 @@ CardConfig interventionCard() {
     c.objectName = QStringLiteral("TfrmInterventi");
     c.caption = QStringLiteral(" Custovia - Coordinamento Emergenze");
     c.areaTag = QStringLiteral("interventi");
+    c.areaName = QStringLiteral("Coordinamento Emergenze");
     c.calendarTag = QStringLiteral("data");
     c.archiveFile = std::string(kInterventionsFile);
     c.layout = &interventionLayout();
@@ -210,7 +211,7 @@ void TfrmInterventi::sendWhatsApp() {
         focusField(QString::fromUtf8(missing->field.data(), int(missing->field.size())));
         return;
     }
-    env().shell.open(interventionWhatsAppAddress(card));
+    sendMessage(interventionWhatsApp(card));
 }
 
 }  // namespace custovia

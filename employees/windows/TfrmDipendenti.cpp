@@ -52,6 +52,7 @@ CardConfig employeeCard() {
     c.objectName = QStringLiteral("TfrmDipendenti");
     c.caption = QStringLiteral(" Custovia - Archivio Dipendenti");
     c.areaTag = qs(kEmployeesTag);
+    c.areaName = QStringLiteral("Archivio Dipendenti");
     c.archiveFile = std::string(kEmployeesFile);
     c.layout = &employeeLayout();
     const unsigned colour = FocusColour;
@@ -192,7 +193,7 @@ void TfrmDipendenti::addFieldButtons() {
     };
     const std::vector<Beside> buttons = {
         {"txtEmail", "btnEmail", "email", "Invia e-mail", "Invia una e-mail all'indirizzo indicato.",
-         [this] { env().shell.open(mailtoLink(fieldText(QStringLiteral("txtEmail")).toStdString())); }},
+         [this] { sendMessage(emailMessage(fieldText(QStringLiteral("txtEmail")).toStdString())); }},
         {"txtCodFisc", "btnCodFisc", "controlla", "Controlla codice fiscale", "Controlla il codice fiscale.",
          [this] { openTaxCodeCheck(); }},
         {"txtPartitaIva", "btnPartitaIva", "controlla", "Controlla partita IVA",

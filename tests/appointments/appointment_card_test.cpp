@@ -25,10 +25,10 @@ TEST(AppointmentMessages, TheAddressesCarryTheNumberAndTheEncodedText) {
         const auto it = card.find(f);
         return it == card.end() ? std::string() : it->second;
     };
-    EXPECT_EQ(confirmationAddress(screen),
+    EXPECT_EQ(shellText(confirmationMessage(screen)),
               "https://web.whatsapp.com/send?phone=3331234567&text=Gentile%20Cliente%2C%20le%20confermiamo%20"
               "l%27appuntamento%20fissato%20per%20le%20ore%2009%3A30%20del%20giorno%2015%2F03%2F2026");
-    EXPECT_EQ(reminderAddress("333 & 1", "09:30", "15/03/2026").substr(0, 56),
+    EXPECT_EQ(shellText(reminderMessage(" 333 & 1", "09:30", "15/03/2026")).substr(0, 56),
               "https://web.whatsapp.com/send?phone=333%20%26%201&text=G");
 }
 

@@ -35,7 +35,11 @@ TEST(InterventionCard, RequestTextJoinsTheTrimmedFields) {
 
 TEST(InterventionCard, WhatsAppAddressCarriesTheWholeMessage) {
     const auto card = fullCard();
-    const std::string address = interventionWhatsAppAddress(reader(card));
+    const OutgoingMessage message = interventionWhatsApp(reader(card));
+    EXPECT_EQ(message.kind, MessageKind::WhatsApp);
+    EXPECT_EQ(message.recipient, "3471234567");
+    EXPECT_EQ(message.text, interventionRequestText(reader(card)));
+    const std::string address = shellText(message);
     const std::string start =
         "https://web.whatsapp.com/send?phone=3471234567&text=Si%20richiede%20di%20prestare%20"
         "soccorso%20utilizzando%20il%20veicolo%20";

@@ -4,6 +4,9 @@
 
 #include <QPrinter>
 
+#include "archive/message_register.h"
+#include "archive/text.h"
+
 namespace custovia::test {
 
 FakeMessages::~FakeMessages() { EXPECT_TRUE(answers_.empty()) << "a scripted answer was never asked for"; }
@@ -145,5 +148,22 @@ FakeEnvironment::FakeEnvironment()
       clock(DateTime{2024, 5, 15, 10, 7, 3}),
       env_{messages, fileDialogs, printDialogs, shell,  clock, folder_.path(),
            files,    windows,     camera,       timers, audio, folder_.path()} {}
+
+std::vector<std::string> FakeEnvironment::registered() const {
+    const std::filesystem::path file = folder() / kMessageRegisterFile;
+    if (!std::filesystem::exists(file)) return {};
+    const std::string bytes = readBytes(file);
+    std::vector<std::string> lines;
+    for (std::size_t begin = 0; begin < bytes.size();) {
+        const std::size_t end = bytes.find("\r\n", begin);
+        EXPECT_NE(end, std::string::npos) << "a line of the register without its CR LF";
+        std::string line = fromCp1252(bytes.substr(begin, end - begin));
+        for (std::size_t tab; (tab = line.find('\t')) != std::string::npos;) line.replace(tab, 1, " | ");
+        lines.push_back(std::move(line));
+        if (end == std::string::npos) break;
+        begin = end + 2;
+    }
+    return lines;
+}
 
 }  // namespace custovia::test

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "archive/windows/Environment.h"
+#include "tests/support/fake_shell.h"
 #include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
@@ -77,12 +78,6 @@ private:
     std::filesystem::path folder_;
 };
 
-class FakeShell final : public Shell {
-public:
-    void open(const std::string& text) override { opened.push_back(text); }
-    std::vector<std::string> opened;
-};
-
 // A camera that hands the window the frames a test scripts, one per yieldFrame().
 class FakeCamera final : public Camera {
 public:
@@ -146,6 +141,9 @@ public:
     Environment& env() { return env_; }
     operator Environment&() { return env_; }
     const std::filesystem::path& folder() const { return folder_.path(); }
+    // The lines of the message register in UTF-8, each ended by CR LF in the file, their fields
+    // joined by " | "; none while there is no register.
+    std::vector<std::string> registered() const;
 
     TempFolder folder_;
     TempFolder pdfFolder_;

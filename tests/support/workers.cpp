@@ -6,6 +6,7 @@
 #include <string>
 
 #include "archive/archive.h"
+#include "archive/message_register.h"
 
 namespace custovia::test {
 namespace {
@@ -21,6 +22,20 @@ int appendCards(int argc, char** argv) {
         r.set(0, argv[2]);
         r.set(1, std::to_string(i));
         archive.append(r);
+    }
+    return 0;
+}
+
+// register PATH COUNT TAG: appends COUNT long messages to the message register, each naming
+// its writer and its serial in every field.
+int registerMessages(int argc, char** argv) {
+    if (argc < 3) return 2;
+    const int count = std::atoi(argv[1]);
+    const std::string tag = argv[2];
+    for (int i = 0; i < count; ++i) {
+        const std::string mark = tag + std::to_string(i);
+        const OutgoingMessage message{MessageKind::WhatsApp, mark, std::string(2000, tag[0]) + mark};
+        appendToRegister(argv[0], registerLine({2024, 5, 15, 10, 7, 3}, {mark, mark}, message, true));
     }
     return 0;
 }
@@ -49,6 +64,7 @@ int runWorker(int argc, char** argv) {
     const std::string name = argv[0];
     try {
         if (name == "append") return appendCards(argc - 1, argv + 1);
+        if (name == "register") return registerMessages(argc - 1, argv + 1);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "worker failed: %s\n", e.what());
         return 1;

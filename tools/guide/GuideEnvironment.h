@@ -41,7 +41,10 @@ public:
 
 class NotingShell final : public Shell {
 public:
-    void open(const std::string& text) override { opened.push_back(text); }
+    bool open(const std::string& text) override {
+        opened.push_back(text);
+        return true;
+    }
     std::vector<std::string> opened;
 };
 

@@ -165,6 +165,8 @@ TEST(InformationWindow, EmailLinkWritesToTheMakerThroughTheShell) {
     EXPECT_EQ(fake.shell.opened,
               (std::vector<std::string>{mailtoLink(kMakerEmail), mailtoLink(kMakerEmail)}));
     EXPECT_EQ(fake.shell.opened.front(), "\"mailto:assistenza@custovia.it\"");
+    const std::string noted = "15/05/2024 | 10:07:03 | Informazioni |  | e-mail | assistenza@custovia.it | ";
+    EXPECT_EQ(fake.registered(), (std::vector<std::string>{noted, noted}));
     window.findChild<QPushButton*>("btnChiudi")->click();
     EXPECT_FALSE(window.isVisible());
 }

@@ -177,7 +177,8 @@ TEST_F(AgendaWindow, AnUnreadableRecordHidesNothingAndTheCountIsTheList) {
 
 TEST_F(AgendaWindow, TheChosenRowIsRemindedOverWhatsApp) {
     store(
-        {{.data = "10/03/2026", .ore = "09", .minuti = "30", .contatto = "Rossi Mario", .cel = "3331234567"},
+        {{.data = "09/03/2026", .contatto = "Fatto", .fatto = "Sì"},  // card 1, not in the agenda
+         {.data = "10/03/2026", .ore = "09", .minuti = "30", .contatto = "Rossi Mario", .cel = "3331234567"},
          {.data = "11/03/2026", .avviso = "1", .contatto = "Verdi Anna", .cel = "3471234567"}});
     open();
     // a current row the list gave itself on taking the focus is no choice
@@ -212,6 +213,12 @@ TEST_F(AgendaWindow, TheChosenRowIsRemindedOverWhatsApp) {
               "l%27appuntamento%20fissato%20per%20le%20ore%2009%3A30%20del%20giorno%2010%2F03%2F2026");
     openFrom(button("btnWhatsApp"), [](QDialog* w) { w->findChild<QPushButton*>("btnChiudi")->click(); });
     EXPECT_EQ(fake.shell.opened.size(), 1u);
+    // the register names the agenda and the chosen appointment's card
+    EXPECT_EQ(
+        fake.registered(),
+        std::vector<std::string>{"10/03/2026 | 08:30:15 | Agenda Appuntamenti | 2 | WhatsApp | 3331234567 | "
+                                 "Gentile Cliente, le ricordiamo l'appuntamento fissato per le ore 09:30 del "
+                                 "giorno 10/03/2026"});
 
     // showing the agenda again forgets the choice
     reopen();

@@ -244,6 +244,13 @@ TEST_F(CardWindow, WhatsAppConfirmationAndEmailOfAnUnsavedCard) {
     click("btnEmail");
     EXPECT_EQ(fake.shell.opened.back(), "\"mailto:mario.rossi@example.it%3Fcc%3Dx@y.it\"");
     EXPECT_EQ(card->position(), "");
+    EXPECT_EQ(fake.registered(),
+              (std::vector<std::string>{
+                  "10/03/2026 | 08:30:15 | Schedario Appuntamenti |  | WhatsApp | 3331234567 | "
+                  "Gentile Cliente, le confermiamo l'appuntamento fissato per le ore 09:30 del "
+                  "giorno 15/03/2026",
+                  "10/03/2026 | 08:30:15 | Schedario Appuntamenti |  | e-mail | "
+                  "mario.rossi@example.it?cc=x@y.it | "}));
 }
 
 TEST_F(CardWindow, PrintAndPreviewShowTheCardAsItIsOnScreen) {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "archive/windows/ListWindow.h"
 #include "fakes.h"
@@ -130,6 +131,21 @@ TEST_F(ListWindowTest, SearchThatCannotReadTheArchiveSaysSoAndKeepsTheFilters) {
     EXPECT_EQ(fake.messages.last().text, archiveAccessMessage());
     EXPECT_TRUE(find("panFiltri")->isVisible());
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(ListWindowTest, EscapeInAFilterOfAModalWindowClosesItAndItIsDestroyedSafely) {
+    // shown modally over its opener and left with Escape, the window is destroyed as soon as
+    // it returns, the filter still holding the focus: the filter's frame must not be used then
+    QWidget opener;
+    opener.show();
+    for (const char* focused : {"txtNome", "txtTarga"}) {
+        ListWindow list(fake.env(), config(ListKind::Search), &opener);
+        QTimer::singleShot(0, [&] {
+            list.findChild<QWidget*>(focused)->setFocus();
+            QTest::keyClick(list.findChild<QWidget*>(focused), Qt::Key_Escape);
+        });
+        EXPECT_EQ(list.exec(), QDialog::Rejected) << focused;
+    }
 }
 
 TEST_F(ListWindowTest, QuickFindWalksTheMatchesAndSaysWhenTheListIsEmpty) {

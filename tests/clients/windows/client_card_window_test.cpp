@@ -174,10 +174,17 @@ TEST_F(ClientiTest, TheTaxCodeButtonOpensTheVatCheckForAnAllDigitCode) {
 TEST_F(ClientiTest, TheEmailButtonEncodesTheAddress) {
     set("txtEmail", "a?subject=x@x.it");
     click("btnEmail");
+    fillRequired();
+    click("cmdSalva");
     set("txtEmail", "");
     click("btnEmail");
     EXPECT_EQ(fake.shell.opened,
               (std::vector<std::string>{"\"mailto:a%3Fsubject%3Dx@x.it\"", "\"mailto:\""}));
+    // the register holds the address as typed, of the unsaved card and then of card 1
+    EXPECT_EQ(fake.registered(),
+              (std::vector<std::string>{
+                  "15/05/2024 | 10:07:03 | Clienti e Servizi |  | e-mail | a?subject=x@x.it | ",
+                  "15/05/2024 | 10:07:03 | Clienti e Servizi | 1 | e-mail |  | "}));
 }
 
 TEST_F(ClientiTest, ServicesNeedASavedCardWithAName) {

@@ -190,6 +190,27 @@ TEST_F(InterventiTest, WhatsAppChecksItsFieldsThenOpensTheAddress) {
                                    "prestare%20soccorso%20utilizzando%20il%20veicolo%20",
                                    0),
         0u);
+
+    // the register notes the request as sent, the card unsaved; a saved card gives its number,
+    // and a request the system could not take is noted as such
+    const std::string request =
+        " | WhatsApp | 3471234567 | Si richiede di prestare soccorso utilizzando il veicolo Fiat Panda "
+        "targato "
+        "AB123CD presso Via Roma 1, Bologna per la seguente emergenza: Allarme scattato segnalata in data "
+        "15/05/2024 alle ore 10:07 dal cliente Mario Rossi reperibile al cellulare 3331234567";
+    EXPECT_EQ(fake.registered(),
+              std::vector<std::string>{"15/05/2024 | 10:07:03 | Coordinamento Emergenze | " + request});
+    set("txtTecnico", "Luca Bianchi");
+    click("cmdSalva");
+    fake.messages.clear();
+    fake.shell.refuses = true;
+    fake.clock.set({2024, 5, 15, 10, 9, 0});
+    click("btnWhatsApp");
+    ASSERT_EQ(fake.registered().size(), 2u);
+    EXPECT_EQ(fake.registered()[1], "15/05/2024 | 10:09:00 | Coordinamento Emergenze | 1" +
+                                        std::string(request).replace(3, 8, "WhatsApp (non inviato)"));
+    EXPECT_EQ(fake.shell.opened.size(), 2u);
+    EXPECT_TRUE(fake.messages.shown.empty());  // the system shows what it shows, the program nothing
 }
 
 TEST_F(InterventiTest, HandMadeArchiveLoadsFieldByField) {

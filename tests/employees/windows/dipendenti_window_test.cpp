@@ -335,6 +335,9 @@ TEST_F(DipendentiTest, EmailIsPercentEncodedAndTheTaxCodeButtonPicksItsCheck) {
     click("btnEmail");
     ASSERT_EQ(fake.shell.opened.size(), 1u);
     EXPECT_EQ(fake.shell.opened[0], "\"mailto:mario%20rossi@vigilanza.it%3Fcc%3Daltro@x.it\"");
+    EXPECT_EQ(fake.registered(),
+              std::vector<std::string>{"15/05/2024 | 10:07:03 | Archivio Dipendenti |  | e-mail | mario "
+                                       "rossi@vigilanza.it?cc=altro@x.it | "});
 
     set("txtCodFisc", "01234567890");
     openFrom("btnCodFisc", [](QDialog* w) { EXPECT_EQ(w->objectName(), "TfrmPartitaIva"); });
