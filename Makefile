@@ -11,7 +11,7 @@ PACKAGES := g++ cmake ninja-build ccache pkg-config \
 	qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
 	libgtest-dev libgmock-dev googletest libbenchmark-dev \
-	poppler-utils fonts-liberation fonts-dejavu-core \
+	poppler-utils fonts-liberation fonts-dejavu-core libzip-dev unzip \
 	g++-mingw-w64-x86-64-posix wine64
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

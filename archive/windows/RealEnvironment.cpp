@@ -75,6 +75,10 @@ QString SystemFileDialogs::saveFileWithSuffix(QWidget* parent, const QString& ti
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+QString SystemFileDialogs::chooseFolder(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
 bool SystemPrintDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
@@ -103,8 +107,7 @@ QUrl shellUrl(const std::string& text) {
 void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(shellUrl(text)); }
 
 RealEnvironment::RealEnvironment(std::filesystem::path folder)
-    : env_{messages_, fileDialogs_,      printDialogs_,        shell_,
-           clock_,    std::move(folder), platformFileOpener(), windows_,
-           camera_,   timers_,           audio_} {}
+    : env_{messages_, fileDialogs_, printDialogs_, shell_, clock_, std::move(folder), platformFileOpener(),
+           windows_,  camera_,      timers_,       audio_} {}
 
 }  // namespace custovia

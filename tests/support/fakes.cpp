@@ -46,6 +46,10 @@ QString FakeFileDialogs::saveFile(QWidget* parent, const QString& title, const Q
     return openFile(parent, title, filter);
 }
 
+QString FakeFileDialogs::chooseFolder(QWidget* parent, const QString& title) {
+    return openFile(parent, title, QString());
+}
+
 std::filesystem::path FakePrintDialogs::nextPdf() {
     auto path = folder_ / ("print" + std::to_string(pdfs.size() + 1) + ".pdf");
     pdfs.push_back(path);
@@ -143,7 +147,7 @@ bool FakeAudioPlayer::play(const std::filesystem::path& file) {
 FakeEnvironment::FakeEnvironment()
     : printDialogs(pdfFolder_.path()),
       clock(DateTime{2024, 5, 15, 10, 7, 3}),
-      env_{messages, fileDialogs, printDialogs, shell,  clock, folder_.path(), platformFileOpener(), windows,
-           camera,   timers, audio} {}
+      env_{messages, fileDialogs, printDialogs, shell, clock, folder_.path(), platformFileOpener(),
+           windows,  camera,      timers,       audio} {}
 
 }  // namespace custovia::test

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "archive/archive.h"
+#include "emergencies/interventions.h"
 
 namespace custovia::test {
 namespace {
@@ -20,6 +21,24 @@ int appendCards(int argc, char** argv) {
         Record r(layout);
         r.set(0, argv[2]);
         r.set(1, std::to_string(i));
+        archive.append(r);
+    }
+    return 0;
+}
+
+// append-interventions PATH COUNT: appends COUNT intervention cards, each with its serial number
+// in three fields far apart, so that a card copied half written shows.
+int appendInterventions(int argc, char** argv) {
+    if (argc < 2) return 2;
+    Archive archive(argv[0], interventionLayout());
+    const int count = std::atoi(argv[1]);
+    for (int i = 0; i < count; ++i) {
+        const std::string serial = std::to_string(i);
+        Record r(interventionLayout());
+        r.set("txtData", "15/05/2024");
+        r.set("txtUtente", serial);
+        r.set("txtGuasto", std::string(240, 'g') + serial);
+        r.set("lblDesc03", std::string(240, 'd') + serial);
         archive.append(r);
     }
     return 0;
@@ -49,6 +68,7 @@ int runWorker(int argc, char** argv) {
     const std::string name = argv[0];
     try {
         if (name == "append") return appendCards(argc - 1, argv + 1);
+        if (name == "append-interventions") return appendInterventions(argc - 1, argv + 1);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "worker failed: %s\n", e.what());
         return 1;

@@ -1,0 +1,353 @@
+#include "app/folder_check.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+#include "app/backup.h"
+#include "app/cipher.h"
+#include "appointments/agenda.h"
+#include "appointments/appointments.h"
+#include "archive/attachments.h"
+#include "archive/block_file.h"
+#include "archive/paths.h"
+#include "archive/record.h"
+#include "archive/text.h"
+#include "contracts/contracts.h"
+#include "emergencies/interventions.h"
+#include "employees/employee_photos.h"
+#include "employees/employees.h"
+
+namespace custovia {
+namespace {
+
+namespace fs = std::filesystem;
+
+// More cards than this with one kind of problem in one file are counted, not listed.
+constexpr std::size_t kListedPerKind = 20;
+
+// The archives whose "txtData" holds a "dd/mm/yyyy" date (required at Save).
+const std::string_view kDatedArchives[] = {kInterventionsFile, kAppointmentsFile, kContractsFile};
+
+bool sameName(std::string_view a, std::string_view b) { return asciiLower(a) == asciiLower(b); }
+
+// How a file name is told from another: Windows does not tell the letter case apart.
+std::string fileKey(std::string_view name) {
+#ifdef _WIN32
+    return asciiLower(name);
+#else
+    return std::string(name);
+#endif
+}
+
+std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// The findings, at most kListedPerKind of a kind for each file, the rest counted.
+class Findings {
+public:
+    explicit Findings(std::vector<CheckFinding>& out) : out_(out) {}
+
+    void add(const std::string& file, const std::string& kind, std::string problem) {
+        if (order_.emplace(file, order_.size()).second) files_.push_back(file);
+        std::size_t& count = counts_[{file, kind}];
+        if (++count <= kListedPerKind) out_.push_back({file, std::move(problem)});
+    }
+
+    // The counted rest, then every file's findings together, files in the order first met.
+    void finish() {
+        for (const auto& [key, count] : counts_)
+            if (count > kListedPerKind)
+                out_.push_back({key.first, "... e altri " + std::to_string(count - kListedPerKind) +
+                                               " casi dello stesso problema"});
+        std::stable_sort(out_.begin(), out_.end(), [this](const CheckFinding& a, const CheckFinding& b) {
+            return order_.at(a.file) < order_.at(b.file);
+        });
+    }
+
+private:
+    std::vector<CheckFinding>& out_;
+    std::map<std::string, std::size_t> order_;
+    std::vector<std::string> files_;
+    std::map<std::pair<std::string, std::string>, std::size_t> counts_;
+};
+
+// The attachments the cards name: for each name, the first card that names it.
+struct NamedAttachment {
+    std::string name, archive;
+    std::uint64_t card = 0;
+};
+
+std::string readWhole(BlockFile& file) {
+    std::string bytes(std::size_t(file.size()), '\0');
+    if (!bytes.empty()) file.readAt(0, bytes.data(), bytes.size());
+    return bytes;
+}
+
+class ArchiveCheck {
+public:
+    ArchiveCheck(const FolderFile& file, Findings& findings,
+                 std::map<std::string, NamedAttachment>& attachments)
+        : file_(file), layout_(*file.layout), findings_(findings), attachments_(attachments) {
+        for (std::size_t i = 0; i < layout_.fieldCount(); ++i) {
+            const RecordField& field = layout_.field(i);
+            if (field.kind == FieldKind::Flag) flags_.push_back(i);
+            if (field.name.rfind("lblFile", 0) == 0) names_.push_back(i);
+        }
+        const bool dated = std::any_of(std::begin(kDatedArchives), std::end(kDatedArchives),
+                                       [&](std::string_view a) { return sameName(a, file.name); });
+        if (dated) dates_.push_back(layout_.indexOf("txtData"));
+    }
+
+    // Reads the archive; the number of whole cards.
+    std::uint64_t run(FileOpener& files) {
+        std::unique_ptr<BlockFile> file = files.openForReading(file_.path);
+        const std::uint64_t size = file->size(), recordSize = layout_.size(), whole = size / recordSize;
+        if (size % recordSize != 0)
+            report("partial", "l'ultima scheda è incompleta: " + std::to_string(size % recordSize) +
+                                  " byte dopo la scheda " + std::to_string(whole) + " (schede di " +
+                                  std::to_string(recordSize) + " byte)");
+        if (const std::string_view all = file->mapForReading(whole * recordSize); !all.empty()) {
+            for (std::uint64_t i = 0; i < whole; ++i) card(i + 1, all.substr(i * recordSize, recordSize));
+        } else {
+            const std::uint64_t perChunk = std::max<std::uint64_t>(1, (1u << 20) / recordSize);
+            std::string buffer(perChunk * recordSize, '\0');
+            for (std::uint64_t first = 0; first < whole; first += perChunk) {
+                const std::uint64_t n = std::min(perChunk, whole - first);
+                file->readAt(first * recordSize, buffer.data(), n * recordSize);
+                for (std::uint64_t k = 0; k < n; ++k)
+                    card(first + k + 1, std::string_view(buffer).substr(k * recordSize, recordSize));
+            }
+        }
+        auto closing = std::move(file);
+        closing->close();
+        return whole;
+    }
+
+private:
+    void report(const std::string& kind, std::string problem) {
+        findings_.add(file_.name, kind, std::move(problem));
+    }
+
+    void card(std::uint64_t number, std::string_view bytes) {
+        const std::string at = "scheda " + std::to_string(number) + ": ";
+        for (std::size_t i = 0; i < layout_.fieldCount(); ++i) {
+            const auto length = static_cast<unsigned char>(bytes[layout_.offset(i)]);
+            if (length > layout_.field(i).capacity)
+                report("length", at + "il campo " + layout_.field(i).name + " dichiara " +
+                                     std::to_string(length) + " caratteri, oltre la sua capacità di " +
+                                     std::to_string(layout_.field(i).capacity));
+        }
+        for (const std::size_t i : flags_) {
+            const std::string_view value = trimView(rawField(layout_, bytes, i));
+            if (value != "S\xEC" && value != "No")
+                report("flag", at + "il campo " + layout_.field(i).name + " non vale né \"Sì\" né \"No\" (" +
+                                   inQuotes(decodeField(value)) + ")");
+        }
+        for (const std::size_t i : dates_) {
+            const std::string value = decodeField(rawField(layout_, bytes, i));
+            if (value.empty())
+                report("date", at + "manca la data (campo " + layout_.field(i).name + ")");
+            else if (!readDate(value))
+                report("date", at + "il campo " + layout_.field(i).name +
+                                   " non contiene una data gg/mm/aaaa (" + inQuotes(value) + ")");
+        }
+        for (const std::size_t i : names_) {
+            const std::string_view raw = trimView(rawField(layout_, bytes, i));
+            if (raw.empty()) continue;
+            std::string name = decodeField(raw);
+            std::string key = fileKey(name);
+            attachments_.try_emplace(std::move(key), NamedAttachment{std::move(name), file_.name, number});
+        }
+    }
+
+    const FolderFile& file_;
+    const RecordLayout& layout_;
+    Findings& findings_;
+    std::map<std::string, NamedAttachment>& attachments_;
+    std::vector<std::size_t> flags_, dates_, names_;
+};
+
+// A settings file: readable, text, and every line a section, a key, a comment or blank.
+void checkSettings(const fs::path& folder, const std::string& name, FileOpener& files, Findings& findings) {
+    std::string bytes;
+    try {
+        std::unique_ptr<BlockFile> file = files.openForReading(folder / pathFromUtf8(name));
+        bytes = readWhole(*file);
+        file->close();
+    } catch (const ArchiveError&) {
+        findings.add(name, "settings", "il file delle impostazioni non si può leggere");
+        return;
+    }
+    if (bytes.find('\0') != std::string::npos) {
+        findings.add(name, "settings", "il file delle impostazioni contiene byte che non sono testo");
+        return;
+    }
+    bool inSection = false;
+    std::size_t lineNumber = 0;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t stop = std::min(bytes.find('\n', at), bytes.size());
+        const std::string_view line = trimView(std::string_view(bytes).substr(at, stop - at));
+        at = stop + 1;
+        ++lineNumber;
+        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
+        const std::string where = "riga " + std::to_string(lineNumber) + ": ";
+        if (line.front() == '[' && line.find(']') != std::string_view::npos) {
+            inSection = true;
+        } else if (line.find('=') == std::string_view::npos) {
+            findings.add(name, "settings", where + "non è né una sezione né una chiave");
+        } else if (!inSection) {
+            findings.add(name, "settings", where + "chiave fuori da ogni sezione");
+        }
+    }
+    if (sameName(name, kPasswordStoreFile)) {
+        try {
+            readStoredPassword(folder);
+        } catch (const std::exception&) {
+            findings.add(name, "settings", "la password memorizzata non si può leggere");
+        }
+    }
+}
+
+// The photo's card number, from "Scheda_Dipendente_<n>.jpg"; 0 for any other name.
+std::uint64_t photoCard(std::string_view name) {
+    constexpr std::string_view prefix = "Scheda_Dipendente_";
+    if (name.size() <= prefix.size() + 4 || !sameName(name.substr(0, prefix.size()), prefix) ||
+        !sameName(name.substr(name.size() - 4), ".jpg"))
+        return 0;
+    const std::string_view digits = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+    if (digits.size() > 18 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    return std::stoull(std::string(digits));
+}
+
+// The entries of a folder of the program folder, found without regard to the letter case of
+// its name; none when it is missing.
+std::vector<fs::directory_entry> entriesOf(const fs::path& folder, std::string_view name) {
+    std::vector<fs::directory_entry> entries;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code kind;
+        if (!sameName(pathToUtf8(it->path().filename()), name) || !it->is_directory(kind)) continue;
+        for (fs::directory_iterator inner(it->path(), error), stop; !error && inner != stop;
+             inner.increment(error))
+            entries.push_back(*inner);
+        std::sort(
+            entries.begin(), entries.end(),
+            [](const fs::directory_entry& a, const fs::directory_entry& b) { return a.path() < b.path(); });
+        break;
+    }
+    return entries;
+}
+
+}  // namespace
+
+FolderCheck checkFolder(const fs::path& folder) {
+    FolderCheck check;
+    Findings findings(check.findings);
+    FileOpener& files = platformFileOpener();
+    std::map<std::string, NamedAttachment> attachments;
+    std::uint64_t employees = 0;
+    bool employeesRead = true;
+
+    for (const FolderFile& f : backupContent(folder)) {
+        if (!f.layout) continue;
+        ++check.files;
+        try {
+            const std::uint64_t cards = ArchiveCheck(f, findings, attachments).run(files);
+            check.cards += cards;
+            if (sameName(f.name, kEmployeesFile)) employees = cards;
+        } catch (const ArchiveError&) {
+            findings.add(f.name, "unreadable", "l'archivio non si può leggere");
+            if (sameName(f.name, kEmployeesFile)) employeesRead = false;
+        }
+    }
+
+    // settings: every ini file of the folder (the backups' own included) and the password store
+    bool passwordStore = false;
+    std::vector<std::string> settings;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = pathToUtf8(it->path().filename());
+        const bool ini = name.size() > 4 && sameName(name.substr(name.size() - 4), ".ini");
+        if (ini || sameName(name, kPasswordStoreFile)) settings.push_back(name);
+        passwordStore = passwordStore || sameName(name, kPasswordStoreFile);
+    }
+    std::sort(settings.begin(), settings.end());
+    for (const std::string& name : settings) {
+        ++check.files;
+        checkSettings(folder, name, files, findings);
+    }
+    if (!passwordStore)
+        findings.add(std::string(kPasswordStoreFile), "settings",
+                     "manca il file della password: nessuno potrebbe accedere al programma");
+
+    for (const auto& [key, named] : attachments) {
+        const std::string at = "scheda " + std::to_string(named.card) + ": ";
+        if (!isBareFileName(named.name)) {
+            findings.add(
+                named.archive, "attachment",
+                at + "il nome di allegato " + inQuotes(named.name) + " non è un semplice nome di file");
+            continue;
+        }
+        std::error_code missing;
+        if (!fs::exists(*attachmentPath(folder, named.name), missing))
+            findings.add(named.archive, "attachment",
+                         at + "manca l'allegato " + inQuotes(named.name) + " in " +
+                             std::string(kAttachmentsFolderName));
+    }
+
+    const std::string attachmentsName(kAttachmentsFolderName);
+    for (const fs::directory_entry& entry : entriesOf(folder, kAttachmentsFolderName)) {
+        const std::string name = pathToUtf8(entry.path().filename());
+        // a crash's leftover is cleared at the next start, not a file of anyone's
+        if (!belongsInBackup(attachmentsName + "/" + name)) continue;
+        ++check.files;
+        std::error_code kind;
+        if (entry.is_directory(kind))
+            findings.add(attachmentsName, "orphan", name + ": cartella che nessuna scheda può nominare");
+        else if (!attachments.count(fileKey(name)))
+            findings.add(attachmentsName, "orphan", name + ": nessuna scheda nomina questo file");
+    }
+
+    const std::string photosName(kPhotoFolderName);
+    for (const fs::directory_entry& entry : entriesOf(folder, kPhotoFolderName)) {
+        const std::string name = pathToUtf8(entry.path().filename());
+        if (!belongsInBackup(photosName + "/" + name)) continue;
+        ++check.files;
+        const std::uint64_t card = photoCard(name);
+        if (card == 0)
+            findings.add(photosName, "orphan", name + ": nessuna scheda nomina questo file");
+        else if (card > employees && employeesRead)
+            findings.add(photosName, "orphan",
+                         name + ": foto della scheda " + std::to_string(card) +
+                             ", che non esiste (l'archivio dei "
+                             "dipendenti ha " +
+                             std::to_string(employees) + " schede)");
+    }
+
+    findings.finish();
+    return check;
+}
+
+std::string checkReportText(const FolderCheck& check) {
+    std::string text;
+    std::string file;
+    std::size_t files = 0;
+    for (const CheckFinding& f : check.findings) {
+        if (f.file != file || files == 0) {
+            file = f.file;
+            ++files;
+            text += f.file + "\n";
+        }
+        text += "  " + f.problem + "\n";
+    }
+    const std::string read =
+        std::to_string(check.files) + " file e " + std::to_string(check.cards) + " schede controllati";
+    if (check.clean()) return "Nessun problema trovato (" + read + ").\n";
+    return text + "Problemi trovati in " + std::to_string(files) + " file" + " (" + read + ").\n";
+}
+
+}  // namespace custovia
