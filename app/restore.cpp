@@ -109,6 +109,10 @@ std::vector<std::string> replaceableNow(const fs::path& folder) {
     return names;
 }
 
+// The dates of a restore's question, to the second: a backup and a card of the same minute
+// still tell which came first.
+std::string exactly(const DateTime& t) { return formatDate(t) + " " + formatLongTime(t); }
+
 }  // namespace
 
 std::optional<std::time_t> newestCard(const fs::path& folder) {
@@ -120,21 +124,21 @@ std::optional<std::time_t> newestCard(const fs::path& folder) {
 
 std::string restoreQuestion(const RestoreDates& dates) {
     if (dates.older && dates.newestCard)
-        return "Attenzione: la copia di sicurezza scelta è del " + dateTimeText(dates.backup) +
+        return "Attenzione: la copia di sicurezza scelta è del " + exactly(dates.backup) +
                ", mentre la scheda più recente degli archivi è stata salvata il " +
-               dateTimeText(*dates.newestCard) +
+               exactly(*dates.newestCard) +
                ".\r\n\r\nRipristinando la copia, le schede salvate dopo di essa non saranno più negli "
-               "archivi "
-               "(i file attuali saranno conservati nella cartella Backup). Si vuole ripristinare comunque la "
+               "archivi (i "
+               "file attuali saranno conservati nella cartella Backup). Si vuole ripristinare comunque la "
                "copia?";
     return "Si vuole ripristinare la copia di sicurezza del " + dateTimeText(dates.backup) +
            "?\r\n\r\nI file attuali saranno conservati nella cartella Backup.";
 }
 
 std::string olderBackupRefusal(const RestoreDates& dates) {
-    return "la copia è del " + dateTimeText(dates.backup) +
+    return "la copia è del " + exactly(dates.backup) +
            ", più vecchia della scheda più recente degli archivi (" +
-           (dates.newestCard ? dateTimeText(*dates.newestCard) : std::string()) +
+           (dates.newestCard ? exactly(*dates.newestCard) : std::string()) +
            "): per ripristinarla comunque aggiungere --force";
 }
 

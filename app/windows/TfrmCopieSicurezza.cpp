@@ -101,7 +101,7 @@ TfrmCopieSicurezza::TfrmCopieSicurezza(Environment& env, QWidget* parent, Backup
     lstCopie_->horizontalHeader()->setStretchLastSection(true);
     lstCopie_->setColumnWidth(0, 130);
     lstCopie_->setColumnWidth(1, 90);
-    lstCopie_->setColumnWidth(2, 430);
+    lstCopie_->setColumnWidth(2, 360);
     lstCopie_->setAlternatingRowColors(true);
     lstCopie_->setTabKeyNavigation(false);  // Tab moves on to the buttons
 

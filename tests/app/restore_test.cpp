@@ -168,14 +168,15 @@ TEST_F(RestoreTest, AnOlderBackupIsRestoredOnlyWhenConfirmedWithBothDates) {
     EXPECT_TRUE(asked.older);
     ASSERT_TRUE(asked.newestCard);
     EXPECT_EQ(dateTimeText(*asked.newestCard), dateTimeText(localDateTime(later)));
+    // both to the second, so that a backup and a card of the same minute still tell apart
     const std::string question = restoreQuestion(asked);
-    EXPECT_NE(question.find("è del 15/05/2024 10:07"), std::string::npos) << question;
-    EXPECT_NE(question.find("salvata il " + dateTimeText(localDateTime(later))), std::string::npos)
-        << question;
+    const std::string newest = formatDate(*asked.newestCard) + " " + formatLongTime(*asked.newestCard);
+    EXPECT_NE(question.find("è del 15/05/2024 10:07:03"), std::string::npos) << question;
+    EXPECT_NE(question.find("salvata il " + newest), std::string::npos) << question;
     EXPECT_EQ(olderBackupRefusal(asked),
-              "la copia è del 15/05/2024 10:07, più vecchia della scheda più recente "
+              "la copia è del 15/05/2024 10:07:03, più vecchia della scheda più recente "
               "degli archivi (" +
-                  dateTimeText(localDateTime(later)) + "): per ripristinarla comunque aggiungere --force");
+                  newest + "): per ripristinarla comunque aggiungere --force");
 
     EXPECT_TRUE(restore([](const RestoreDates& dates) { return dates.older; }).restored);
     EXPECT_TRUE(test::backedUpFiles(folder.path()) == original);

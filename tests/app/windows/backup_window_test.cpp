@@ -226,10 +226,11 @@ TEST_F(BackupWindowTest, AnOlderBackupAsksWithBothDatesAndNoKeepsTheFolder) {
     find("btnRipristina")->click();
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     const QString question = fake.messages.last().text;
+    const DateTime newest = localDateTime(later);
     EXPECT_TRUE(question.startsWith(
-        "Attenzione: la copia di sicurezza scelta è del 15/05/2024 10:07, mentre la scheda "
+        "Attenzione: la copia di sicurezza scelta è del 15/05/2024 10:07:03, mentre la scheda "
         "più recente degli archivi è stata salvata il " +
-        QString::fromStdString(dateTimeText(localDateTime(later))) + "."))
+        QString::fromStdString(formatDate(newest) + " " + formatLongTime(newest)) + "."))
         << question.toStdString();
     EXPECT_TRUE(test::backedUpFiles(fake.folder()) == before);
     EXPECT_EQ(find<QLabel>("lblStato")->text(), "Ripristino annullato: la cartella è rimasta com'era.");

@@ -83,8 +83,8 @@ TEST(CommandProcess, BackupRestoreAndCheckWithoutADisplay) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(oneLine(refused.err)) << refused.err;
     EXPECT_NE(refused.err.find("più vecchia della scheda più recente degli archivi ("), std::string::npos);
-    EXPECT_NE(refused.err.find(dateTimeText(localDateTime(lastWritten(folder.path() / kInterventionsFile)))),
-              std::string::npos)
+    const DateTime newest = localDateTime(lastWritten(folder.path() / kInterventionsFile));
+    EXPECT_NE(refused.err.find(formatDate(newest) + " " + formatLongTime(newest)), std::string::npos)
         << refused.err;
     EXPECT_NE(refused.err.find("--force"), std::string::npos);
     EXPECT_TRUE(!fs::exists(folder.path() / "Backup") || fs::is_empty(folder.path() / "Backup"));
