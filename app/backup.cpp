@@ -248,28 +248,6 @@ bool setLastWritten(const fs::path& file, std::time_t when) {
     return !error;
 }
 
-DateTime localDateTime(std::time_t t) {
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
-    localtime_r(&t, &local);
-#endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
-}
-
-std::time_t systemTime(const DateTime& t) {
-    std::tm local{};
-    local.tm_year = t.year - 1900;
-    local.tm_mon = t.month - 1;
-    local.tm_mday = t.day;
-    local.tm_hour = t.hour;
-    local.tm_min = t.minute;
-    local.tm_sec = t.second;
-    local.tm_isdst = -1;
-    return std::mktime(&local);
-}
-
 BackupSummary writeBackup(const fs::path& folder, const fs::path& zipFile, const DateTime& now,
                           ZipFormat& zip, FileOpener& files, const std::function<bool()>& cancelled) {
     const std::vector<FolderFile> content = backupContent(folder);

@@ -63,9 +63,6 @@ EntryBytes steadyCopy(const FolderFile& file, FileOpener& files, int attempts = 
 std::time_t lastWritten(const std::filesystem::path& file);
 // Sets the time a file was last written; false when the system refuses.
 bool setLastWritten(const std::filesystem::path& file, std::time_t when);
-// Local date and time, to and from the system's time.
-DateTime localDateTime(std::time_t t);
-std::time_t systemTime(const DateTime& local);
 
 struct BackupSummary {
     std::filesystem::path file;

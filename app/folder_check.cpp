@@ -4,6 +4,9 @@
 #include <map>
 #include <memory>
 #include <system_error>
+#include <type_traits>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "app/backup.h"
@@ -44,23 +47,31 @@ std::string fileKey(std::string_view name) {
 
 std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-// The findings, at most kListedPerKind of a kind for each file, the rest counted.
+// The findings, at most kListedPerKind of a kind for each file, the rest counted: a problem's
+// words are made only when they are listed.
 class Findings {
 public:
     explicit Findings(std::vector<CheckFinding>& out) : out_(out) {}
 
-    void add(const std::string& file, const std::string& kind, std::string problem) {
-        if (order_.emplace(file, order_.size()).second) files_.push_back(file);
-        std::size_t& count = counts_[{file, kind}];
-        if (++count <= kListedPerKind) out_.push_back({file, std::move(problem)});
+    // `kind` is a literal; `problem` is the words, or a function that makes them.
+    template <typename Words>
+    void add(const std::string& file, std::string_view kind, const Words& problem) {
+        const std::size_t index = order_.try_emplace(file, order_.size()).first->second;
+        if (++counts_[{index, kind}] > kListedPerKind) return;
+        if constexpr (std::is_invocable_v<Words>)
+            out_.push_back({file, problem()});
+        else
+            out_.push_back({file, std::string(problem)});
     }
 
     // The counted rest, then every file's findings together, files in the order first met.
     void finish() {
+        std::vector<std::string> names(order_.size());
+        for (const auto& [name, index] : order_) names[index] = name;
         for (const auto& [key, count] : counts_)
             if (count > kListedPerKind)
-                out_.push_back({key.first, "... e altri " + std::to_string(count - kListedPerKind) +
-                                               " casi dello stesso problema"});
+                out_.push_back({names[key.first], "... e altri " + std::to_string(count - kListedPerKind) +
+                                                      " casi dello stesso problema"});
         std::stable_sort(out_.begin(), out_.end(), [this](const CheckFinding& a, const CheckFinding& b) {
             return order_.at(a.file) < order_.at(b.file);
         });
@@ -69,8 +80,7 @@ public:
 private:
     std::vector<CheckFinding>& out_;
     std::map<std::string, std::size_t> order_;
-    std::vector<std::string> files_;
-    std::map<std::pair<std::string, std::string>, std::size_t> counts_;
+    std::map<std::pair<std::size_t, std::string_view>, std::size_t> counts_;
 };
 
 // The attachments the cards name: for each name, the first card that names it.
@@ -88,7 +98,7 @@ std::string readWhole(BlockFile& file) {
 class ArchiveCheck {
 public:
     ArchiveCheck(const FolderFile& file, Findings& findings,
-                 std::map<std::string, NamedAttachment>& attachments)
+                 std::unordered_map<std::string, NamedAttachment>& attachments)
         : file_(file), layout_(*file.layout), findings_(findings), attachments_(attachments) {
         for (std::size_t i = 0; i < layout_.fieldCount(); ++i) {
             const RecordField& field = layout_.field(i);
@@ -126,46 +136,64 @@ public:
     }
 
 private:
-    void report(const std::string& kind, std::string problem) {
-        findings_.add(file_.name, kind, std::move(problem));
+    template <typename Words>
+    void report(std::string_view kind, const Words& problem) {
+        findings_.add(file_.name, kind, problem);
     }
 
+    // Every card is looked at; words are made only for what is wrong, so a clean card costs a
+    // glance at each length byte and at its flags, date and attachment names.
     void card(std::uint64_t number, std::string_view bytes) {
-        const std::string at = "scheda " + std::to_string(number) + ": ";
+        const auto at = [number] { return "scheda " + std::to_string(number) + ": "; };
         for (std::size_t i = 0; i < layout_.fieldCount(); ++i) {
             const auto length = static_cast<unsigned char>(bytes[layout_.offset(i)]);
             if (length > layout_.field(i).capacity)
-                report("length", at + "il campo " + layout_.field(i).name + " dichiara " +
-                                     std::to_string(length) + " caratteri, oltre la sua capacità di " +
-                                     std::to_string(layout_.field(i).capacity));
+                report("length", [&] {
+                    return at() + "il campo " + layout_.field(i).name + " dichiara " +
+                           std::to_string(length) + " caratteri, oltre la sua capacità di " +
+                           std::to_string(layout_.field(i).capacity);
+                });
         }
         for (const std::size_t i : flags_) {
             const std::string_view value = trimView(rawField(layout_, bytes, i));
             if (value != "S\xEC" && value != "No")
-                report("flag", at + "il campo " + layout_.field(i).name + " non vale né \"Sì\" né \"No\" (" +
-                                   inQuotes(decodeField(value)) + ")");
+                report("flag", [&] {
+                    return at() + "il campo " + layout_.field(i).name + " non vale né \"Sì\" né \"No\" (" +
+                           inQuotes(decodeField(value)) + ")";
+                });
         }
         for (const std::size_t i : dates_) {
-            const std::string value = decodeField(rawField(layout_, bytes, i));
+            // a date is digits and slashes: its bytes read as they stand
+            const std::string_view value = trimView(rawField(layout_, bytes, i));
             if (value.empty())
-                report("date", at + "manca la data (campo " + layout_.field(i).name + ")");
+                report("date", [&] { return at() + "manca la data (campo " + layout_.field(i).name + ")"; });
             else if (!readDate(value))
-                report("date", at + "il campo " + layout_.field(i).name +
-                                   " non contiene una data gg/mm/aaaa (" + inQuotes(value) + ")");
+                report("date", [&] {
+                    return at() + "il campo " + layout_.field(i).name +
+                           " non contiene una data gg/mm/aaaa (" + inQuotes(decodeField(value)) + ")";
+                });
         }
         for (const std::size_t i : names_) {
             const std::string_view raw = trimView(rawField(layout_, bytes, i));
-            if (raw.empty()) continue;
+            if (raw.empty() || seen_.find(raw) != seen_.end()) continue;
+            seen_.emplace(raw);
             std::string name = decodeField(raw);
             std::string key = fileKey(name);
             attachments_.try_emplace(std::move(key), NamedAttachment{std::move(name), file_.name, number});
         }
     }
 
+    // The attachment names of this archive already noted, as stored.
+    struct RawHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_set<std::string, RawHash, std::equal_to<>> seen_;
+
     const FolderFile& file_;
     const RecordLayout& layout_;
     Findings& findings_;
-    std::map<std::string, NamedAttachment>& attachments_;
+    std::unordered_map<std::string, NamedAttachment>& attachments_;
     std::vector<std::size_t> flags_, dates_, names_;
 };
 
@@ -248,7 +276,7 @@ FolderCheck checkFolder(const fs::path& folder) {
     FolderCheck check;
     Findings findings(check.findings);
     FileOpener& files = platformFileOpener();
-    std::map<std::string, NamedAttachment> attachments;
+    std::unordered_map<std::string, NamedAttachment> attachments;
     std::uint64_t employees = 0;
     bool employeesRead = true;
 
@@ -294,9 +322,10 @@ FolderCheck checkFolder(const fs::path& folder) {
         }
         std::error_code missing;
         if (!fs::exists(*attachmentPath(folder, named.name), missing))
-            findings.add(named.archive, "attachment",
-                         at + "manca l'allegato " + inQuotes(named.name) + " in " +
-                             std::string(kAttachmentsFolderName));
+            findings.add(named.archive, "attachment", [&] {
+                return at + "manca l'allegato " + inQuotes(named.name) + " in " +
+                       std::string(kAttachmentsFolderName);
+            });
     }
 
     const std::string attachmentsName(kAttachmentsFolderName);

@@ -177,6 +177,10 @@ public:
                 zip_source_free(source);
                 abandon(errorOf(zip));
             }
+            // the fastest deflate: the archives' empty field tails shrink as well as with the
+            // slowest, and a large folder's backup takes seconds rather than tens of them
+            if (zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) != 0)
+                abandon(errorOf(zip));
         }
         if (!comment_.empty() &&
             zip_set_archive_comment(zip, comment_.data(), zip_uint16_t(comment_.size())) != 0)

@@ -6,7 +6,10 @@
 namespace custovia {
 
 DateTime SystemClock::now() const {
-    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    return localDateTime(std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()));
+}
+
+DateTime localDateTime(std::time_t t) {
     std::tm local{};
 #ifdef _WIN32
     localtime_s(&local, &t);
@@ -14,6 +17,18 @@ DateTime SystemClock::now() const {
     localtime_r(&t, &local);
 #endif
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+std::time_t systemTime(const DateTime& t) {
+    std::tm local{};
+    local.tm_year = t.year - 1900;
+    local.tm_mon = t.month - 1;
+    local.tm_mday = t.day;
+    local.tm_hour = t.hour;
+    local.tm_min = t.minute;
+    local.tm_sec = t.second;
+    local.tm_isdst = -1;  // as the calendar had it on that day
+    return std::mktime(&local);
 }
 
 std::string twoDigits(int n) {

@@ -1,5 +1,6 @@
 #pragma once
 // Today and now. Only SystemClock reads the system clock; tests hand in a fixed one.
+#include <ctime>
 #include <string>
 
 namespace custovia {
@@ -29,6 +30,10 @@ public:
 private:
     DateTime at_;
 };
+
+// The local date and time of a moment of the system's clock (a file's time, say), and back.
+DateTime localDateTime(std::time_t t);
+std::time_t systemTime(const DateTime& local);
 
 std::string twoDigits(int n);
 std::string formatDate(const DateTime& t);      // dd/mm/yyyy
