@@ -296,8 +296,14 @@ TEST(Backup, TakenWhileAnotherProcessAppendsHoldsOnlyWholeCards) {
         }
         return bytes.size() / size;
     };
-    while (appending) wholeCards();
+    std::string failure;
+    try {
+        while (appending) wholeCards();
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
     writer.join();
+    ASSERT_EQ(failure, "");
     EXPECT_EQ(status, 0);
     EXPECT_GT(backups, 1);
     EXPECT_EQ(wholeCards(), 1001u);  // once the other process is done, every card
@@ -345,7 +351,7 @@ TEST(AutomaticBackup, RunsAtTheDaysFirstStartIntoItsFolderAndNotesTheDay) {
     // a folder of the user's choice, keeping two
     TempFolder elsewhere;
     BackupSettings settings = readBackupSettings(folder.path());
-    settings.folder = pathToUtf8(elsewhere.path() / "Copie è");
+    settings.folder = pathToUtf8(elsewhere.path() / pathFromUtf8("Copie è"));
     settings.keep = 2;
     writeBackupSettings(folder.path(), settings);
     for (int day = 17; day <= 19; ++day)
