@@ -107,7 +107,8 @@ QUrl shellUrl(const std::string& text) {
 void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(shellUrl(text)); }
 
 RealEnvironment::RealEnvironment(std::filesystem::path folder)
-    : env_{messages_, fileDialogs_, printDialogs_, shell_, clock_, std::move(folder), platformFileOpener(),
-           windows_,  camera_,      timers_,       audio_} {}
+    : env_{messages_, fileDialogs_,      printDialogs_,        shell_,
+           clock_,    std::move(folder), platformFileOpener(), windows_,
+           camera_,   timers_,           audio_} {}
 
 }  // namespace custovia
