@@ -1,12 +1,9 @@
 #include "app/backup.h"
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 #include <tuple>
 
@@ -74,14 +71,6 @@ std::string_view labelOf(std::string_view fileName) {
     return isServicesFile(fileName) ? kServicesLabel : std::string_view();
 }
 
-// The names the program's own writers give their temporary files: "<name>.<16 hex>.tmp".
-bool isTemporaryName(std::string_view name) {
-    constexpr std::size_t kTail = 1 + 16 + 4;
-    if (name.size() <= kTail || !endsWithName(name, ".tmp") || name[name.size() - kTail] != '.') return false;
-    return std::all_of(name.end() - 20, name.end() - 4,
-                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
-}
-
 // The top-level files a backup holds besides the archives and the settings files.
 bool isKeptTopFile(std::string_view name) {
     if (archiveLayout(name)) return true;
@@ -124,13 +113,6 @@ std::uint64_t fileSize(const fs::path& file) {
     std::error_code error;
     const auto size = fs::file_size(file, error);
     return error ? 0 : std::uint64_t(size);
-}
-
-std::string readText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return fromCp1252(bytes.str());
 }
 
 constexpr std::string_view kSettingsSection = "Copie";
@@ -412,12 +394,11 @@ BackupSettings readBackupSettings(const fs::path& programFolder) {
 }
 
 void writeBackupSettings(const fs::path& programFolder, const BackupSettings& settings, FileOpener& files) {
-    const fs::path file = programFolder / kBackupSettingsFile;
-    std::string text = readText(file);
-    text = iniAssign(text, kSettingsSection, kFolderKey, settings.folder);
-    text = iniAssign(text, kSettingsSection, kKeepKey, std::to_string(settings.keep));
-    text = iniAssign(text, kSettingsSection, kLastKey, settings.lastAutomatic);
-    replaceFileContents(file, toCp1252(text), files);
+    writeIniStrings(programFolder / kBackupSettingsFile, kSettingsSection,
+                    {{std::string(kFolderKey), settings.folder},
+                     {std::string(kKeepKey), std::to_string(settings.keep)},
+                     {std::string(kLastKey), settings.lastAutomatic}},
+                    files);
 }
 
 fs::path backupFolder(const fs::path& programFolder, const BackupSettings& settings) {

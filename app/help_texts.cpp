@@ -50,11 +50,12 @@ const std::vector<HelpParagraph>& generalParagraphs() {
          "soltanto ciò che li distingue."},
         {"Scattare una foto con la webcam",
          "Con la webcam collegata al computer si può scattare la foto del dipendente direttamente dal "
-         "programma: l'immagine catturata viene importata nella scheda e salvata insieme a essa."},
+         "programma: premere Accendi webcam, poi Cattura foto per fermare l'immagine, importarla nella "
+         "scheda con Importa foto in scheda e infine premere Salva per conservarla insieme alla scheda."},
         {"Ingrandire, salvare e ritoccare la foto",
          "La foto può essere ingrandita, salvata su disco per essere ritoccata con un programma di "
-         "grafica e poi ricaricata nella scheda; allo stesso modo si può caricare una foto in formato "
-         "JPEG scattata con una fotocamera digitale."},
+         "grafica e poi ricaricata nella scheda con il pulsante Carica; allo stesso modo si carica una "
+         "foto in formato JPEG scattata con una fotocamera digitale o con il telefono."},
         {"La presentazione delle foto",
          "La presentazione mostra a tutto schermo, una dopo l'altra, le foto di tutti i dipendenti, "
          "ciascuna per sei secondi, ricominciando dalla prima dopo l'ultima; per uscire basta un clic "
@@ -129,16 +130,16 @@ const std::vector<HelpParagraph>& generalParagraphs() {
          "condizioni generali del servizio. Insieme al contratto va consegnata al cliente la "
          "liberatoria per la privacy."},
         {"I dati e il logo dell'istituto",
-         "I dati dell'istituto e il suo logo si inseriscono una sola volta e vengono conservati "
-         "all'uscita dall'app, pronti per ogni nuovo contratto; il logo può essere un'immagine JPEG o "
-         "bitmap."},
+         "I dati dell'istituto e il suo logo si inseriscono una sola volta e vengono memorizzati in "
+         "automatico all'uscita dall'app, pronti per ogni nuovo contratto; il logo, un'immagine JPEG o "
+         "bitmap, si carica con il pulsante Sfoglia della finestra di impostazione del logo."},
         {"Inserire e modificare un contratto",
          "Per redigere un nuovo contratto premere Nuovo, compilare la scheda e premere Salva; per "
          "modificarlo basta richiamarlo, cambiare i dati e salvare di nuovo."},
         {"La numerazione dei contratti",
-         "I contratti vengono numerati automaticamente in modo progressivo. Chi proviene da un altro "
-         "sistema di numerazione può far partire la numerazione da un numero più alto, impostandolo una "
-         "volta sola."},
+         "Premendo Nuovo, il contratto riceve automaticamente il numero successivo al totale dei "
+         "contratti già archiviati. Chi proviene da un altro sistema di numerazione può far partire la "
+         "numerazione da un numero più alto, impostandolo una volta sola con il pulsante N."},
         {"Importare i dati del cliente",
          "I dati del cliente si importano dall'archivio dei clienti con l'apposito pulsante, senza "
          "doverli digitare di nuovo."},
@@ -159,7 +160,7 @@ const std::vector<HelpParagraph>& generalParagraphs() {
         {"La schermata iniziale dell'agenda",
          "All'apertura l'agenda mostra gli appuntamenti imminenti e permette di consultare il "
          "riepilogo di un giorno o di un mese. Gli appuntamenti si inseriscono e si modificano nello "
-         "schedario degli appuntamenti."},
+         "schedario degli appuntamenti, che si apre con il pulsante Inserisci appuntamenti."},
         {"L'avviso all'apertura",
          "Quando ci sono appuntamenti imminenti, all'apertura dell'agenda compaiono un messaggio e un "
          "breve suono di avviso. L'elenco degli appuntamenti imminenti può essere stampato ed esportato "
@@ -175,8 +176,9 @@ const std::vector<HelpParagraph>& generalParagraphs() {
          "Gli appuntamenti imminenti sono ordinati per data e ora; quando non ce ne sono, l'elenco "
          "resta vuoto."},
         {"Il promemoria su WhatsApp",
-         "Selezionato un appuntamento, si può inviare al cliente un promemoria con WhatsApp: il "
-         "messaggio viene preparato e aperto in WhatsApp Web, pronto per essere spedito."},
+         "Per inviare al cliente un promemoria con WhatsApp, selezionare l'appuntamento nell'elenco e "
+         "fare clic sull'icona di WhatsApp; controllati i dati del cliente, premere Invia messaggio: il "
+         "messaggio si apre in WhatsApp Web, pronto per essere spedito."},
         // 46-56: appointment archive
         {"Lo schedario degli appuntamenti",
          "Nell'app Schedario Appuntamenti si registrano gli appuntamenti, che compaiono poi "

@@ -1,6 +1,7 @@
 #include "app/restore.h"
 
 #include <algorithm>
+#include <chrono>
 #include <set>
 #include <system_error>
 #include <vector>
@@ -181,7 +182,7 @@ RestoreOutcome restoreBackup(const fs::path& folder, const fs::path& zipFile, co
     DateTime taken;
     std::time_t backupTime = checked.newestArchive;
     if (readBackupComment(reader->comment(), taken))
-        backupTime = std::max(backupTime, systemTime(taken));
+        backupTime = std::max(backupTime, std::chrono::system_clock::to_time_t(toTimePoint(taken)));
     else
         taken = localDateTime(backupTime);
     reader.reset();

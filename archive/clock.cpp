@@ -19,16 +19,16 @@ DateTime localDateTime(std::time_t t) {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
-std::time_t systemTime(const DateTime& t) {
-    std::tm local{};
-    local.tm_year = t.year - 1900;
-    local.tm_mon = t.month - 1;
-    local.tm_mday = t.day;
-    local.tm_hour = t.hour;
-    local.tm_min = t.minute;
-    local.tm_sec = t.second;
-    local.tm_isdst = -1;  // as the calendar had it on that day
-    return std::mktime(&local);
+std::chrono::system_clock::time_point toTimePoint(const DateTime& local) {
+    std::tm t{};
+    t.tm_year = local.year - 1900;
+    t.tm_mon = local.month - 1;
+    t.tm_mday = local.day;
+    t.tm_hour = local.hour;
+    t.tm_min = local.minute;
+    t.tm_sec = local.second;
+    t.tm_isdst = -1;  // summer time as the date has it
+    return std::chrono::system_clock::from_time_t(std::mktime(&t));
 }
 
 std::string twoDigits(int n) {

@@ -1,5 +1,6 @@
 #pragma once
 // Today and now. Only SystemClock reads the system clock; tests hand in a fixed one.
+#include <chrono>
 #include <ctime>
 #include <string>
 
@@ -31,9 +32,10 @@ private:
     DateTime at_;
 };
 
-// The local date and time of a moment of the system's clock (a file's time, say), and back.
+// The local date and time of a moment of the system's clock (a file's time, say).
 DateTime localDateTime(std::time_t t);
-std::time_t systemTime(const DateTime& local);
+// The moment a local date and time names, to compare with the times files were written.
+std::chrono::system_clock::time_point toTimePoint(const DateTime& local);
 
 std::string twoDigits(int n);
 std::string formatDate(const DateTime& t);      // dd/mm/yyyy

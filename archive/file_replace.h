@@ -1,12 +1,15 @@
 #pragma once
-// Whole small files (settings, the password store, attachment copies) are written beside
-// the old file under a name no other writer uses, then put in its place in one step, so a
-// reader never sees half a file and a failed write never loses the old one.
+// Every file the program writes whole (settings, the password store, documents, exports,
+// pictures, attachment copies) is written beside the old file under a name no other writer
+// uses, then put in its place in one step, so a reader never sees half a file and a failed
+// write never loses the old one.
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "archive/block_file.h"
 
@@ -29,9 +32,27 @@ bool writeThroughTemporary(const std::filesystem::path& target, const ContentWri
 
 // Replaces the whole content of `target`. Through a temporary file where the folder allows
 // it; where it does not (a writable file in a read-only folder) the file is rewritten in
-// place, carefully: it first grows to the new length, so a full disk fails before any old
-// byte changes, and any later failure puts the old bytes back. Throws ArchiveError.
+// place, carefully: a crash at any moment leaves the old content or the new one, each
+// possibly followed by blanks that the program's files ignore, a full disk fails before
+// any old byte changes, and any later failure puts the old bytes back. Throws ArchiveError
+// (the target then stays as it was).
 void replaceFileContents(const std::filesystem::path& target, std::string_view bytes,
                          FileOpener& files = platformFileOpener());
+// The same for content handed out in pieces (a large export): streamed to the temporary
+// file, gathered in memory only where the file has to be rewritten in place.
+void replaceFileContents(const std::filesystem::path& target, const ContentWriter& content,
+                         FileOpener& files = platformFileOpener());
+
+// True for the names temporaryNameBeside makes: "<name>.<16 hex digits>.tmp".
+bool isTemporaryName(std::string_view fileName);
+
+// Removes the temporary files a crash left in these folders (not in their sub-folders):
+// only files named as temporaryNameBeside names them, and only when last written at least
+// `age` before `now`, since another workstation sharing the folder may be writing one at
+// this moment. Folders that are missing or cannot be listed are passed over. Returns how
+// many files were removed.
+std::size_t removeStaleTemporaries(const std::vector<std::filesystem::path>& folders,
+                                   std::chrono::system_clock::time_point now,
+                                   std::chrono::minutes age = std::chrono::minutes(10));
 
 }  // namespace custovia

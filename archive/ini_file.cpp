@@ -147,9 +147,15 @@ std::string readIniString(const std::filesystem::path& file, std::string_view se
 
 void writeIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                     std::string_view value, FileOpener& files) {
+    writeIniStrings(file, section, {{std::string(key), std::string(value)}}, files);
+}
+
+void writeIniStrings(const std::filesystem::path& file, std::string_view section, const IniValues& values,
+                     FileOpener& files) {
     bool exists = false;
-    const std::string text = readWhole(file, exists);
-    replaceFileContents(file, toCp1252(iniAssign(text, section, key, value)), files);
+    std::string text = readWhole(file, exists);
+    for (const auto& [key, value] : values) text = iniAssign(text, section, key, value);
+    replaceFileContents(file, toCp1252(text), files);
 }
 
 }  // namespace custovia

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "archive/block_file.h"
 
@@ -19,6 +21,13 @@ std::string readIniString(const std::filesystem::path& file, std::string_view se
 // file intact. Throws ArchiveError on failure.
 void writeIniString(const std::filesystem::path& file, std::string_view section, std::string_view key,
                     std::string_view value, FileOpener& files = platformFileOpener());
+
+// Keys of one section with their values, in the order they are assigned.
+using IniValues = std::vector<std::pair<std::string, std::string>>;
+// Assigns every key, in order, as writeIniString would one after the other, and writes the
+// file once: a crash or a failure leaves all the old values or all the new ones.
+void writeIniStrings(const std::filesystem::path& file, std::string_view section, const IniValues& values,
+                     FileOpener& files = platformFileOpener());
 
 // The pure parts, on the file's text (UTF-8 in memory).
 std::string iniLookup(std::string_view text, std::string_view section, std::string_view key);

@@ -3,7 +3,6 @@
 #include <array>
 
 #include <algorithm>
-#include <fstream>
 #include <numeric>
 #include <optional>
 #include <utility>
@@ -13,6 +12,8 @@
 #include <sys/mman.h>
 #endif
 
+#include "archive/file_replace.h"
+#include "archive/paths.h"
 #include "archive/text.h"
 
 namespace custovia {
@@ -315,24 +316,24 @@ std::string spreadsheetBytes(const ExportTable& table, const GridRows& rows) {
     return all;
 }
 
-void writeExportFile(const std::filesystem::path& path, std::string_view bytes) {
-    writeExportFile(path, [bytes](const SpreadsheetSink& sink) { sink(bytes); });
+void writeExportFile(const std::filesystem::path& path, std::string_view bytes, FileOpener& files) {
+    writeExportFile(
+        path, [bytes](const SpreadsheetSink& sink) { sink(bytes); }, files);
 }
 
 void writeExportFile(const std::filesystem::path& path,
-                     const std::function<void(const SpreadsheetSink&)>& produce) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) throw ExportError("cannot create " + path.string());
-    produce([&file, &path](std::string_view piece) {
-        file.write(piece.data(), std::streamsize(piece.size()));
-        if (!file) throw ExportError("cannot write " + path.string());
-    });
-    file.close();
-    if (file.fail()) throw ExportError("cannot write " + path.string());
+                     const std::function<void(const SpreadsheetSink&)>& produce, FileOpener& files) {
+    try {
+        replaceFileContents(path, produce, files);
+    } catch (const ArchiveError&) {
+        throw ExportError("cannot write " + pathToUtf8(path));
+    }
 }
 
-void writeSpreadsheet(const std::filesystem::path& path, const ExportTable& table, const GridRows& rows) {
-    writeExportFile(path, [&](const SpreadsheetSink& sink) { produceSpreadsheet(table, rows, sink); });
+void writeSpreadsheet(const std::filesystem::path& path, const ExportTable& table, const GridRows& rows,
+                      FileOpener& files) {
+    writeExportFile(
+        path, [&](const SpreadsheetSink& sink) { produceSpreadsheet(table, rows, sink); }, files);
 }
 
 }  // namespace custovia

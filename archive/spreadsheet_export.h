@@ -122,12 +122,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Creates or truncates the file and writes what `produce` hands its sink. Throws ExportError
-// when the file cannot be created or written; what was written before the failure stays.
+// Writes the file whole from what `produce` hands its sink, through a temporary file put in
+// the old file's place (see replaceFileContents). Throws ExportError when the file cannot be
+// written; the earlier file then stays as it was.
 void writeExportFile(const std::filesystem::path& path,
-                     const std::function<void(const SpreadsheetSink&)>& produce);
-void writeExportFile(const std::filesystem::path& path, std::string_view bytes);
+                     const std::function<void(const SpreadsheetSink&)>& produce,
+                     FileOpener& files = platformFileOpener());
+void writeExportFile(const std::filesystem::path& path, std::string_view bytes,
+                     FileOpener& files = platformFileOpener());
 // Writes the export file of the grid.
-void writeSpreadsheet(const std::filesystem::path& path, const ExportTable& table, const GridRows& rows);
+void writeSpreadsheet(const std::filesystem::path& path, const ExportTable& table, const GridRows& rows,
+                      FileOpener& files = platformFileOpener());
 
 }  // namespace custovia

@@ -75,7 +75,7 @@ void run(const std::filesystem::path& folder) {
     const double raw = bench::bestSeconds([&] { sink += bench::rawRead(file); });
     bench::report("contracts-raw-read", raw, raw);
     bench::report("contracts-numbering",
-                  bench::bestSeconds([&] { sink += proposedContractNumber("250", archive.count())->size(); }),
+                  bench::bestSeconds([&] { sink += proposedContractNumber("250", archive.count()).size(); }),
                   raw);
     bench::report("contracts-search-1", bench::bestSeconds([&] {
                       sink += search(archive, {{"txtCliente", "ross"}}).size();

@@ -109,6 +109,13 @@ std::string normaliseAmount(std::string_view text) {
     return moneyText(cents);
 }
 
+std::optional<std::string> storableAmount(std::string_view text) {
+    const RecordLayout& layout = serviceLayout();
+    std::string money = normaliseAmount(text);
+    if (money.size() > std::size_t(layout.field(layout.indexOf("txtImporto")).capacity)) return std::nullopt;
+    return money;
+}
+
 ServiceList listServices(Archive& file) {
     ServiceList list;
     const std::size_t amountField = serviceLayout().indexOf("txtImporto");
@@ -117,9 +124,11 @@ ServiceList listServices(Archive& file) {
         file.scan([&](std::uint64_t, std::string_view bytes) {
             const std::string amount = fromCp1252(trimView(rawField(serviceLayout(), bytes, amountField)));
             if (amount.empty()) return;
-            const std::optional<Amount> value = readAmount(amount);
-            if (!value) throw ArchiveError("unreadable amount");  // the list stops here
-            total += *value;
+            // an amount that is not a number stays on its row but out of the total
+            if (const std::optional<Amount> value = readAmount(amount))
+                total += *value;
+            else
+                ++list.unreadable;
             list.rows.push_back(serviceRow()(bytes));
         });
     } catch (const ArchiveError&) {

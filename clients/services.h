@@ -2,6 +2,7 @@
 // The services provided to a client: one small archive per client, named after the client's
 // record number, with the amounts as money text ("12,50").
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,14 +29,20 @@ std::string normaliseAmount(std::string_view text);
 // The money text of a number of cents ("-0,05", "1250,00").
 std::string moneyText(std::int64_t cents);
 
+// The money text to store for an amount typed in the field, or nothing when that text would
+// not fit the amount field (13 digits or more before the comma): cut, it would lose its cents.
+std::optional<std::string> storableAmount(std::string_view text);
+
 // The listed services of a client and their total.
 struct ServiceList {
     std::vector<std::string> rows;  // records with an amount, in file order
-    std::string total = "0,00";     // money text of the listed amounts' sum
+    std::string total = "0,00";     // money text of the readable amounts' sum
+    std::size_t unreadable = 0;     // listed rows whose amount is not a number (not in the total)
 };
 
-// Scans the file: a record with an empty amount is not listed; an amount that is not a
-// number stops the list at that record. A read failure also ends it, with what was listed.
+// Scans the file: a record with an empty amount is not listed; one whose amount is not a
+// number is listed as stored but left out of the total, and the scan goes on. A read
+// failure ends the list with what was listed.
 ServiceList listServices(Archive& file);
 
 // The lines of the printed summary: the rows, a dashed line and the total.

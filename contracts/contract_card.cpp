@@ -129,12 +129,17 @@ std::string normaliseFee(std::string_view typed) {
     return d->whole + "," + d->fraction;
 }
 
-std::optional<std::string> proposedContractNumber(std::string_view start, std::uint64_t archived) {
-    const std::string_view text = trimView(start);
-    if (text.empty()) return std::to_string(1 + archived);
-    // eighteen digits leave room for any count of records without overflowing
-    if (!allDigits(text) || withoutLeadingZeros(std::string(text)).size() > 18) return std::nullopt;
-    return std::to_string(std::stoull(std::string(text)) + archived);
+std::uint64_t contractStartNumber(std::string_view stored) {
+    constexpr std::size_t kWindowDigits = 5;
+    const std::string_view text = trimView(stored);
+    if (text.empty() || !allDigits(text)) return 1;
+    const std::string digits = withoutLeadingZeros(std::string(text));
+    if (digits.size() > kWindowDigits) return 1;
+    return std::stoull(digits);
+}
+
+std::string proposedContractNumber(std::string_view storedStart, std::uint64_t archived) {
+    return std::to_string(contractStartNumber(storedStart) + archived);
 }
 
 std::string normaliseStartNumber(std::string_view typed) {

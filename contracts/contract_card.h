@@ -30,9 +30,14 @@ bool isValidContractDate(std::string_view text);
 // ",5" -> "0,50", "12,34567" -> "12,3457". A text that is not a number gives "0,00".
 std::string normaliseFee(std::string_view typed);
 
-// The number New proposes: the start number plus the contracts already archived. An empty
-// start means 1; nothing when the trimmed start is not a whole number of digits.
-std::optional<std::string> proposedContractNumber(std::string_view start, std::uint64_t archived);
+// The start number as stored in "Inizio": a whole number of at most five digits, as the
+// numbering window holds it. Anything else (empty, "-7", "abc", "12a", a number too long for
+// the window) reads as a missing start: 1.
+std::uint64_t contractStartNumber(std::string_view stored);
+
+// The number New proposes: the stored start number (read as above) plus the contracts already
+// archived.
+std::string proposedContractNumber(std::string_view storedStart, std::uint64_t archived);
 
 // The numbering window's field after it is left: empty gives "1", a number is rounded half
 // up to a whole number in plain form ("007" -> "7"), anything else gives "1".

@@ -22,10 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::uint64_t archived = 0;
     for (std::size_t i = 0; i < size && i < 3; ++i) archived = archived * 256 + data[i];
-    if (const auto number = custovia::proposedContractNumber(typed, archived))
-        fuzz::require(fuzz::allDigits(*number));
-    // a start the numbering window's five characters can hold always proposes a number
-    if (size <= 5) fuzz::require(custovia::proposedContractNumber(start, archived).has_value());
+    // any stored start proposes a number: one that does not read counts from 1
+    fuzz::require(fuzz::allDigits(custovia::proposedContractNumber(typed, archived)));
+    fuzz::require(custovia::contractStartNumber(typed) <= 99999);
+    // a start the numbering window's five characters can hold is taken as it stands
+    if (size <= 5) fuzz::require(custovia::contractStartNumber(start) == std::stoull(start));
 
     if (custovia::isValidContractDate(typed)) {
         const std::string date = custovia::trim(typed);

@@ -12,11 +12,14 @@
 #include "app/windows/TfrmPassword.h"
 #include "appointments/windows/TfrmAgenda.h"
 #include "appointments/windows/TfrmArchivio_Scadenze.h"
+#include "archive/attachments.h"
+#include "archive/file_replace.h"
 #include "archive/windows/RealEnvironment.h"
 #include "archive/windows/WorkAreaWindow.h"
 #include "clients/windows/TfrmClienti.h"
 #include "contracts/windows/TfrmContratto.h"
 #include "emergencies/windows/TfrmInterventi.h"
+#include "employees/employee_photos.h"
 #include "employees/windows/TfrmDipendenti.h"
 
 namespace custovia {
@@ -73,6 +76,9 @@ Program::~Program() {
 }
 
 void Program::start() {
+    // temporary files a crash left behind; a recent one may be another workstation's at work
+    removeStaleTemporaries({env_.folder, env_.file(kAttachmentsFolderName), env_.file(kPhotoFolderName)},
+                           toTimePoint(env_.clock.now()));
     startAutomaticBackup();
     signIn_->show();
 }

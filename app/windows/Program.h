@@ -28,7 +28,8 @@ public:
     explicit Program(Environment& env);
     ~Program() override;
 
-    void start();  // starts the day's automatic backup when due, shows the sign-in window
+    void start();  // clears what a crash left behind, starts the day's automatic backup when due and
+                   // shows the sign-in window
     TfrmPassword* signIn() const { return signIn_.get(); }
     TfrmCambiaPassword* changePassword() const { return changePassword_.get(); }
     TfrmAvvio* launcher() const { return launcher_.get(); }

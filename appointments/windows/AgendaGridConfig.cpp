@@ -12,9 +12,23 @@ ExportWindowConfig appointmentExportWindow(const QString& objectName, const QStr
     return c;
 }
 
+QString agendaGridHeading(GridSelection selection, const DateTime& chosen) {
+    static const char* const kMonths[] = {"gennaio",   "febbraio", "marzo",    "aprile",
+                                          "maggio",    "giugno",   "luglio",   "agosto",
+                                          "settembre", "ottobre",  "novembre", "dicembre"};
+    if (selection == GridSelection::Day)
+        return QStringLiteral("Appuntamenti del giorno ") + QString::fromStdString(formatDate(chosen));
+    if (selection == GridSelection::Month && chosen.month >= 1 && chosen.month <= 12)
+        return QStringLiteral("Appuntamenti del mese di %1 %2")
+            .arg(QLatin1String(kMonths[chosen.month - 1]))
+            .arg(chosen.year);
+    return {};
+}
+
 ExportWindowConfig agendaGridConfig(GridSelection selection, const QString& objectName,
                                     const QString& caption, const DateTime& chosen) {
     ExportWindowConfig c = appointmentExportWindow(objectName, caption);
+    c.heading = agendaGridHeading(selection, chosen);
     c.table = agendaGridExport(selection);
     c.helpTitle = QStringLiteral("Visualizzazione appuntamenti");
     c.helpTopic = HelpTopic::AppointmentLists;

@@ -4,18 +4,48 @@
 #include "appointments/windows/TfrmTrovaScadenze.h"
 
 namespace custovia {
+namespace {
 
-ListConfig statusListConfig(Environment& env, AppointmentStatus status, const QString& objectName,
-                            const QString& caption, const QString& printTitle) {
+struct StatusList {
+    AppointmentStatus status;
+    const char* objectName;
+    const char* title;   // printed; the caption is the title after a blank
+    const char* header;  // the picture across the top, and what it reads
+    const char* headerText;
+};
+
+constexpr StatusList kStatusLists[] = {
+    {AppointmentStatus::Pending, "TfrmConfermati", "Riepilogo impegni da assolvere", "titolo_da_assolvere",
+     "IMPEGNI DA ASSOLVERE"},
+    {AppointmentStatus::Expired, "TfrmScaduti", "Riepilogo impegni scaduti e non assolti", "titolo_scaduti",
+     "IMPEGNI SCADUTI E NON ASSOLTI"},
+    {AppointmentStatus::Done, "TfrmAssolti", "Riepilogo impegni assolti", "titolo_assolti",
+     "IMPEGNI ASSOLTI"},
+};
+
+const QString kFindInstruction = QStringLiteral(
+    "Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere il "
+    "pulsante Trova. Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
+    "nuovo clic su Trova.");
+
+}  // namespace
+
+ListConfig statusListConfig(Environment& env, AppointmentStatus status) {
+    const StatusList* list = std::begin(kStatusLists);
+    while (list->status != status) ++list;
     ListConfig c;
-    c.objectName = objectName;
-    c.caption = caption;
+    c.objectName = QLatin1String(list->objectName);
+    c.caption = QStringLiteral(" ") + QString::fromUtf8(list->title);
+    c.size = QSize(862, 640);  // the header and the instruction above the list
     c.kind = ListKind::Summary;
     c.archiveFile = std::string(kAppointmentsFile);
     c.layout = &appointmentLayout();
     c.row = [](std::string_view bytes) { return appointmentRow()(bytes); };
     c.condition = statusCondition(status, dayNumber(env.clock.now()));
-    c.printTitle = printTitle;
+    c.printTitle = QString::fromUtf8(list->title);
+    c.header = QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(list->header));
+    c.headerText = QString::fromUtf8(list->headerText);
+    c.findInstruction = kFindInstruction;
     c.otherTags = loadIntoAppointmentEditor(env);
     return c;
 }

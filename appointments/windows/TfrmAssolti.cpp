@@ -5,10 +5,6 @@
 namespace custovia {
 
 TfrmAssolti::TfrmAssolti(Environment& env, QWidget* parent)
-    : ListWindow(env,
-                 statusListConfig(env, AppointmentStatus::Done, QStringLiteral("TfrmAssolti"),
-                                  QStringLiteral(" Riepilogo impegni assolti"),
-                                  QStringLiteral("Riepilogo impegni assolti")),
-                 parent) {}
+    : ListWindow(env, statusListConfig(env, AppointmentStatus::Done), parent) {}
 
 }  // namespace custovia

@@ -5,10 +5,6 @@
 namespace custovia {
 
 TfrmConfermati::TfrmConfermati(Environment& env, QWidget* parent)
-    : ListWindow(env,
-                 statusListConfig(env, AppointmentStatus::Pending, QStringLiteral("TfrmConfermati"),
-                                  QStringLiteral(" Riepilogo impegni da assolvere"),
-                                  QStringLiteral("Riepilogo impegni da assolvere")),
-                 parent) {}
+    : ListWindow(env, statusListConfig(env, AppointmentStatus::Pending), parent) {}
 
 }  // namespace custovia

@@ -5,10 +5,6 @@
 namespace custovia {
 
 TfrmScaduti::TfrmScaduti(Environment& env, QWidget* parent)
-    : ListWindow(env,
-                 statusListConfig(env, AppointmentStatus::Expired, QStringLiteral("TfrmScaduti"),
-                                  QStringLiteral(" Riepilogo impegni scaduti e non assolti"),
-                                  QStringLiteral("Riepilogo impegni scaduti e non assolti")),
-                 parent) {}
+    : ListWindow(env, statusListConfig(env, AppointmentStatus::Expired), parent) {}
 
 }  // namespace custovia

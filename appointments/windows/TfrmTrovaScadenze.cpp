@@ -22,6 +22,10 @@ ListConfig searchConfig(Environment& env) {
     c.row = [](std::string_view bytes) { return appointmentRow()(bytes); };
     c.countEnding = QStringLiteral(" schede.");
     c.printTitle = QStringLiteral("Riepilogo appuntamenti in archivio");
+    c.filterInstruction = QStringLiteral(
+        "Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
+        "premere il pulsante Cerca. Lasciare in bianco tutti gli altri campi. Per ogni ricerca è possibile "
+        "utilizzare uno o più campi contemporaneamente.");
     c.actions.insert(appointmentsTag(), loadIntoAppointmentEditor(env));
     return c;
 }

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -354,9 +355,12 @@ Archive CardEditor::archive() const {
 }
 
 void CardEditor::showRecord(std::uint64_t index, const Record& record) {
-    for (std::size_t i = 0; i < record.layout().fieldCount(); ++i) {
-        const QString name = fromStd(record.layout().field(i).name);
-        if (controls_.contains(name)) setFieldText(name, fromStd(record.get(i)));
+    {
+        const QScopedValueRollback showing(showingRecord_, true);
+        for (std::size_t i = 0; i < record.layout().fieldCount(); ++i) {
+            const QString name = fromStd(record.layout().field(i).name);
+            if (controls_.contains(name)) setFieldText(name, fromStd(record.get(i)));
+        }
     }
     setPosition(QString::number(index + 1));
     recordShown(index);
@@ -459,7 +463,7 @@ void CardEditor::save() {
         this, updated ? QStringLiteral(
                             "Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
                       : QStringLiteral("La scheda corrente è stata inserita in archivio."));
-    recordSaved(index);
+    recordSaved(index, !updated);
 }
 
 void CardEditor::duplicate() {

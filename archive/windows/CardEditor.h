@@ -163,10 +163,14 @@ protected:
     // After a record of the archive came on screen (browsing, a recall): what the card shows
     // beside the record (an employee's photo) follows it.
     virtual void recordShown(std::uint64_t /*index*/) {}
-    // After Save stored the screen as record `index` and said so.
-    virtual void recordSaved(std::uint64_t /*index*/) {}
+    // After Save stored the screen as record `index` and said so; `appended` when the card was
+    // new and Save added it to the archive.
+    virtual void recordSaved(std::uint64_t /*index*/, bool /*appended*/) {}
 
     void showEvent(QShowEvent* event) override;
+    // True while a record of the archive is being put on screen: the changes the fields see
+    // then are the record's, not the user's.
+    bool showingRecord() const { return showingRecord_; }
     // A widget in the cell of a field, after it (icons such as the calendar or an import).
     void addBeside(const QString& field, QWidget* widget);
     void focusField(const QString& name);
@@ -198,6 +202,7 @@ private:
     HintLine* panInfo_ = nullptr;
     QGridLayout* grid_ = nullptr;
     QHash<QString, QGridLayout*> sections_;
+    bool showingRecord_ = false;
 };
 
 }  // namespace custovia

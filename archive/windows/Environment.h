@@ -134,5 +134,8 @@ struct Environment {
 
 // The archive access message shown when a file cannot be reached.
 QString archiveAccessMessage();
+// The warning shown when a setting or a picture cannot be written: "Attenzione: non è stato
+// possibile <what>." and the advice about the program folder's rights.
+QString notStoredMessage(const QString& what);
 
 }  // namespace custovia

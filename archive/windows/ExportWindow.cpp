@@ -82,6 +82,15 @@ ExportWindow::ExportWindow(Environment& env, QWidget* parent, ExportWindowConfig
     top->addWidget(esci);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
+    if (!config_.heading.isEmpty()) {
+        auto* heading = new QLabel(config_.heading, this);
+        heading->setObjectName(QStringLiteral("lblIntestazione"));
+        QFont bold = heading->font();
+        bold.setBold(true);
+        bold.setPointSize(bold.pointSize() + 3);
+        heading->setFont(bold);
+        column->addWidget(heading);
+    }
     column->addWidget(grdRecords_, 1);
     column->addWidget(hints);
     makeFixedWindow(this, config_.clientArea);
@@ -156,7 +165,7 @@ void ExportWindow::exportGrid() {
     try {
         const WaitCursor wait;
         // the grid is the source: the file holds what the user sees
-        writeSpreadsheet(path, config_.table, model_->rows());
+        writeSpreadsheet(path, config_.table, model_->rows(), env_.files);
     } catch (const std::exception&) {
         env_.messages.plain(this, kCannotExport);
         return;

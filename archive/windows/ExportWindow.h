@@ -22,6 +22,8 @@ struct ExportWindowConfig {
     QString objectName;
     QString caption;
     QSize clientArea{960, 600};
+    // A line above the grid saying what it holds (the day or month of a grid); empty: none.
+    QString heading;
     ExportTable table;
     // The archive the default filling reads whole, record by record.
     std::string archiveFile;

@@ -41,6 +41,16 @@ QPushButton* namedButton(const QString& name, const QString& text, QWidget* pare
     return button;
 }
 
+// An instruction on a panel, framed and tinted like the other instruction pictures.
+QLabel* instructionLabel(const QString& name, const QString& text, QWidget* parent) {
+    QLabel* label = namedLabel(name, text, parent);
+    label->setWordWrap(true);
+    label->setStyleSheet(
+        QStringLiteral("QLabel { background: #FFF6E8; color: #4A2A08; border: 2px solid "
+                       "#D9822B; border-radius: 8px; padding: 6px 10px; }"));
+    return label;
+}
+
 // The columns of a row line up only in a fixed-pitch font: when "Courier New" (or its metric
 // twin) is missing, the system's fixed font stands in, never a proportional one.
 QFont rowFont() {
@@ -131,6 +141,11 @@ QWidget* ListWindow::buildFilterPanel() {
     bottom->addWidget(btnAnnulla);
     auto* layout = new QVBoxLayout(panFiltri_);
     layout->setContentsMargins(20, 20, 20, 16);
+    if (!config_.filterInstruction.isEmpty()) {
+        layout->addWidget(
+            instructionLabel(QStringLiteral("imgIstruzioni"), config_.filterInstruction, panFiltri_));
+        layout->addSpacing(8);
+    }
     layout->addLayout(top);
     layout->addStretch();
     layout->addLayout(bottom);
@@ -185,6 +200,16 @@ QWidget* ListWindow::buildResultsPanel() {
     bottom->addWidget(btnChiudi);
     auto* layout = new QVBoxLayout(panRisultati_);
     layout->setContentsMargins(12, 12, 12, 12);
+    if (!config_.header.isEmpty()) {
+        QLabel* header = namedLabel(QStringLiteral("imgTitolo"), QString(), panRisultati_);
+        const QIcon picture(config_.header);
+        header->setPixmap(picture.pixmap(picture.actualSize(QSize(800, 60))));
+        header->setAccessibleName(config_.headerText);
+        layout->addWidget(header, 0, Qt::AlignLeft);
+    }
+    if (!config_.findInstruction.isEmpty())
+        layout->addWidget(
+            instructionLabel(QStringLiteral("imgIstruzioniTrova"), config_.findInstruction, panRisultati_));
     layout->addLayout(find);
     layout->addWidget(lstRecords_, 1);
     layout->addLayout(bottom);

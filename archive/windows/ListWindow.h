@@ -46,9 +46,16 @@ struct ListConfig {
     QString instruction;        // empty: the usual text of the kind
     QString printTitle;
     QString listName = QStringLiteral("Schede trovate");  // what a screen reader calls the list
-    QHash<QString, RowAction> actions;  // by mode tag
-    RowAction otherTags;                // under any tag not in `actions`; empty: nothing
+    QHash<QString, RowAction> actions;                    // by mode tag
+    RowAction otherTags;                                  // under any tag not in `actions`; empty: nothing
     QString picture = QStringLiteral(":/templates/pictures/search_panel.svg");
+    // A picture across the top of the results (a resource) and what it reads; empty: none.
+    QString header;
+    QString headerText;
+    // How the quick-find works, above its box; how the filters work, on the filter panel.
+    // Empty: no such instruction.
+    QString findInstruction;
+    QString filterInstruction;
 };
 
 class ListWindow : public QDialog {

@@ -23,7 +23,11 @@ bool MediaAudioPlayer::play(const std::filesystem::path& file) {
         // a file the system cannot decode, or no sound device, only means no sound: the
         // player's error is left unanswered and whoever asked for the sound goes on
     }
+    // Every play starts as the first one does, on a source set afresh: the same source set
+    // again is kept as it is, and a player restarted after the end of its sound (or
+    // rewound while playing) often stays silent although it reports that it plays.
     player_->stop();
+    player_->setSource(QUrl());
     player_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
     player_->play();
     return true;

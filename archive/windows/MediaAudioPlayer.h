@@ -18,6 +18,9 @@ public:
     bool play(const std::filesystem::path& file) override;
     void stop() override;
 
+    // The player behind the sounds, once there has been one; for watching it at work.
+    const QMediaPlayer* mediaPlayer() const { return player_.get(); }
+
 private:
     std::unique_ptr<QMediaPlayer> player_;
     std::unique_ptr<QAudioOutput> output_;

@@ -11,10 +11,21 @@
 
 namespace custovia {
 
+namespace {
+
+const QString kFolderRights = QStringLiteral(
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+}  // namespace
+
 QString archiveAccessMessage() {
-    return QStringLiteral(
-        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-        "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r") +
+           kFolderRights;
+}
+
+QString notStoredMessage(const QString& what) {
+    return QStringLiteral("Attenzione: non è stato possibile ") + what + QStringLiteral(".\n\r\n\r") +
+           kFolderRights;
 }
 
 QString displayText(const QString& text) {
@@ -107,8 +118,7 @@ QUrl shellUrl(const std::string& text) {
 void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(shellUrl(text)); }
 
 RealEnvironment::RealEnvironment(std::filesystem::path folder)
-    : env_{messages_, fileDialogs_,      printDialogs_,        shell_,
-           clock_,    std::move(folder), platformFileOpener(), windows_,
-           camera_,   timers_,           audio_} {}
+    : env_{messages_, fileDialogs_, printDialogs_, shell_, clock_, std::move(folder), platformFileOpener(),
+           windows_,  camera_,      timers_,       audio_} {}
 
 }  // namespace custovia

@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "archive/windows/FixedPitchFont.h"
@@ -213,8 +214,10 @@ QWidget* TfrmAllegaExcel::buildEntryPanel() {
                            capacity("txtImporto"), Glyphs::Digits);
     // digits and the decimal comma only, however they arrive; normalised when left
     makeAmountKeys(txtImporto_);
+    // an amount too long for the field once normalised stays as typed, for Save to refuse
     onLeave(txtImporto_, [this] {
-        txtImporto_->setText(QString::fromStdString(normaliseAmount(txtImporto_->text().toStdString())));
+        if (const auto money = storableAmount(txtImporto_->text().toStdString()))
+            txtImporto_->setText(QString::fromStdString(*money));
     });
     installEnterRing({txtData_, txtOra_, txtServizi_, txtAgente_, txtImporto_});
 
@@ -279,6 +282,18 @@ void TfrmAllegaExcel::load() {
     }
     model_->setRows(std::move(list.rows));
     lblTotale_->setText(QStringLiteral("€ ") + QString::fromStdString(list.total));
+    // one message for the whole list, however many amounts could not be read, once the list
+    // and its total are on screen
+    if (list.unreadable == 0) return;
+    const QString message =
+        list.unreadable == 1
+            ? QStringLiteral(
+                  "Attenzione: l'importo di un servizio non è leggibile e non è compreso nel totale.")
+            : QStringLiteral(
+                  "Attenzione: gli importi di %1 servizi non sono leggibili e non sono compresi nel "
+                  "totale.")
+                  .arg(list.unreadable);
+    QTimer::singleShot(0, this, [this, message] { env_.messages.warning(this, message); });
 }
 
 void TfrmAllegaExcel::find() {
@@ -348,6 +363,14 @@ void TfrmAllegaExcel::save() {
         if (!trimmed(fields[i]).empty()) continue;
         env_.messages.warning(this, QString::fromUtf8(kRequired[i].warning));
         fields[i]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // cut to the field, an amount of 13 digits or more would lose its cents: it is refused
+    // with the amount's own message
+    if (!storableAmount(txtImporto_->text().toStdString())) {
+        const Required& amount = kRequired[std::size(kRequired) - 1];
+        env_.messages.warning(this, QString::fromUtf8(amount.warning));
+        txtImporto_->setFocus(Qt::OtherFocusReason);
         return;
     }
     Record record(serviceLayout());

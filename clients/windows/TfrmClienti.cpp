@@ -296,7 +296,7 @@ void TfrmClienti::createPdf() {
     bool written = false;
     try {
         report::Report card = filledCard(screenValues(), env().clock.now(), CardCopy::Screen);
-        written = card.writePdf(QString::fromStdU16String(file.u16string()));
+        written = card.writePdf(file, env().files);
     } catch (const report::ReportError&) {
         written = false;
     }

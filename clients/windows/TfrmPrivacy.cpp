@@ -182,9 +182,11 @@ void TfrmPrivacy::readSettings() {
 void TfrmPrivacy::closeAndStore() {
     commitEditing(this);
     const std::filesystem::path file = env_.file(kPrivacySettingsFile);
+    IniValues firm;
+    for (const PrivacySetting& s : privacySettings())
+        firm.emplace_back(std::string(s.key), trim(fieldText(fromView(s.control)).toStdString()));
     try {
-        for (const PrivacySetting& s : privacySettings())
-            writeIniString(file, kPrivacySection, s.key, trim(fieldText(fromView(s.control)).toStdString()));
+        writeIniStrings(file, kPrivacySection, firm, env_.files);
     } catch (const ArchiveError&) {
         // the window closes all the same; the document already written stays as it
         // is
@@ -204,7 +206,7 @@ void TfrmPrivacy::createDocument() {
         [this](std::string_view control) { return fieldText(fromView(control)).toStdString(); });
     const std::filesystem::path file = env_.file(kPrivacyDocumentFile);
     try {
-        writeExportFile(file, document);
+        writeExportFile(file, document, env_.files);
     } catch (const ExportError&) {
         env_.messages.plain(this, kWriteFailure);
         return;

@@ -1,17 +1,15 @@
 #include "contracts/windows/ContractLogo.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QString>
 #include <QSvgRenderer>
 
+#include "archive/file_replace.h"
+#include "archive/windows/PictureReader.h"
+
 namespace custovia {
-namespace {
-
-QString toQPath(const std::filesystem::path& file) { return QString::fromStdU16String(file.u16string()); }
-
-}  // namespace
-
 QImage defaultContractLogo() {
     QImage logo(297, 184, QImage::Format_RGB32);
     logo.fill(Qt::white);
@@ -28,12 +26,14 @@ QImage blankContractLogo() {
     return blank;
 }
 
+QImage readLogoPicture(const std::filesystem::path& file) { return readPicture(file, kLogoLongestSide); }
+
 QImage loadContractLogo(const std::filesystem::path& file) {
-    QImage stored(toQPath(file));
+    const QImage stored = readLogoPicture(file);
     return stored.isNull() ? defaultContractLogo() : stored;
 }
 
-bool storeContractLogo(const QImage& picture, const std::filesystem::path& file) {
+bool storeContractLogo(const QImage& picture, const std::filesystem::path& file, FileOpener& files) {
     if (picture.isNull()) return false;
     // a bitmap has no transparency: transparent parts of a picture become white
     QImage opaque(picture.size(), QImage::Format_RGB32);
@@ -42,13 +42,19 @@ bool storeContractLogo(const QImage& picture, const std::filesystem::path& file)
         QPainter painter(&opaque);
         painter.drawImage(0, 0, picture);
     }
-    QSaveFile out(toQPath(file));
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    if (!opaque.save(&out, "BMP")) {
-        out.cancelWriting();
+    // encoded in memory and written whole, every write and the final flush checked, so a full
+    // disk leaves the earlier logo rather than a truncated one
+    QBuffer bitmap;
+    bitmap.open(QIODevice::WriteOnly);
+    QImageWriter encoder(&bitmap, "BMP");
+    if (!encoder.write(opaque)) return false;
+    try {
+        replaceFileContents(
+            file, std::string_view(bitmap.data().constData(), std::size_t(bitmap.data().size())), files);
+    } catch (const ArchiveError&) {
         return false;
     }
-    return out.commit();
+    return true;
 }
 
 }  // namespace custovia

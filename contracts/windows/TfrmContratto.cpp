@@ -53,9 +53,6 @@ const QString kDuplicateNew = QStringLiteral(
 const QString kDuplicateReady = QStringLiteral(
     "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl termine premere Salva "
     "per inserire in archivio il nuovo contratto.");
-const QString kFirmNotStored = QStringLiteral(
-    "Attenzione: non è stato possibile memorizzare i dati dell'Istituto di Vigilanza.\n\r\n\rAccertarsi di "
-    "possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
 CardField field(const char* name, const char* caption, const QString& section, int row, int column,
                 int span = 1, unsigned rules = Highlight) {
@@ -336,16 +333,17 @@ void TfrmContratto::wireWindows() {
 }
 
 void TfrmContratto::watchFirmFields() {
-    // only what the user types changes the firm's current data: loading a contract does not
+    // every change of a firm's field is the firm's current data, however the text came in
+    // (typing, a paste from the context menu, an input method, a screen reader), except the
+    // change that puts an archived contract on screen
     for (const FirmSetting& s : firmSettings()) {
         const QString name = qt(s.field);
         QWidget* c = control(name);
-        auto remember = [this, name] { firm_.insert(name, fieldText(name)); };
-        if (auto* edit = qobject_cast<QLineEdit*>(c)) connect(edit, &QLineEdit::textEdited, this, remember);
-        if (auto* combo = qobject_cast<QComboBox*>(c)) {
-            connect(combo->lineEdit(), &QLineEdit::textEdited, this, remember);
-            connect(combo, &QComboBox::activated, this, remember);
-        }
+        auto remember = [this, name] {
+            if (!showingRecord()) firm_.insert(name, fieldText(name));
+        };
+        if (auto* combo = qobject_cast<QComboBox*>(c)) c = combo->lineEdit();
+        if (auto* edit = qobject_cast<QLineEdit*>(c)) connect(edit, &QLineEdit::textChanged, this, remember);
     }
 }
 
@@ -404,14 +402,8 @@ void TfrmContratto::newContract() {
         env().messages.error(this, archiveAccessMessage());
         return;
     }
-    newCard();
-    putFirmDataOnCard();
-    const std::optional<std::string> number = proposedContractNumber(start, archived);
-    if (!number) {
-        env().messages.error(this, archiveAccessMessage());
-        return;
-    }
-    setFieldText(QStringLiteral("txtNumContratto"), qt(*number));
+    newCard();  // the firm's data stay on screen as they are
+    setFieldText(QStringLiteral("txtNumContratto"), qt(proposedContractNumber(start, archived)));
     setFieldText(QStringLiteral("txtData"), today());
     focusField(QStringLiteral("txtCliente"));
 }
@@ -457,12 +449,14 @@ void TfrmContratto::checkCode(const QString& field) {
 }
 
 void TfrmContratto::beforeLeaving() {
+    IniValues firm;
+    for (const FirmSetting& s : firmSettings())
+        firm.emplace_back(std::string(s.key), trim(firm_.value(qt(s.field)).toStdString()));
     try {
-        for (const FirmSetting& s : firmSettings())
-            writeIniString(env().file(kContractSettingsFile), kFirmSection, s.key,
-                           trim(firm_.value(qt(s.field)).toStdString()));
+        writeIniStrings(env().file(kContractSettingsFile), kFirmSection, firm, env().files);
     } catch (const ArchiveError&) {
-        env().messages.warning(this, kFirmNotStored);
+        env().messages.warning(
+            this, notStoredMessage(QStringLiteral("memorizzare i dati dell'Istituto di Vigilanza")));
     }
 }
 

@@ -2,8 +2,9 @@
 // "Stesura Contratti": the contract card editor. Besides the shared card it numbers new
 // contracts, checks the date of signature, normalises the fee, imports a client, and keeps the
 // firm's current data apart from the contracts on screen: read from Contratti.ini when the
-// window is shown, changed only by what the user types into the firm's fields and the place of
-// signature, put on the card by New and written back when the window closes.
+// window is shown, changed by every change of the firm's fields and the place of signature
+// except the one that puts an archived contract on screen, and written back when the window
+// closes.
 #include <QHash>
 
 #include "archive/windows/CardEditor.h"

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "archive/paths.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
 #include "contracts/contract_card.h"
@@ -17,9 +18,6 @@ namespace {
 
 const QString kBrowseTitle = QStringLiteral("Selezionare il logo della Ditta in formato Jpeg o Bitmap.");
 const QString kBrowseFilter = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
-const QString kWriteFailed = QStringLiteral(
-    "Attenzione: non è stato possibile salvare il logo.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
 constexpr QSize kLogoSize(297, 184);
 
 QWidget* titlePicture(QWidget* parent) {
@@ -116,7 +114,7 @@ void TfrmLogo::showPicture(const QImage& picture, bool changed) {
 void TfrmLogo::browse() {
     const QString chosen = env_.fileDialogs.openFile(this, kBrowseTitle, kBrowseFilter);
     if (chosen.isEmpty()) return;
-    const QImage loaded(chosen);
+    const QImage loaded = readLogoPicture(pathFromUtf8(chosen.toStdString()));
     // a picture that does not load shows the euro-sign logo and replaces nothing stored
     if (loaded.isNull())
         showPicture(defaultContractLogo(), false);
@@ -129,8 +127,8 @@ void TfrmLogo::useEuro() { showPicture(defaultContractLogo(), true); }
 void TfrmLogo::erase() { showPicture(blankContractLogo(), true); }
 
 void TfrmLogo::apply() {
-    if (changed_ && !storeContractLogo(picture_, env_.file(kLogoFile)))
-        env_.messages.warning(this, kWriteFailed);
+    if (changed_ && !storeContractLogo(picture_, env_.file(kLogoFile), env_.files))
+        env_.messages.warning(this, notStoredMessage(QStringLiteral("salvare il logo")));
     accept();
 }
 

@@ -19,10 +19,6 @@ namespace {
 
 QString qt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-const QString kWriteFailed = QStringLiteral(
-    "Attenzione: non è stato possibile memorizzare il numero iniziale dei contratti.\n\r\n\rAccertarsi di "
-    "possedere i privilegi di scrittura nella cartella di installazione del programma.");
-
 // The two instructions, in a framed panel standing for the window's picture.
 QWidget* instructions(QWidget* parent) {
     auto* panel = new QFrame(parent);
@@ -107,7 +103,8 @@ void TfrmNumerazione::showEvent(QShowEvent* event) {
         } catch (const ArchiveError&) {
             // an unreadable settings file reads as a missing one
         }
-        txtInizio_->setText(QString::fromStdString(start).trimmed());
+        // a value the window cannot hold reads as New reads it
+        txtInizio_->setText(QString::number(contractStartNumber(start)));
     }
     if (txtInizio_->text().trimmed().isEmpty()) txtInizio_->setText(QStringLiteral("1"));
     txtInizio_->setFocus(Qt::OtherFocusReason);
@@ -127,9 +124,10 @@ void TfrmNumerazione::apply() {
     if (forContracts()) {
         try {
             writeIniString(env_.file(kContractSettingsFile), kNumberingSection, kNumberingStartKey,
-                           txtInizio_->text().trimmed().toStdString());
+                           txtInizio_->text().trimmed().toStdString(), env_.files);
         } catch (const ArchiveError&) {
-            env_.messages.warning(this, kWriteFailed);
+            env_.messages.warning(
+                this, notStoredMessage(QStringLiteral("memorizzare il numero iniziale dei contratti")));
         }
     }
     accept();

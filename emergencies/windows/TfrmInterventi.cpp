@@ -189,9 +189,10 @@ bool TfrmInterventi::keptOnNew(const QString& field) const { return field == QLa
 void TfrmInterventi::beforeLeaving() {
     try {
         writeIniString(env().file(kOperatorSettingsFile), kOperatorSection, kOperatorKey,
-                       trim(fieldText(QStringLiteral("txtOperatore")).toStdString()));
+                       trim(fieldText(QStringLiteral("txtOperatore")).toStdString()), env().files);
     } catch (const ArchiveError&) {
-        // the name is only a convenience: leaving the work area never fails for it
+        // the work area closes all the same; the user knows the name will not be there next time
+        env().messages.warning(this, notStoredMessage(QStringLiteral("memorizzare il nome dell'operatore")));
     }
 }
 

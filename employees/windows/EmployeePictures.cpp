@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -35,14 +34,6 @@ QImage waitingPicture() {
 QImage webcamPlaceholder() { return builtInPicture(QStringLiteral("webcam_spenta"), kWebcamFrameSize); }
 
 QImage cameraPlaceholder() { return builtInPicture(QStringLiteral("fotocamera"), kWebcamFrameSize); }
-
-QImage readPicture(const std::filesystem::path& file) {
-    // the format comes from the content, so a bitmap named .jpg still loads
-    QImageReader reader(QString::fromStdU16String(file.u16string()));
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    return reader.read();
-}
 
 QByteArray jpegBytes(const QImage& picture) {
     QByteArray bytes;

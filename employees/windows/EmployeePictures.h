@@ -1,11 +1,14 @@
 #pragma once
-// The built-in pictures of the employee windows, and photos read from and written to files.
+// The built-in pictures of the employee windows, and photos written to files (they are read
+// through the program's picture reader).
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <Qt>
 #include <filesystem>
+
+#include "archive/windows/PictureReader.h"
 
 class QWidget;
 
@@ -27,9 +30,6 @@ QImage waitingPicture();
 QImage webcamPlaceholder();
 QImage cameraPlaceholder();
 
-// The picture of a file in any format the platform decodes; a null picture when the file is
-// missing or unreadable.
-QImage readPicture(const std::filesystem::path& file);
 // The picture in JPEG; empty when it cannot be encoded.
 QByteArray jpegBytes(const QImage& picture);
 // Writes the picture as JPEG through a temporary file renamed into place; false on failure,

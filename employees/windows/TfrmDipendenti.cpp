@@ -35,9 +35,17 @@ const QString kContacts = QStringLiteral("Studi e recapiti");
 const QString kWork = QStringLiteral("Impiego");
 const QString kNotes = QStringLiteral("Annotazioni");
 
-const QString kPhotoNotStored = QStringLiteral(
-    "Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvare la foto del "
-    "dipendente.\r\n\r\nLa foto archiviata in precedenza non è stata modificata.");
+// Save stored the card but not its photo: what the user is told depends on whether the card
+// was new and whether an earlier photo is still stored for it.
+QString photoNotStored(bool appended, bool earlierPhotoKept) {
+    return (appended ? QStringLiteral("Attenzione: la scheda è stata inserita in archivio, ")
+                     : QStringLiteral("Attenzione: la scheda è stata salvata in archivio, ")) +
+           QStringLiteral("ma non è stato possibile salvare la foto del dipendente.\r\n\r\n") +
+           (earlierPhotoKept ? QStringLiteral("La foto archiviata in precedenza non è stata modificata.")
+                             : QStringLiteral("Accertarsi di possedere i privilegi di scrittura nella "
+                                              "cartella Anagrafica e premere di nuovo Salva per archiviare "
+                                              "la foto."));
+}
 
 CardConfig employeeCard() {
     CardConfig c;
@@ -283,15 +291,16 @@ void TfrmDipendenti::recordShown(std::uint64_t index) {
     photoChanged_ = false;
 }
 
-void TfrmDipendenti::recordSaved(std::uint64_t index) {
+void TfrmDipendenti::recordSaved(std::uint64_t index, bool appended) {
     const std::filesystem::path file = employeePhotoFile(env().folder, index + 1);
     std::error_code ec;
+    const bool stored = std::filesystem::exists(file, ec);
     // a photo loaded unchanged stays as it is stored, even when this screen could not read it
-    if (!photoChanged_ && std::filesystem::exists(file, ec)) return;
+    if (!photoChanged_ && stored) return;
     if (writeJpeg(file, imgFoto_->picture()))
         photoChanged_ = false;
     else
-        env().messages.warning(this, kPhotoNotStored);
+        env().messages.warning(this, photoNotStored(appended, stored && !appended));
 }
 
 void TfrmDipendenti::loadPhotoFromFile() {
@@ -299,6 +308,8 @@ void TfrmDipendenti::loadPhotoFromFile() {
         this, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
         QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
     if (chosen.isEmpty()) return;
+    // a camera's photo comes in scaled to what the zoom and the printed card need, and that
+    // copy is what Save stores, not the camera's many megapixels
     const QImage picture = readPicture(pathFromUtf8(chosen.toStdString()));
     if (picture.isNull()) return;  // the frame keeps what it shows
     imgFoto_->setPicture(picture);

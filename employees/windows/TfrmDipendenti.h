@@ -32,7 +32,7 @@ protected:
     // the photo of the card shown, after browsing or a recall
     void recordShown(std::uint64_t index) override;
     // the photo stored with the record just saved
-    void recordSaved(std::uint64_t index) override;
+    void recordSaved(std::uint64_t index, bool appended) override;
 
 private:
     void buildPhotoColumn();

@@ -1,6 +1,7 @@
 #include "report/windows/Report.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -13,6 +14,7 @@
 #include <QTextDocument>
 
 #include "archive/windows/FixedPitchFont.h"
+#include "archive/file_replace.h"
 #include "archive/text.h"
 #include "archive/windows/Environment.h"
 #include "report/template_parser.h"
@@ -262,13 +264,26 @@ void Report::preview(QWidget* parent, PrintDialogs& dialogs) {
     if (!painted) throw ReportError("Impossibile mostrare l'anteprima di stampa.");
 }
 
-bool Report::writePdf(const QString& path) {
+bool Report::writePdf(const std::filesystem::path& path, FileOpener& files) {
     prepare();
-    QPdfWriter writer(path);
-    writer.setTitle(kPdfTitle);
-    writer.setCreator(QStringLiteral("Custovia"));
-    writer.setDocumentXmpMetadata(xmpMetadata());
-    return paint(writer);
+    // laid out in memory, then written whole: a viewer holding the old file, a full disk or a
+    // crash leaves the earlier document as it was, never half a new one
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(kPdfTitle);
+        writer.setCreator(QStringLiteral("Custovia"));
+        writer.setDocumentXmpMetadata(xmpMetadata());
+        if (!paint(writer)) return false;
+    }
+    try {
+        replaceFileContents(path, std::string_view(pdf.data().constData(), std::size_t(pdf.data().size())),
+                            files);
+    } catch (const ArchiveError&) {
+        return false;
+    }
+    return true;
 }
 
 bool Report::paint(QPagedPaintDevice& device) {

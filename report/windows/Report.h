@@ -6,10 +6,12 @@
 #include <QImage>
 #include <QString>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "archive/block_file.h"
 #include "report/layout.h"
 #include "report/template.h"
 
@@ -60,8 +62,9 @@ public:
     bool print(QWidget* parent, PrintDialogs& dialogs);
     // The preview window (through the seam); throws ReportError when it cannot be painted.
     void preview(QWidget* parent, PrintDialogs& dialogs);
-    // Writes the sheets to a PDF file with no dialog; false when the file cannot be written.
-    bool writePdf(const QString& path);
+    // Writes the sheets to a PDF file with no dialog, whole (see replaceFileContents); false
+    // when the file cannot be written, the earlier file then staying as it was.
+    bool writePdf(const std::filesystem::path& path, FileOpener& files = platformFileOpener());
 
     // Paints every prepared sheet on a printer or PDF writer, one sheet per page; false when
     // the device cannot be painted on.

@@ -67,6 +67,28 @@ TEST(HelpTexts, EachWorkAreaShowsExactlyItsRangeOfTheGeneralText) {
     }
 }
 
+// The words the windows show, quoted in an area's help so the user can find the button it means.
+TEST(HelpTexts, EachAreaNamesTheButtonsAndPromisesItsWindowsKeep) {
+    const std::pair<HelpTopic, const char*> quoted[] = {
+        {HelpTopic::Contracts, "memorizzati in automatico all'uscita"},
+        {HelpTopic::Contracts, "il numero successivo al totale dei contratti già archiviati"},
+        {HelpTopic::Contracts, "Sfoglia"},
+        {HelpTopic::Contracts, "N."},
+        {HelpTopic::Employees, "Accendi webcam"},
+        {HelpTopic::Employees, "Cattura foto"},
+        {HelpTopic::Employees, "Carica"},
+        {HelpTopic::Agenda, "Invia messaggio"},
+        {HelpTopic::Agenda, "Inserisci appuntamenti"},
+    };
+    const std::string general = helpPage(HelpTopic::General).body();
+    for (const auto& [topic, phrase] : quoted) {
+        const HelpPage page = helpPage(topic);
+        SCOPED_TRACE(page.title + ": " + phrase);
+        EXPECT_NE(page.body().find(phrase), std::string::npos);
+        EXPECT_NE(general.find(phrase), std::string::npos);
+    }
+}
+
 TEST(HelpTexts, ChaptersCoverTheGeneralTextOnceInOrder) {
     int next = 1;
     for (const HelpChapter& chapter : helpChapters()) {

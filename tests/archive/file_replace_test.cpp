@@ -7,7 +7,9 @@
 #include <set>
 #include <thread>
 
+#include "archive/clock.h"
 #include "archive/file_replace.h"
+#include "archive/paths.h"
 #include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
@@ -81,6 +83,107 @@ TEST_F(FileReplaceTest, AFailedWriteNeverLosesTheOldContent) {
         EXPECT_EQ(test::readBytes(file()), old) << label;
         EXPECT_EQ(names(), std::set<std::string>{"Segnalazioni.ini"}) << label;
     }
+    // the last buffered data that never reach the disk fail the write as well
+    files = test::FaultyFiles{};
+    files.flushFails = true;
+    for (const bool inPlace : {false, true}) {
+        files.folderRefusesNewFiles = inPlace;
+        EXPECT_THROW(replaceFileContents(file(), "[A]\r\n", files), ArchiveError) << inPlace;
+        EXPECT_EQ(test::readBytes(file()), old) << inPlace;
+    }
+    EXPECT_EQ(names(), std::set<std::string>{"Segnalazioni.ini"});
+}
+
+// True when the file reads as `content`: the content, then nothing but the blanks a rewrite in
+// place pads with.
+bool readsAs(const std::string& bytes, const std::string& content) {
+    return bytes.starts_with(content) && bytes.find_first_not_of(' ', content.size()) == std::string::npos;
+}
+
+TEST_F(FileReplaceTest, ACrashAtAnyMomentLeavesTheOldContentOrTheNewNeverAMix) {
+    const std::string longer =
+        "[Istituto Vigilanza]\r\nDenominazione=Vigilanza Notturna Srl\r\nCAP=40100\r\n";
+    const std::string shorter = "[Istituto Vigilanza]\r\nDenominazione=Ronda\r\n";
+    const std::pair<std::string, std::string> changes[] = {{shorter, longer},
+                                                           {longer, shorter},
+                                                           {"", longer},
+                                                           {longer, ""},
+                                                           {"[A]\r\nk=1\r\n", "[A]\r\nk=2\r\n"}};
+    enum Folder { Writable, RefusesNewFiles, RefusesExchange };
+    for (const Folder folder : {Writable, RefusesNewFiles, RefusesExchange}) {
+        for (const auto& [old, now] : changes) {
+            const std::string label = "folder " + std::to_string(folder) + ", " + old + " -> " + now;
+            files = test::FaultyFiles{};
+            files.folderRefusesNewFiles = folder == RefusesNewFiles;
+            files.folderRefusesExchange = folder == RefusesExchange;
+            const int runs = test::crashAtEveryMoment(
+                files,
+                [&] {
+                    test::writeBytes(file(), old);
+                    try {
+                        replaceFileContents(file(), now, files);
+                    } catch (const ArchiveError&) {
+                    }
+                },
+                [&](int changes, bool crashed) {
+                    const std::string left = test::readBytes(file());
+                    const std::string at = label + ", crash after " + std::to_string(changes);
+                    EXPECT_TRUE(readsAs(left, old) || readsAs(left, now)) << at << ": " << left;
+                    if (changes == 0) {
+                        EXPECT_EQ(left, old) << at;
+                    }
+                    if (!crashed) {
+                        EXPECT_EQ(left, now) << at;
+                    }
+                    for (const std::string& name : names())  // what the crash left beside it
+                        if (name != "Segnalazioni.ini") fs::remove(temp_.path() / name);
+                });
+            EXPECT_GT(runs, 1) << label;
+        }
+    }
+}
+
+TEST_F(FileReplaceTest, StaleTemporariesAreRemovedAndEverythingElseIsLeft) {
+    const DateTime now{2024, 5, 15, 10, 7, 3};
+    const auto at = [&](int minutesAgo) {
+        return fs::file_time_type::clock::from_sys(toTimePoint(now) - std::chrono::minutes(minutesAgo));
+    };
+    const fs::path attachments = temp_.path() / "Documenti_Allegati";
+    const fs::path deeper = attachments / "vecchi";
+    fs::create_directories(deeper);
+    const struct {
+        fs::path file;
+        int minutesAgo;
+        bool removed;
+    } cases[] = {
+        {temp_.path() / "Segnalazioni.ini.0123456789abcdef.tmp", 11, true},
+        {temp_.path() / "Contratti.ini.fedcba9876543210.tmp", 60 * 24 * 30, true},
+        {attachments / "verbale.pdf.00000000000000ff.tmp", 10, true},
+        {temp_.path() / "Logo.bmp.0123456789abcdef.tmp", 9, false},   // another workstation may be writing it
+        {temp_.path() / "Clienti.ini.0123456789ABCDEF.tmp", 60, false},  // not a name the program makes
+        {temp_.path() / "Logo.bmp.0123456789abcde.tmp", 60, false},
+        {temp_.path() / "Logo.bmp.0123456789abcdefa.tmp", 60, false},
+        {temp_.path() / "Logo.bmp-0123456789abcdef.tmp", 60, false},
+        {temp_.path() / ".0123456789abcdef.tmp", 60, false},
+        {temp_.path() / "Logo.bmp.0123456789abcdef.tmp.bak", 60, false},
+        {temp_.path() / "Logo.bmp.tmp", 60, false},
+        {temp_.path() / "Clienti.xls", 60, false},
+        {deeper / "verbale.pdf.0123456789abcdef.tmp", 60, false},  // only the folders named
+    };
+    for (const auto& c : cases) {
+        test::writeBytes(c.file, "x");
+        fs::last_write_time(c.file, at(c.minutesAgo));
+    }
+    // a folder, not a file, is left whatever its age (a folder's time cannot be set everywhere)
+    fs::create_directory(temp_.path() / "Cartella.0123456789abcdef.tmp");
+
+    EXPECT_EQ(
+        removeStaleTemporaries({temp_.path(), attachments, temp_.path() / "Anagrafica"}, toTimePoint(now)),
+        3u);
+    for (const auto& c : cases) EXPECT_EQ(fs::exists(c.file), !c.removed) << c.file;
+    EXPECT_TRUE(fs::is_directory(temp_.path() / "Cartella.0123456789abcdef.tmp"));
+    // the names the writer makes are the names removed
+    EXPECT_TRUE(isTemporaryName(pathToUtf8(temporaryNameBeside(file()).filename())));
 }
 
 TEST_F(FileReplaceTest, TemporaryNamesAreUniqueAndAUsersFileOfSuchANameIsNeverTouched) {

@@ -60,6 +60,34 @@ TEST_F(IniFileTest, AWritableFileInAReadOnlyFolderIsStillWrittenAndAFailureKeeps
     EXPECT_THROW(readIniString(folder_, "S", "k"), ArchiveError);
 }
 
+TEST_F(IniFileTest, SeveralKeysAreWrittenInOneGoAsOneKeyAtATimeWouldLeaveThem) {
+    const auto file = folder_ / "Contratti.ini";
+    const std::string old = "[Numerazione Contratti]\r\nInizio=100\r\n[Istituto Vigilanza]\r\nCAP=40100\r\n";
+    const IniValues firm{{"Denominazione", "Ronda Srl"}, {"cap", "40121"}, {"Luogo Stipula", ""}};
+    const std::string expected =
+        "[Numerazione Contratti]\r\nInizio=100\r\n[Istituto Vigilanza]\r\ncap=40121\r\nDenominazione=Ronda "
+        "Srl\r\nLuogo Stipula=\r\n";
+    // a crash at any moment leaves all the old values or all the new ones
+    for (const bool readOnlyFolder : {false, true}) {
+        test::FaultyFiles files;
+        files.folderRefusesNewFiles = readOnlyFolder;
+        test::crashAtEveryMoment(
+            files,
+            [&] {
+                test::writeBytes(file, old);
+                try {
+                    writeIniStrings(file, "Istituto Vigilanza", firm, files);
+                } catch (const ArchiveError&) {
+                }
+            },
+            [&](int changes, bool crashed) {
+                const std::string left = test::readBytes(file);
+                EXPECT_EQ(left.substr(0, left.find_last_not_of(' ') + 1), crashed ? old : expected)
+                    << readOnlyFolder << " " << changes;
+            });
+    }
+}
+
 TEST_F(IniFileTest, AUsersFileNamedLikeTheTemporaryIsNeverTouched) {
     const auto file = folder_ / "a.ini";
     writeIniString(file, "S", "k", "1");

@@ -1,6 +1,7 @@
 // The export grid, its filling from an archive and the worksheet file's bytes.
 #include <gtest/gtest.h>
 
+#include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
 #include <fstream>
@@ -180,7 +181,7 @@ TEST_F(SpreadsheetExportTest, EmptyGridWritesTheHeaderRowOnly) {
     EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
 }
 
-TEST_F(SpreadsheetExportTest, WritingTruncatesAnEarlierFileAndReportsAFileThatCannotBeWritten) {
+TEST_F(SpreadsheetExportTest, WritingReplacesAnEarlierFileAndReportsAFileThatCannotBeWritten) {
     const auto file = folder_.path() / "Prova.xls";
     writeExportFile(file, std::string(5000, 'x'));
     writeExportFile(file, "<html></html>");
@@ -189,6 +190,43 @@ TEST_F(SpreadsheetExportTest, WritingTruncatesAnEarlierFileAndReportsAFileThatCa
     // a folder where the file should be cannot be created as a file
     std::filesystem::create_directory(folder_.path() / "Aperto.xls");
     EXPECT_THROW(writeExportFile(folder_.path() / "Aperto.xls", "<html></html>"), ExportError);
+}
+
+TEST_F(SpreadsheetExportTest, AFailedOrInterruptedWriteLeavesTheEarlierFileWhole) {
+    const auto file = folder_.path() / "Clienti.xls";
+    const std::string earlier = "<html>earlier export</html>";
+    const std::string later(3 << 20, 'y');  // several pieces
+    const auto produce = [&later](const SpreadsheetSink& sink) {
+        for (std::size_t at = 0; at < later.size(); at += 1 << 20)
+            sink(std::string_view(later).substr(at, 1 << 20));
+    };
+    const struct {
+        const char* label;
+        bool readOnlyFolder;
+        int goodWrites;
+        int changesBeforeCrash;
+    } faults[] = {
+        {"disk full on the second piece", false, 1, -1},
+        {"disk full in a read-only folder", true, 0, -1},
+        {"killed after the first piece", false, -1, 1},
+        {"killed while rewriting in place", true, -1, 1},
+    };
+    for (const auto& f : faults) {
+        test::writeBytes(file, earlier);
+        test::FaultyFiles files;
+        files.folderRefusesNewFiles = f.readOnlyFolder;
+        files.writesBeforeFailure = f.goodWrites;
+        files.changesBeforeCrash = f.changesBeforeCrash;
+        EXPECT_THROW(writeExportFile(file, produce, files), ExportError) << f.label;
+        const std::string left = read(file);
+        EXPECT_EQ(left.substr(0, left.find_last_not_of(' ') + 1), earlier) << f.label;
+    }
+    // a writable file in a read-only folder still takes the whole new export
+    test::FaultyFiles readOnly;
+    readOnly.folderRefusesNewFiles = true;
+    writeExportFile(file, produce, readOnly);
+    EXPECT_EQ(read(file), later);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
 }
 
 TEST_F(SpreadsheetExportTest, LargeGridIsWrittenInPiecesThatJoinExactly) {

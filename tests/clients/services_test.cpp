@@ -77,14 +77,31 @@ TEST_F(ServicesFile, TheTotalIsExactInCents) {
     EXPECT_EQ(list.rows[1].find("  Agente: "), list.rows[0].find("  Agente: "));
 }
 
-TEST_F(ServicesFile, AnUnreadableAmountStopsTheListThere) {
+TEST_F(ServicesFile, AnUnreadableAmountIsListedButLeftOutOfTheTotal) {
     Archive f = file();
-    f.append(service("01/02/2024", "Primo", "5,00"));
-    f.append(service("02/02/2024", "Secondo", "cinque"));
-    f.append(service("03/02/2024", "Terzo", "7,00"));
+    f.append(service("01/02/2024", "Primo", "10,00"));
+    f.append(service("02/02/2024", "Secondo", "12.50"));
+    f.append(service("03/02/2024", "Terzo", "5,00"));
+    f.append(service("04/02/2024", "Quarto", "cinque"));
     const ServiceList list = listServices(f);
-    EXPECT_EQ(list.rows.size(), 1u);
-    EXPECT_EQ(list.total, "5,00");
+    ASSERT_EQ(list.rows.size(), 4u);  // the services after it are not hidden
+    EXPECT_NE(list.rows[1].find("Costo: € 12.50"), std::string::npos);  // shown as stored
+    EXPECT_EQ(list.total, "15,00");
+    EXPECT_EQ(list.unreadable, 2u);
+}
+
+TEST(Services, AnAmountIsStoredOnlyWhenItsMoneyTextFitsTheField) {
+    struct Case {
+        const char* typed;
+        std::optional<std::string> stored;
+    };
+    for (const Case& c : {Case{"123456789012", "123456789012,00"},  // 12 digits: 15 characters
+                          {"99999999999,995", "100000000000,00"},
+                          {"1234567890123", std::nullopt},  // its cents would be cut
+                          {"123456789012345", std::nullopt},
+                          {"", "0,00"},
+                          {"1,2,3", "0,00"}})
+        EXPECT_EQ(storableAmount(c.typed), c.stored) << c.typed;
 }
 
 TEST(Services, TheSummaryEndsWithTheDashedLineAndTheTotalEvenWhenEmpty) {

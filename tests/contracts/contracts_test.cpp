@@ -77,9 +77,16 @@ TEST(ContractNumbering, ProposesTheStartPlusTheContractsArchived) {
     EXPECT_EQ(proposedContractNumber("250", 4), "254");
     EXPECT_EQ(proposedContractNumber(" 100 ", 3), "103");
     EXPECT_EQ(proposedContractNumber("007", 0), "7");
-    // anything but a whole number of digits stops New
-    for (const char* start : {"12a", "-5", "1,5", "+3", "99999999999999999999"})
-        EXPECT_FALSE(proposedContractNumber(start, 1).has_value()) << start;
+    EXPECT_EQ(proposedContractNumber("99999", 4), "100003");
+}
+
+TEST(ContractNumbering, AStartThatDoesNotReadAsTheWindowsNumberIsAMissingOne) {
+    const std::pair<const char*, std::uint64_t> cases[] = {
+        {"", 1},    {"  ", 1},    {"-7", 1},     {"abc", 1},     {"12a", 1},
+        {"1,5", 1}, {"+3", 1},    {"1 2", 1},    {"123456", 1},  {"99999999999999999999", 1},
+        {"0", 0},   {"00007", 7}, {"000007", 7}, {" 250 ", 250}, {"99999", 99999},
+    };
+    for (const auto& [stored, start] : cases) EXPECT_EQ(contractStartNumber(stored), start) << stored;
 }
 
 TEST(ContractNumbering, TheStartFieldIsLeftAsAWholeNumber) {

@@ -147,7 +147,7 @@ bool FakeAudioPlayer::play(const std::filesystem::path& file) {
 FakeEnvironment::FakeEnvironment()
     : printDialogs(pdfFolder_.path()),
       clock(DateTime{2024, 5, 15, 10, 7, 3}),
-      env_{messages, fileDialogs, printDialogs, shell,  clock, folder_.path(), platformFileOpener(), windows,
-           camera,   timers, audio} {}
+      env_{messages, fileDialogs, printDialogs, shell,  clock, folder_.path(),
+           files,    windows,     camera,       timers, audio} {}
 
 }  // namespace custovia::test

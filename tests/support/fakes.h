@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "archive/windows/Environment.h"
+#include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
 namespace custovia::test {
@@ -157,6 +158,8 @@ public:
     FakeCamera camera;
     FakeTimers timers;
     FakeAudioPlayer audio;
+    // The program folder's files, faultless until a test asks for a fault.
+    FaultyFiles files;
 
 private:
     Environment env_;

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMediaPlayer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -115,6 +116,40 @@ TEST_F(AgendaWindow, AMissingOrBrokenAlarmNeverStopsTheAgenda) {
     player.stop();
 }
 
+TEST_F(AgendaWindow, TheRealPlayerStartsTheAlarmAfreshOnEveryShowing) {
+    // the program's own player and its real sound: a player asked to start again the source it
+    // already holds, after its end or while it plays, often stays silent on a real sound server
+    std::filesystem::copy_file(CUSTOVIA_SOURCE_DIR "/delivered/Avviso.mp3", fake.folder() / kAlarmSoundFile,
+                               std::filesystem::copy_options::overwrite_existing);
+    MediaAudioPlayer player;
+    const Environment& f = fake.env();
+    Environment real{f.messages, f.fileDialogs, f.printDialogs, f.shell,  f.clock, f.folder,
+                     f.files,    f.windows,     f.camera,       f.timers, player};
+    store({{"10/03/2026"}});
+    TfrmAgenda window(real);
+    window.show();
+    ASSERT_NE(player.mediaPlayer(), nullptr);
+    int sourcesSet = 0, ends = 0;
+    QObject::connect(player.mediaPlayer(), &QMediaPlayer::sourceChanged, [&](const QUrl& source) {
+        if (!source.isEmpty()) ++sourcesSet;
+    });
+    QObject::connect(player.mediaPlayer(), &QMediaPlayer::mediaStatusChanged,
+                     [&](QMediaPlayer::MediaStatus s) {
+                         if (s == QMediaPlayer::EndOfMedia) ++ends;
+                     });
+    if (!QTest::qWaitFor([&] { return ends == 1; }, 8000))
+        GTEST_SKIP() << "this system cannot play the alarm to its end";
+    window.hide();
+    window.show();  // after the sound ended
+    EXPECT_EQ(sourcesSet, 1);
+    QTest::qWait(300);
+    window.hide();
+    window.show();  // while it plays
+    EXPECT_EQ(sourcesSet, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ends == 2; }, 8000));  // and it plays to its end
+    window.close();
+}
+
 TEST_F(AgendaWindow, AnUnreadableRecordHidesNothingAndTheCountIsTheList) {
     // the unreadable records come first: the pictures and the alarm follow the list built
     // after them, not a count that would stop at the first of them
@@ -195,6 +230,9 @@ TEST_F(AgendaWindow, DayMonthAndImminentGridsReadTheCalendarAndExport) {
     openFrom(button("btnGiorno"), [&](QDialog* w) {
         EXPECT_EQ(w->objectName(), "TfrmExpGiornaliere");
         EXPECT_EQ(w->windowTitle(), " Appuntamenti del giorno");
+        const auto* day = w->findChild<QLabel*>("lblIntestazione");  // which day it shows
+        ASSERT_NE(day, nullptr);
+        EXPECT_EQ(day->text(), "Appuntamenti del giorno 11/03/2026");
         ASSERT_EQ(w->findChild<QTableView*>("grdRecords")->model()->rowCount(), 2);
         EXPECT_EQ(cell(w, 0, 14), "202603110905");
         EXPECT_EQ(cell(w, 0, 12), "Sì");
@@ -204,6 +242,9 @@ TEST_F(AgendaWindow, DayMonthAndImminentGridsReadTheCalendarAndExport) {
     });
     openFrom(button("btnMese"), [&](QDialog* w) {
         EXPECT_EQ(w->windowTitle(), " Appuntamenti del mese");
+        const auto* month = w->findChild<QLabel*>("lblIntestazione");
+        ASSERT_NE(month, nullptr);
+        EXPECT_EQ(month->text(), "Appuntamenti del mese di marzo 2026");
         EXPECT_EQ(w->findChild<QTableView*>("grdRecords")->model()->rowCount(), 3);
         EXPECT_EQ(cell(w, 2, 1), "30/03/2026");
         fake.messages.answer({true, false});
@@ -211,6 +252,7 @@ TEST_F(AgendaWindow, DayMonthAndImminentGridsReadTheCalendarAndExport) {
     });
     openFrom(button("btnExcel"), [&](QDialog* w) {
         EXPECT_EQ(w->windowTitle(), " Appuntamenti imminenti");
+        EXPECT_EQ(w->findChild<QLabel*>("lblIntestazione"), nullptr);
         EXPECT_EQ(w->findChild<QTableView*>("grdRecords")->model()->rowCount(), 1);  // only the one last year
         fake.messages.answer({true, false});
         w->findChild<QToolButton*>("cmdEsporta")->click();

@@ -93,6 +93,46 @@ TEST_F(ListWindows, EachStatusListTakesItsRecordsInFileOrderOnTheClocksToday) {
     EXPECT_FALSE(expired.isVisible());
 }
 
+TEST_F(ListWindows, StatusListsShowTheirHeaderAndTheTrovaInstructionAndTheSearchItsCriteriaInstruction) {
+    const QString findInstruction =
+        "Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere il "
+        "pulsante Trova. Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare "
+        "di nuovo clic su Trova.";
+    TfrmConfermati pending(fake.env(), nullptr);
+    TfrmScaduti expired(fake.env(), nullptr);
+    TfrmAssolti done(fake.env(), nullptr);
+    const std::pair<ListWindow*, const char*> lists[] = {{&pending, "IMPEGNI DA ASSOLVERE"},
+                                                         {&expired, "IMPEGNI SCADUTI E NON ASSOLTI"},
+                                                         {&done, "IMPEGNI ASSOLTI"}};
+    for (const auto& [window, header] : lists) {
+        show(*window);
+        SCOPED_TRACE(window->objectName().toStdString());
+        const auto* picture = window->findChild<QLabel*>("imgTitolo");
+        ASSERT_NE(picture, nullptr);
+        EXPECT_TRUE(picture->isVisible());
+        EXPECT_FALSE(picture->pixmap().isNull());
+        EXPECT_EQ(picture->accessibleName(), header);
+        const auto* instruction = window->findChild<QLabel*>("imgIstruzioniTrova");
+        ASSERT_NE(instruction, nullptr);
+        EXPECT_TRUE(instruction->isVisible());
+        EXPECT_EQ(instruction->text(), findInstruction);
+        // the instruction stands above the box it explains
+        EXPECT_LT(instruction->mapTo(window, QPoint()).y(),
+                  window->findChild<QLineEdit*>("txtTrova")->mapTo(window, QPoint()).y());
+    }
+
+    TfrmTrovaScadenze search(fake.env(), nullptr);
+    show(search, "scadenze");
+    const auto* criteria = search.findChild<QLabel*>("imgIstruzioni");
+    ASSERT_NE(criteria, nullptr);
+    EXPECT_TRUE(criteria->isVisible());
+    EXPECT_EQ(criteria->text(),
+              "Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
+              "premere il pulsante Cerca. Lasciare in bianco tutti gli altri campi. Per ogni ricerca è "
+              "possibile utilizzare uno o più campi contemporaneamente.");
+    EXPECT_EQ(search.findChild<QLabel*>("imgIstruzioniTrova"), nullptr);  // the results have none
+}
+
 TEST_F(ListWindows, SearchListsEveryCardWithoutCriteriaAndLoadsUnderItsTagOnly) {
     store({{.data = "15/03/2026", .contatto = "Rossi Mario", .tipologia = "Bianchi"},
            {.data = "16/03/2026", .contatto = "Rossi Anna", .tipologia = "Verdi"}});

@@ -261,6 +261,45 @@ TEST_F(ClientiTest, APdfThatCannotBeWrittenIsNeverReportedAsSuccess) {
     EXPECT_TRUE(fake.shell.opened.empty());
 }
 
+TEST_F(ClientiTest, APdfThatFailsOrIsCutShortLeavesTheEarlierOneWhole) {
+    const std::filesystem::path pdf = fake.folder() / "Contatto.pdf";
+    const std::string earlier = "%PDF-1.4 the earlier card %%EOF";
+    const struct {
+        const char* label;
+        bool readOnlyFolder;
+        int goodWrites;
+        bool flushFails;
+        int changesBeforeCrash;
+    } faults[] = {
+        {"a full disk", false, 0, false, -1},
+        {"the last data never reach the disk", false, -1, true, -1},
+        {"a crash before the rename", false, -1, false, 1},
+        {"a full disk in a read-only folder", true, 0, false, -1},
+        {"a crash while rewriting in place", true, -1, false, 1},
+    };
+    fillRequired();
+    for (const auto& f : faults) {
+        test::writeBytes(pdf, earlier);
+        fake.files.folderRefusesNewFiles = f.readOnlyFolder;
+        fake.files.writesBeforeFailure = f.goodWrites;
+        fake.files.flushFails = f.flushFails;
+        fake.files.changesBeforeCrash = f.changesBeforeCrash;
+        click("cmdPDF");
+        EXPECT_EQ(
+            fake.messages.texts(),
+            QStringList{"Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
+                        "documento non sia già aperto."})
+            << f.label;
+        const std::string left = test::readBytes(pdf);
+        EXPECT_EQ(left.substr(0, left.find_last_not_of(' ') + 1), earlier) << f.label;
+        for (const auto& entry : std::filesystem::directory_iterator(fake.folder()))
+            EXPECT_NE(entry.path().extension(), ".tmp") << f.label;
+        fake.files = test::FaultyFiles{};
+        fake.messages.clear();
+    }
+    EXPECT_TRUE(fake.shell.opened.empty());
+}
+
 TEST_F(ClientiTest, SearchLoadsTheChosenClientAndRecontactListFollowsTheBox) {
     fillRequired();
     set("txtQuestioni", "rinnovo");

@@ -71,6 +71,64 @@ TEST_F(PrivacyWindow, ASettingsFileThatCannotBeWrittenWarnsAndStillCloses) {
     EXPECT_FALSE(form->isVisible());
 }
 
+TEST_F(PrivacyWindow, ASettingsFileThatCannotBeCreatedInAReadOnlyFolderWarns) {
+    fake.files.folderRefusesNewFiles = true;
+    open();
+    form->setFieldText("txtStudioDent", "Vigilanza");
+    press("btnChiudi");
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_TRUE(fake.messages.last().text.startsWith("Attenzione: il sistema non permette di salvare"));
+    EXPECT_FALSE(std::filesystem::exists(ini()));
+}
+
+TEST_F(PrivacyWindow, ACrashWhileWritingLeavesTheWholeOldDocument) {
+    const std::string earlier = "{\\rtf1 modulo di prima}";
+    for (const bool readOnlyFolder : {false, true}) {
+        for (const int changes : {0, 1}) {  // before anything was written, and half-way
+            const std::string label = std::to_string(readOnlyFolder) + " " + std::to_string(changes);
+            test::writeBytes(rtf(), earlier);
+            fake.files.folderRefusesNewFiles = readOnlyFolder;
+            fake.files.changesBeforeCrash = changes;
+            open();
+            fake.messages.answer({true});
+            press("btnRTF");
+            EXPECT_TRUE(fake.files.crashed) << label;
+            EXPECT_EQ(fake.messages.last().kind, "plain") << label;
+            const std::string left = test::readBytes(rtf());
+            EXPECT_EQ(left.substr(0, left.find_last_not_of(' ') + 1), earlier) << label;
+            fake.files = test::FaultyFiles{};
+        }
+    }
+}
+
+TEST_F(PrivacyWindow, ACrashWhileClosingLeavesAllTheOldSettingsOrAllTheNew) {
+    const std::string earlier = "[Modulo Privacy]\r\nDenominazione Impresa=Ronda\r\nLuogo=Imola\r\n";
+    using Firm = std::pair<std::string, std::string>;
+    for (const bool readOnlyFolder : {false, true}) {
+        fake.files.folderRefusesNewFiles = readOnlyFolder;
+        const int runs = test::crashAtEveryMoment(
+            fake.files,
+            [&] {
+                test::writeBytes(ini(), earlier);
+                open();
+                form->setFieldText("txtStudioDent", "Vigilanza Sicura srl");
+                form->setFieldText("txtLuogo", "Bologna");
+                press("btnChiudi");
+            },
+            [&](int changes, bool crashed) {
+                const Firm left{readIniString(ini(), "Modulo Privacy", "Denominazione Impresa"),
+                                readIniString(ini(), "Modulo Privacy", "Luogo")};
+                const Firm before{"Ronda", "Imola"}, after{"Vigilanza Sicura srl", "Bologna"};
+                const std::string label = std::to_string(readOnlyFolder) + " " + std::to_string(changes);
+                EXPECT_TRUE(left == before || left == after) << label;
+                EXPECT_EQ(left, changes == 0 ? before : crashed ? left : after) << label;
+                EXPECT_EQ(fake.messages.shown.size(), crashed ? 1u : 0u);
+                fake.messages.clear();
+            });
+        EXPECT_GT(runs, 1);
+    }
+}
+
 TEST_F(PrivacyWindow, TheDocumentIsWrittenOnlyOnYesAndOpenedOnTheSecondYes) {
     open();
     form->setFieldText("txtPaziente", "Rossi {Mario}");

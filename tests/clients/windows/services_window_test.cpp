@@ -138,6 +138,61 @@ TEST_F(ServicesWindow, TheTotalIsExactAndAnEntryIsEditedFromItsRow) {
     EXPECT_EQ(stored().size(), 2u);
 }
 
+TEST_F(ServicesWindow, UnreadableAmountsAreListedOutOfTheTotalWithOneMessage) {
+    struct Case {
+        std::vector<const char*> amounts;
+        const char* total;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {{"10,00", "12.50", "5,00"},
+         "€ 15,00",
+         {"Attenzione: l'importo di un servizio non è leggibile e non è compreso nel totale."}},
+        {{"1,00", "x", "2,00", "3.5", "4,00"},
+         "€ 7,00",
+         {"Attenzione: gli importi di 2 servizi non sono leggibili e non sono compresi nel totale."}},
+        {{"1,00", "2,00"}, "€ 3,00", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.total);
+        std::filesystem::remove(file());
+        Archive a(file(), serviceLayout());
+        for (const char* amount : c.amounts) {
+            Record r(serviceLayout());
+            r.set("txtData", "01/02/2024");
+            r.set("txtOra", "10:30");
+            r.set("txtServizi", "Ronda");
+            r.set("txtAgente", "Bianchi");
+            r.set("txtImporto", amount);
+            a.append(r);
+        }
+        fake.messages.clear();
+        open();
+        EXPECT_EQ(window->rows().size(), c.amounts.size());
+        EXPECT_EQ(total(), c.total);
+        QApplication::processEvents();  // the message comes once the list is on screen
+        EXPECT_EQ(fake.messages.texts(), c.messages);
+    }
+}
+
+TEST_F(ServicesWindow, AnAmountTooLongForTheFieldOnceNormalisedIsRefused) {
+    open();
+    press("btnAggiungi");
+    entry("01/02/2024", "Trasporto valori", "1234567890123");
+    edit("txtData")->setFocus();  // left as typed: cut to the field it would lose its cents
+    EXPECT_EQ(edit("txtImporto")->text(), "1234567890123");
+    press("btnSalva");
+    EXPECT_EQ(fake.messages.texts(),
+              QStringList(
+                  {"Attenzione: per salvare la scheda è necessario indicare l'importo pagato dal cliente."}));
+    EXPECT_EQ(QApplication::focusWidget(), edit("txtImporto"));
+    EXPECT_EQ(std::filesystem::file_size(file()), 0u);
+    edit("txtImporto")->setText("123456789012");  // twelve digits fit with their cents
+    press("btnSalva");
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].get("txtImporto"), "123456789012,00");
+}
+
 TEST_F(ServicesWindow, TheSummaryPrintsTheRowsTheDashedLineAndTheTotal) {
     open();
     press("btnStampa");

@@ -3,7 +3,10 @@
 // data kept apart from the contracts browsed.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -94,16 +97,16 @@ TEST_F(ContrattoTest, NewNumbersFromTheStartPlusTheArchivedContracts) {
     EXPECT_EQ(card->fieldText("txtNumContratto"), "254");
 }
 
-TEST_F(ContrattoTest, AStartThatIsNotAWholeNumberStopsNewAfterBlankingTheCard) {
-    writeIniString(ini(), "Numerazione Contratti", "Inizio", "12a");
-    set("txtNumContratto", "77");
-    set("txtCliente", "ROSSI SPA");
-    click("cmdNuovo");
-    ASSERT_EQ(fake.messages.shown.size(), 1u);
-    EXPECT_EQ(fake.messages.last().kind, "error");
-    EXPECT_TRUE(fake.messages.last().text.startsWith("Attenzione: il sistema non permette di accedere"));
-    EXPECT_EQ(card->fieldText("txtCliente"), "");
-    EXPECT_EQ(card->fieldText("txtNumContratto"), "77");
+TEST_F(ContrattoTest, AStartNumberThatDoesNotReadNumbersFromOne) {
+    storeContracts(3);
+    for (const char* start : {"-7", "abc", "12a", "1,5", "123456", "99999999999999999999"}) {
+        writeIniString(ini(), "Numerazione Contratti", "Inizio", start);
+        set("txtCliente", "ROSSI SPA");
+        click("cmdNuovo");
+        EXPECT_EQ(card->fieldText("txtNumContratto"), "4") << start;
+        EXPECT_EQ(card->fieldText("txtCliente"), "") << start;
+    }
+    EXPECT_TRUE(fake.messages.shown.empty());
 }
 
 TEST_F(ContrattoTest, SaveChecksTheRequiredFieldsThenTheDate) {
@@ -194,9 +197,9 @@ TEST_F(ContrattoTest, TheFirmsCurrentDataSurviveBrowsingOldContracts) {
     click("cmdPrimo");
     EXPECT_EQ(card->fieldText("txtDitta"), "Ditta di allora");
     click("cmdUltimo");
-    click("cmdNuovo");  // New puts the current data back on the card
-    EXPECT_EQ(card->fieldText("txtDitta"), "Ditta attuale");
-    EXPECT_EQ(card->fieldText("txtFax"), "Anna Neri");
+    click("cmdNuovo");  // New leaves the firm's fields on screen as they are
+    EXPECT_EQ(card->fieldText("txtDitta"), "Ditta di allora");
+    EXPECT_EQ(card->fieldText("txtFax"), "");
     click("cmdPrimo");
     card->close();
     EXPECT_EQ(firm("Denominazione"), "Ditta attuale");
@@ -207,12 +210,83 @@ TEST_F(ContrattoTest, TheFirmsCurrentDataSurviveBrowsingOldContracts) {
     EXPECT_TRUE(fake.messages.shown.empty());
 }
 
-TEST_F(ContrattoTest, ASettingsFileThatCannotBeWrittenIsReportedOnClosing) {
-    std::filesystem::create_directory(ini());  // a folder where the file should be
+TEST_F(ContrattoTest, FirmDataEnteredOtherwiseThanByKeysAreKeptToo) {
+    auto* name = qobject_cast<QLineEdit*>(card->control("txtDitta"));
+    auto* phone = qobject_cast<QLineEdit*>(card->control("txtTelUff"));
+    auto* province = card->findChild<QComboBox*>("txtProvRes")->lineEdit();
+    // a screen reader's insertion
+    for (QLineEdit* edit : {name, province}) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
+        ASSERT_NE(accessible, nullptr);
+        ASSERT_NE(accessible->editableTextInterface(), nullptr);
+        accessible->editableTextInterface()->insertText(0, edit == name ? "Ronda Srl" : "FC");
+    }
+    // an input method's commit
+    phone->setFocus();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("051 123456"));
+    QCoreApplication::sendEvent(phone, &composed);
+    // the clipboard through the context menu's Paste
+    QApplication::clipboard()->setText(QStringLiteral("pec@ronda.it"));
+    qobject_cast<QLineEdit*>(card->control("txtTelCel"))->paste();
+    EXPECT_EQ(card->fieldText("txtDitta"), "Ronda Srl");
+    EXPECT_EQ(card->fieldText("txtTelUff"), "051 123456");
     card->close();
-    ASSERT_EQ(fake.messages.shown.size(), 1u);
-    EXPECT_EQ(fake.messages.last().kind, "warning");
-    EXPECT_FALSE(card->isVisible());
+    EXPECT_EQ(firm("Denominazione"), "Ronda Srl");
+    EXPECT_EQ(firm("Provincia"), "FC");
+    EXPECT_EQ(firm("Telefono"), "051 123456");
+    EXPECT_EQ(firm("PEC"), "pec@ronda.it");
+}
+
+TEST_F(ContrattoTest, ACrashWhileClosingLeavesAllTheOldFirmDataOrAllTheNew) {
+    card->close();
+    writeIniString(ini(), "Istituto Vigilanza", "Denominazione", "Ditta di prima");
+    writeIniString(ini(), "Istituto Vigilanza", "Responsabile", "Paolo Neri");
+    const std::string old = test::readBytes(ini());
+    using Firm = std::pair<std::string, std::string>;
+    for (const bool readOnlyFolder : {false, true}) {
+        fake.files.folderRefusesNewFiles = readOnlyFolder;
+        test::crashAtEveryMoment(
+            fake.files,
+            [&] {
+                test::writeBytes(ini(), old);
+                card->show();
+                set("txtDitta", "Ronda Srl");
+                set("txtFax", "Anna Bianchi");
+                card->close();
+            },
+            [&](int changes, bool crashed) {
+                const Firm left{firm("Denominazione"), firm("Responsabile")};
+                const Firm before{"Ditta di prima", "Paolo Neri"}, after{"Ronda Srl", "Anna Bianchi"};
+                const std::string label = std::to_string(readOnlyFolder) + " " + std::to_string(changes);
+                EXPECT_TRUE(left == before || left == after) << label;
+                EXPECT_EQ(left, changes == 0 ? before : crashed ? left : after) << label;
+                // a crash is reported as a failed write, whatever it left
+                EXPECT_EQ(fake.messages.shown.size(), crashed ? 1u : 0u) << label;
+                fake.messages.clear();
+            });
+    }
+}
+
+TEST_F(ContrattoTest, ASettingsFileThatCannotBeWrittenIsReportedOnClosing) {
+    const auto folderWhereTheFileShouldBe = [this] { std::filesystem::create_directory(ini()); };
+    const auto readOnlyFolder = [this] { fake.files.folderRefusesNewFiles = true; };
+    for (const auto& fault :
+         {std::function<void()>(folderWhereTheFileShouldBe), std::function<void()>(readOnlyFolder)}) {
+        card->show();
+        fault();
+        card->close();
+        ASSERT_EQ(fake.messages.shown.size(), 1u);
+        EXPECT_EQ(fake.messages.last().kind, "warning");
+        EXPECT_EQ(fake.messages.last().text,
+                  "Attenzione: non è stato possibile memorizzare i dati dell'Istituto di Vigilanza.\n\r\n\r"
+                  "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+                  "programma.");
+        EXPECT_FALSE(card->isVisible());
+        EXPECT_FALSE(std::filesystem::is_regular_file(ini()));
+        std::filesystem::remove(ini());
+        fake.messages.shown.clear();
+    }
 }
 
 TEST_F(ContrattoTest, EnterWalksTheRingAndTheListsOfferTheirValues) {

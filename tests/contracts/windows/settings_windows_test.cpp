@@ -65,6 +65,17 @@ TEST_F(NumerazioneTest, LeavingTheFieldMakesAWholeNumberAndEnterGoesToApply) {
     EXPECT_EQ(field->text(), "1");
 }
 
+TEST_F(NumerazioneTest, AStoredStartThatDoesNotReadShowsOneAsNewReadsIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"-7", "1"},  {"abc", "1"},     {"12a", "1"},       {"123456", "1"}, {"99999999999999999999", "1"},
+        {"007", "7"}, {" 250 ", "250"}, {"99999", "99999"},
+    };
+    for (const auto& [stored, shown] : cases) {
+        writeIniString(ini(), "Numerazione Contratti", "Inizio", stored);
+        EXPECT_EQ(start(open().get())->text(), shown) << stored;
+    }
+}
+
 TEST_F(NumerazioneTest, OtherModeTagsNeitherReadNorWrite) {
     writeIniString(ini(), "Numerazione Contratti", "Inizio", "250");
     auto w = open("altro");
@@ -81,6 +92,17 @@ TEST_F(NumerazioneTest, ASettingsFileThatCannotBeWrittenIsReported) {
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(fake.messages.last().kind, "warning");
     EXPECT_TRUE(std::filesystem::is_directory(ini()));
+
+    // a read-only folder where the file is missing
+    std::filesystem::remove(ini());
+    fake.files.folderRefusesNewFiles = true;
+    open()->findChild<QPushButton*>("btnApplica")->click();
+    ASSERT_EQ(fake.messages.shown.size(), 2u);
+    EXPECT_EQ(fake.messages.last().text,
+              "Attenzione: non è stato possibile memorizzare il numero iniziale dei "
+              "contratti.\n\r\n\rAccertarsi di "
+              "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+    EXPECT_FALSE(std::filesystem::exists(ini()));
 }
 
 class LogoTest : public ::testing::Test {
@@ -139,6 +161,23 @@ TEST_F(LogoTest, APickedJpegIsStoredAsABitmapOnApplyOnly) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(fake.folder()), {}), 2);
 }
 
+TEST_F(LogoTest, ACameraSizedLogoLoadsAndIsStoredAtThePrintedSize) {
+    const QString jpeg = picture("marchio.jpg", {8000, 6000}, "JPG", Qt::red);
+    fake.fileDialogs.choose({jpeg});
+    auto w = open();
+    click(w.get(), "btnSfoglia");
+    EXPECT_NE(w->preview(), defaultContractLogo());
+    EXPECT_EQ(w->preview().size(), QSize(kLogoLongestSide, 1500));
+    click(w.get(), "btnApplica");
+    EXPECT_EQ(QImage(logoPath(), "BMP").size(), QSize(kLogoLongestSide, 1500));
+
+    // a big Logo.bmp left by an earlier installation prints too
+    picture("Logo.bmp", {8000, 6000}, "BMP", Qt::blue);
+    const QImage printed = loadContractLogo(logo());
+    EXPECT_EQ(printed.size(), QSize(kLogoLongestSide, 1500));
+    EXPECT_EQ(printed.pixelColor(1000, 750), QColor(Qt::blue));
+}
+
 TEST_F(LogoTest, TheEraserStoresTwoWhitePixelsAndTheEuroIconTheDefault) {
     auto w = open();
     click(w.get(), "btnCancLogo");
@@ -165,6 +204,39 @@ TEST_F(LogoTest, AFailedLoadShowsTheEuroLogoAndReplacesNothing) {
     click(w.get(), "btnApplica");
     EXPECT_EQ(test::readBytes(logo()), before);
     (void)stored;
+}
+
+TEST_F(LogoTest, AFullDiskLeavesTheEarlierLogoWholeAndWarns) {
+    picture("Logo.bmp", {10, 10}, "BMP", Qt::green);
+    const std::string before = test::readBytes(logo());
+    const struct {
+        const char* label;
+        bool readOnlyFolder;
+        int goodWrites;
+        bool flushFails;
+    } faults[] = {
+        {"a write fails half-way", false, 0, false},
+        {"the last buffered data never reach the disk", false, -1, true},
+        {"a write in place fails half-way", true, 0, false},
+        {"in place, the last data never reach the disk", true, -1, true},
+    };
+    for (const auto& f : faults) {
+        fake.files.folderRefusesNewFiles = f.readOnlyFolder;
+        fake.files.writesBeforeFailure = f.goodWrites;
+        fake.files.flushFails = f.flushFails;
+        auto w = open();
+        click(w.get(), "btnCancLogo");
+        click(w.get(), "btnApplica");
+        ASSERT_EQ(fake.messages.shown.size(), 1u) << f.label;
+        EXPECT_EQ(fake.messages.last().text,
+                  "Attenzione: non è stato possibile salvare il logo.\n\r\n\rAccertarsi di possedere i "
+                  "privilegi di "
+                  "scrittura nella cartella di installazione del programma.")
+            << f.label;
+        EXPECT_EQ(test::readBytes(logo()), before) << f.label;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(fake.folder()), {}), 1) << f.label;
+        fake.messages.shown.clear();
+    }
 }
 
 TEST_F(LogoTest, AFailedWriteWarnsAndLeavesWhatWasThere) {

@@ -83,6 +83,43 @@ TEST_F(InterventiTest, ShowingStartsANewCardWithNowAndTheRememberedOperator) {
     EXPECT_FALSE(card->isVisible());
 }
 
+TEST_F(InterventiTest, AnOperatorsNameThatCannotBeStoredIsReportedAndTheOldFileStays) {
+    const auto settings = fake.folder() / "Segnalazioni.ini";
+    const struct {
+        const char* label;
+        bool fileThere;
+        bool readOnlyFolder;
+        int goodWrites;
+    } faults[] = {
+        {"a read-only folder where the file is missing", false, true, -1},
+        {"a full disk", true, false, 0},
+        {"a full disk in a read-only folder", true, true, 0},
+    };
+    for (const auto& f : faults) {
+        std::filesystem::remove(settings);
+        if (f.fileThere) writeIniString(settings, "Segnalazioni", "Operatore", "Giulia");
+        const std::string before = f.fileThere ? test::readBytes(settings) : "";
+        fake.files.folderRefusesNewFiles = f.readOnlyFolder;
+        fake.files.writesBeforeFailure = f.goodWrites;
+        card->show();
+        card->setFieldText("txtOperatore", "Anna Neri");
+        card->close();
+        ASSERT_EQ(fake.messages.shown.size(), 1u) << f.label;
+        EXPECT_EQ(fake.messages.last().kind, "warning") << f.label;
+        EXPECT_EQ(
+            fake.messages.last().text,
+            "Attenzione: non è stato possibile memorizzare il nome dell'operatore.\n\r\n\rAccertarsi di "
+            "possedere i privilegi di scrittura nella cartella di installazione del programma.")
+            << f.label;
+        EXPECT_FALSE(card->isVisible()) << f.label;
+        EXPECT_EQ(f.fileThere ? test::readBytes(settings) : "(none)", f.fileThere ? before : "(none)")
+            << f.label;
+        EXPECT_EQ(std::filesystem::exists(settings), f.fileThere) << f.label;
+        fake.files = test::FaultyFiles{};
+        fake.messages.clear();
+    }
+}
+
 TEST_F(InterventiTest, SaveStopsAtThePlateWithTheFocusThere) {
     fillAll();
     set("txtTarga", "");

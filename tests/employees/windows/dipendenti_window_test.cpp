@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "employees/employees.h"
 #include "employees/windows/EmployeePictures.h"
 #include "employees/windows/TfrmDipendenti.h"
+#include "employees/windows/TfrmZoom.h"
 #include "fakes.h"
 #include "photo_support.h"
 
@@ -188,10 +190,47 @@ TEST_F(DipendentiTest, APhotoThatCannotBeWrittenWarnsAndTheRecordIsStillSaved) {
     ASSERT_EQ(fake.messages.texts().size(), 2);
     EXPECT_EQ(fake.messages.shown[0].text, kSavedNew);
     EXPECT_EQ(fake.messages.shown[1].kind, "warning");
-    EXPECT_TRUE(fake.messages.shown[1].text.contains("non è stato possibile salvare la foto"));
+    // a new card had no photo before: nothing "archived before" was kept
+    EXPECT_EQ(fake.messages.shown[1].text,
+              "Attenzione: la scheda è stata inserita in archivio, ma non è stato possibile salvare la foto "
+              "del dipendente.\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella "
+              "Anagrafica e premere di nuovo Salva per archiviare la foto.");
     EXPECT_TRUE(test::showsColour(card->photo(), Qt::green));  // the picture stays on screen
     EXPECT_TRUE(fs::is_directory(photoFile(1) / "occupato"));
     EXPECT_EQ(std::distance(fs::directory_iterator(photoFolder(fake.folder())), fs::directory_iterator()), 1);
+
+    // an archived card keeps what was stored for it
+    fake.messages.clear();
+    click("cmdSalva");
+    EXPECT_EQ(
+        fake.messages.texts(),
+        (QStringList{kSavedChanges,
+                     "Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvare "
+                     "la foto del dipendente.\r\n\r\nLa foto archiviata in precedenza non è stata "
+                     "modificata."}));
+}
+
+TEST_F(DipendentiTest, APhoneCameraPhotoLoadsAndIsStoredAsAScaledCopy) {
+    test::writePicture(chosen("telefono.jpg"), Qt::red, {6000, 8000});  // 48 megapixels
+    fillRequired();
+    loadPhoto(chosen("telefono.jpg"));
+    EXPECT_TRUE(test::showsColour(card->photo(), Qt::red));
+    EXPECT_EQ(card->photo().size(), QSize(2250, 3000));
+    click("cmdSalva");
+    EXPECT_EQ(QImageReader(QString::fromStdString(photoFile(1).string())).size(), QSize(2250, 3000));
+    click("cmdNuovo");
+    click("cmdPrimo");
+    EXPECT_TRUE(test::showsColour(card->photo(), Qt::red));
+    // the zoom shows the photo the card read
+    bool zoomed = false;
+    QTimer::singleShot(0, [&] {
+        auto* zoom = card->findChild<TfrmZoom*>();
+        ASSERT_NE(zoom, nullptr);
+        zoomed = test::showsColour(zoom->photo(), Qt::red);
+        zoom->accept();
+    });
+    click("btnZoomFoto");
+    EXPECT_TRUE(zoomed);
 }
 
 TEST_F(DipendentiTest, SaveToDiskAddsJpgAndAFailureWarnsAndKeepsTheFrame) {

@@ -159,6 +159,14 @@ TEST_F(SlideShowTest, PhotosFollowInRecordOrderTheLastStaysTwiceAndAMissingOneWa
     EXPECT_TRUE(test::showsColour(again->picture(), Qt::red));
 }
 
+TEST_F(SlideShowTest, APhoneCameraPhotoPutInTheFolderByHandIsShown) {
+    storeEmployees(1);
+    test::writePicture(employeePhotoFile(fake.folder(), 1), Qt::red, {6000, 8000});
+    auto show = open();
+    EXPECT_TRUE(fake.timers.tick());
+    EXPECT_TRUE(test::showsColour(show->picture(), Qt::red));
+}
+
 TEST_F(SlideShowTest, AnEmptyArchiveSaysSoAndCloses) {
     auto show = open();
     EXPECT_TRUE(test::looksLike(show->picture(), waitingPicture()));

@@ -55,7 +55,7 @@ TEST(MarkupText, PrintsItsWordsWithoutTheMarkup) {
     test::FakeEnvironment fake;
     Report report(parseTemplate(kTemplate));
     const auto pdf = fake.folder() / "prova.pdf";
-    ASSERT_TRUE(report.writePdf(QString::fromStdString(pdf.string())));
+    ASSERT_TRUE(report.writePdf(pdf));
     const std::string text = test::pdfText(pdf);
     EXPECT_NE(text.find("1. Oggetto."), std::string::npos);
     EXPECT_NE(text.find("colonna"), std::string::npos);

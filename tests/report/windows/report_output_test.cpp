@@ -122,13 +122,13 @@ TEST(ReportPdf, CarriesTheDocumentTitleAndReportsAFileThatCannotBeWritten) {
     FakeEnvironment fake;
     Report report = Report::fromResource(kListTemplate);
     const auto pdf = fake.folder() / "Contatto.pdf";
-    ASSERT_TRUE(report.writePdf(QString::fromStdString(pdf.string())));
+    ASSERT_TRUE(report.writePdf(pdf));
     const std::string info = singleSpaced(test::commandOutput("pdfinfo '" + pdf.string() + "'"));
     EXPECT_NE(info.find("Title: Scheda informativa\n"), std::string::npos) << info;
     // the design texts print as they stand: nothing in square brackets is evaluated
     EXPECT_NE(test::pdfText(pdf).find("Stampa eseguita in data [DATE]"), std::string::npos);
 
-    EXPECT_FALSE(report.writePdf(QString::fromStdString(fake.folder().string())));  // a folder
+    EXPECT_FALSE(report.writePdf(fake.folder()));  // a folder
 }
 
 TEST(TfrmStampaIntervento, PrintsTheCardAsItIsOnScreenAndCloses) {
