@@ -2,13 +2,15 @@
 // A zip stand-in for the logic tests, on every system (the Windows leg has no zip library): it
 // writes its entries to a real file in a plain layout of its own, each with a checksum, so a
 // test can damage a byte and see the damage found. It is not a zip file and never claims to be.
+// Its files are opened through the program's file layer, whose handles a process started
+// meanwhile never inherits (a handle inherited on Windows would keep the file from being renamed).
 #include <cstdint>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/zip_file.h"
+#include "archive/block_file.h"
 
 namespace custovia::test {
 
@@ -24,11 +26,17 @@ public:
     std::unique_ptr<ZipWriter> writer() override { return std::make_unique<Writer>(*this); }
 
     std::unique_ptr<ZipReader> open(const std::filesystem::path& path) override {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream all;
-        all << in.rdbuf();
+        std::string all;
+        try {
+            const auto file = platformFileOpener().openForReading(path);
+            all.resize(std::size_t(file->size()));
+            if (!all.empty()) file->readAt(0, all.data(), all.size());
+            file->close();
+        } catch (const ArchiveError&) {
+            throw ZipError("impossibile aprire il file");
+        }
         auto reader = std::make_unique<Reader>();
-        if (!in.is_open() || !reader->parse(all.str())) throw ZipError("non è un file zip");
+        if (!reader->parse(all)) throw ZipError("non è un file zip");
         return reader;
     }
 
@@ -61,9 +69,14 @@ private:
                 out += name + "\n" + std::to_string(made.bytes.size()) + " " + std::to_string(made.modified) +
                        " " + std::to_string(checksum(made.bytes)) + "\n" + made.bytes;
             }
-            std::ofstream file(path, std::ios::binary | std::ios::trunc);
-            file << out;
-            if (!file.flush()) throw ZipError("errore di scrittura");
+            try {
+                const auto file = platformFileOpener().createNew(path);
+                if (!file) throw ZipError("il file esiste già");
+                file->writeAt(0, out.data(), out.size());
+                file->close();
+            } catch (const ArchiveError&) {
+                throw ZipError("errore di scrittura");
+            }
         }
 
     private:
