@@ -341,21 +341,32 @@ FolderCheck checkFolder(const fs::path& folder) {
             findings.add(attachmentsName, "orphan", name + ": nessuna scheda nomina questo file");
     }
 
+    // every save of an employee card writes its photo: a card without one lost it
     const std::string photosName(kPhotoFolderName);
+    std::vector<bool> photographed(employeesRead ? std::size_t(employees) + 1 : 0);
     for (const fs::directory_entry& entry : entriesOf(folder, kPhotoFolderName)) {
         const std::string name = pathToUtf8(entry.path().filename());
         if (!belongsInBackup(photosName + "/" + name)) continue;
         ++check.files;
         const std::uint64_t card = photoCard(name);
-        if (card == 0)
+        std::error_code kind;
+        if (card == 0 || !entry.is_regular_file(kind))
             findings.add(photosName, "orphan", name + ": nessuna scheda nomina questo file");
-        else if (card > employees && employeesRead)
+        else if (card < photographed.size())
+            photographed[card] = true;
+        else if (employeesRead)
             findings.add(photosName, "orphan",
                          name + ": foto della scheda " + std::to_string(card) +
-                             ", che non esiste (l'archivio dei "
-                             "dipendenti ha " +
-                             std::to_string(employees) + " schede)");
+                             ", che non esiste (l'archivio dei dipendenti ha " + std::to_string(employees) +
+                             " schede)");
     }
+    for (std::size_t card = 1; card < photographed.size(); ++card)
+        if (!photographed[card])
+            findings.add(std::string(kEmployeesFile), "photo", [&] {
+                const std::string photo = pathToUtf8(employeePhotoFile({}, card).filename());
+                return "scheda " + std::to_string(card) + ": manca la foto " + inQuotes(photo) + " in " +
+                       photosName;
+            });
 
     findings.finish();
     return check;

@@ -1,8 +1,9 @@
 #pragma once
 // The folder check: reads every file the program keeps, writing nothing, and lists what is
 // wrong in each: a partial last card, length bytes larger than their field, flags that are
-// neither "Sì" nor "No", dates that are not dates, attachments named by a card but missing,
-// files of the attachments and photo folders that no card names, unreadable settings.
+// neither "Sì" nor "No", dates that are not dates, attachments and employee photos named by a
+// card but missing, files of the attachments and photo folders that no card names, unreadable
+// settings.
 #include <cstdint>
 #include <filesystem>
 #include <string>

@@ -96,6 +96,11 @@ TEST(FolderCheck, FindsEachKindOfDamageInItsFile) {
         {"file no card names",
          [](const fs::path& f) { writeBytes(f / "Documenti_Allegati" / "vecchio.doc", "doc"); },
          "Documenti_Allegati", "vecchio.doc: nessuna scheda nomina questo file"},
+        {"missing photo",
+         [](const fs::path& f) {
+             test::addCard(f / kEmployeesFile, employeeLayout(), {{"txtDipendente", "Verdi Sara"}});
+         },
+         "Archivio_Dipendenti.pro", "scheda 2: manca la foto \"Scheda_Dipendente_2.jpg\" in Anagrafica"},
         {"photo of no card",
          [](const fs::path& f) { writeBytes(f / "Anagrafica" / "Scheda_Dipendente_7.jpg", "JPEG"); },
          "Anagrafica",
