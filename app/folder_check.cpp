@@ -312,7 +312,8 @@ FolderCheck checkFolder(const fs::path& folder) {
         findings.add(std::string(kPasswordStoreFile), "settings",
                      "manca il file della password: nessuno potrebbe accedere al programma");
 
-    for (const auto& [key, named] : attachments) {
+    for (const auto& entry : attachments) {
+        const NamedAttachment& named = entry.second;  // a name a lambda can take in, on every compiler
         const std::string at = "scheda " + std::to_string(named.card) + ": ";
         if (!isBareFileName(named.name)) {
             findings.add(
