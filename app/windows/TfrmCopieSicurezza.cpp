@@ -18,6 +18,7 @@
 #include "archive/attachments.h"
 #include "archive/paths.h"
 #include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/WaitCursor.h"
 #include "archive/windows/GridModel.h"
 #include "employees/employee_photos.h"
 
@@ -30,15 +31,6 @@ QString qt(const std::filesystem::path& path) { return QString::fromStdString(pa
 const QString kSettingsNotStored = QStringLiteral(
     "Attenzione: non è stato possibile memorizzare le impostazioni delle copie di sicurezza.\r\n\r\n"
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
-
-// The wait cursor while a backup, a restore or a check runs.
-class Busy {
-public:
-    Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Busy() { QApplication::restoreOverrideCursor(); }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-};
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text) {
     auto* b = new QPushButton(text, parent);
@@ -85,10 +77,11 @@ TfrmCopieSicurezza::TfrmCopieSicurezza(Environment& env, QWidget* parent, Backup
     onLeave(txtConserva_, [this] { storeKeep(); });
     onEnter(txtConserva_, [this] { storeKeep(); });
 
-    model_ = new GridModel({QStringLiteral("Data"), QStringLiteral("Dimensione"),
-                            QStringLiteral("Schede per archivio"), QStringLiteral("File")},
+    // the cards per archive, the longest text, last: the column takes the room left
+    model_ = new GridModel({QStringLiteral("Data"), QStringLiteral("Dimensione"), QStringLiteral("File"),
+                            QStringLiteral("Schede per archivio")},
                            {QStringLiteral("colData"), QStringLiteral("colDimensione"),
-                            QStringLiteral("colSchede"), QStringLiteral("colFile")},
+                            QStringLiteral("colFile"), QStringLiteral("colSchede")},
                            this);
     lstCopie_ = new QTableView(this);
     lstCopie_->setObjectName(QStringLiteral("lstCopie"));
@@ -101,7 +94,7 @@ TfrmCopieSicurezza::TfrmCopieSicurezza(Environment& env, QWidget* parent, Backup
     lstCopie_->horizontalHeader()->setStretchLastSection(true);
     lstCopie_->setColumnWidth(0, 130);
     lstCopie_->setColumnWidth(1, 90);
-    lstCopie_->setColumnWidth(2, 360);
+    lstCopie_->setColumnWidth(2, 230);
     lstCopie_->setAlternatingRowColors(true);
     lstCopie_->setTabKeyNavigation(false);  // Tab moves on to the buttons
 
@@ -202,7 +195,7 @@ void TfrmCopieSicurezza::refresh() {
     for (const BackupInfo& info : listBackups(folder, zip_)) {
         const std::string cards = info.error.empty() ? cardsText(info) : "copia illeggibile: " + info.error;
         rows.addRow(
-            {dateTimeText(info.taken), sizeText(info.bytes), cards, pathToUtf8(info.file.filename())});
+            {dateTimeText(info.taken), sizeText(info.bytes), pathToUtf8(info.file.filename()), cards});
         listed_.push_back(info.file);
     }
     model_->setRows(std::move(rows));
@@ -251,7 +244,7 @@ void TfrmCopieSicurezza::chooseFolder() {
 void TfrmCopieSicurezza::backupNow() {
     waitForAutomaticBackup();
     try {
-        const Busy busy;
+        const WaitCursor busy;
         const BackupSummary done = custovia::backupNow(env_.folder, env_.clock.now(), zip_, env_.files);
         setStatus(QStringLiteral("Copia eseguita: %1 (%2 file, %3).")
                       .arg(qt(done.file), QString::number(done.files), qt(sizeText(done.bytes))));
@@ -288,7 +281,7 @@ void TfrmCopieSicurezza::restoreFrom(const std::filesystem::path& zipFile) {
     try {
         RestoreOutcome done;
         {
-            const Busy busy;
+            const WaitCursor busy;
             done = restoreBackup(
                 env_.folder, zipFile, env_.clock.now(), zip_, [this](const RestoreDates& dates) {
                     QApplication::restoreOverrideCursor();
@@ -321,7 +314,7 @@ void TfrmCopieSicurezza::restoreFrom(const std::filesystem::path& zipFile) {
 void TfrmCopieSicurezza::check() {
     waitForAutomaticBackup();
     try {
-        const Busy busy;
+        const WaitCursor busy;
         const FolderCheck result = checkFolder(env_.folder);
         txtEsito_->setPlainText(qt(checkReportText(result)));
         setStatus(result.clean() ? QStringLiteral("Verifica completata: nessun problema.")

@@ -165,15 +165,15 @@ TEST_F(BackupWindowTest, ListsTheBackupsAndMakesOneNow) {
     ASSERT_EQ(rows(), 1);
     EXPECT_EQ(row(0),
               (QStringList{"15/05/2024 10:07", QString::fromStdString(sizeText(fs::file_size(backup))),
-                           "Interventi 2, Clienti 1, Servizi 1, Dipendenti 1, Appuntamenti 1, Contratti 1",
-                           "Custovia_2024-05-15_1007.zip"}));
+                           "Custovia_2024-05-15_1007.zip",
+                           "Interventi 2, Clienti 1, Servizi 1, Dipendenti 1, Appuntamenti 1, Contratti 1"}));
 
     fake.clock.set({2024, 5, 15, 11, 30, 0});
     test::addCard(fake.folder() / kInterventionsFile, interventionLayout(), {{"txtUtente", "Verdi"}});
     find("btnEsegui")->click();
     ASSERT_EQ(rows(), 2);
     EXPECT_EQ(row(0)[0], "15/05/2024 11:30");  // newest first
-    EXPECT_TRUE(row(0)[2].startsWith("Interventi 3, "));
+    EXPECT_TRUE(row(0)[3].startsWith("Interventi 3, "));
     EXPECT_TRUE(find<QLabel>("lblStato")->text().startsWith("Copia eseguita: "))
         << find<QLabel>("lblStato")->text().toStdString();
     EXPECT_EQ(backupsDone, 1);
