@@ -4,6 +4,7 @@
 BUILD      ?= build
 LOGIC      ?= build-logic
 WINBUILD   ?= build-windows
+PACKAGE_BUILD ?= build-package
 JOBS       ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
@@ -11,12 +12,13 @@ PACKAGES := g++ cmake ninja-build ccache pkg-config \
 	qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
 	libgtest-dev libgmock-dev googletest libbenchmark-dev \
-	poppler-utils fonts-liberation fonts-dejavu-core libzip-dev unzip \
+	poppler-utils libqpdf-dev fonts-liberation fonts-dejavu-core dpkg-dev desktop-file-utils appstream \
+	libzip-dev unzip \
 	g++-mingw-w64-x86-64-posix wine64
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-windows test-logic bench fuzz clean
+.PHONY: all deps build run test test-windows test-logic package bench fuzz clean
 
 all: build
 
@@ -54,6 +56,17 @@ test-logic: deps
 	cmake --build $(LOGIC) -j $(JOBS)
 	cd $(LOGIC) && ctest -j $(JOBS) --output-on-failure
 
+# the Debian package custovia_<version>_<arch>.deb in $(PACKAGE_BUILD)/: a Release build with
+# Debian's hardening flags, the user guide and the files an installation needs
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS) \
+	  -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target custovia package_docs
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	@ls $(PACKAGE_BUILD)/custovia_*.deb
+
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCUSTOVIA_BENCH=ON
 	cmake --build build-bench -j $(JOBS) --target custovia_bench
@@ -76,4 +89,4 @@ fuzz: deps
 	echo "fuzz: every target ran for $(FUZZ_SECONDS) s without a fault"
 
 clean:
-	rm -rf $(BUILD) $(LOGIC) $(WINBUILD) build-bench build-fuzz
+	rm -rf $(BUILD) $(LOGIC) $(WINBUILD) $(PACKAGE_BUILD) build-bench build-fuzz

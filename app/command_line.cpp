@@ -3,6 +3,7 @@
 #include <map>
 
 #include "app/backup.h"
+#include "app/data_folder.h"
 #include "app/folder_check.h"
 #include "app/restore.h"
 #include "archive/clock.h"
@@ -151,7 +152,7 @@ std::string helpText() {
             left += "  ";
         text += left + std::string(option.help) + "\n";
     }
-    return text;
+    return text + "\n" + dataFolderHelp();
 }
 
 int runCommand(const CommandLine& line, const std::filesystem::path& folder, const CommandStreams& streams) {

@@ -118,17 +118,14 @@ public:
             report("partial", "l'ultima scheda è incompleta: " + std::to_string(size % recordSize) +
                                   " byte dopo la scheda " + std::to_string(whole) + " (schede di " +
                                   std::to_string(recordSize) + " byte)");
-        if (const std::string_view all = file->mapForReading(whole * recordSize); !all.empty()) {
-            for (std::uint64_t i = 0; i < whole; ++i) card(i + 1, all.substr(i * recordSize, recordSize));
-        } else {
-            const std::uint64_t perChunk = std::max<std::uint64_t>(1, (1u << 20) / recordSize);
-            std::string buffer(perChunk * recordSize, '\0');
-            for (std::uint64_t first = 0; first < whole; first += perChunk) {
-                const std::uint64_t n = std::min(perChunk, whole - first);
-                file->readAt(first * recordSize, buffer.data(), n * recordSize);
-                for (std::uint64_t k = 0; k < n; ++k)
-                    card(first + k + 1, std::string_view(buffer).substr(k * recordSize, recordSize));
-            }
+        // a block at a time, small enough for the processor to keep while its cards are looked at
+        const std::uint64_t perBlock = std::max<std::uint64_t>(1, (256u << 10) / recordSize);
+        std::string buffer(std::size_t(std::min(perBlock, whole) * recordSize), '\0');
+        for (std::uint64_t first = 0; first < whole; first += perBlock) {
+            const std::uint64_t n = std::min(perBlock, whole - first);
+            file->readAt(first * recordSize, buffer.data(), std::size_t(n * recordSize));
+            for (std::uint64_t k = 0; k < n; ++k)
+                card(first + k + 1, std::string_view(buffer).substr(std::size_t(k * recordSize), recordSize));
         }
         auto closing = std::move(file);
         closing->close();

@@ -68,7 +68,7 @@ inline constexpr HelpTopic kAllHelpTopics[] = {
     HelpTopic::ExportContracts, HelpTopic::AppointmentLists,
 };
 
-// The user guide's file in the program folder.
+// The user guide's file, one of the delivered read-only files.
 inline constexpr std::string_view kUserGuideFile = "Guida.pdf";
 
 }  // namespace custovia

@@ -39,16 +39,23 @@ Ranges fieldRanges(const RecordLayout& layout, const std::vector<std::size_t>& f
 constexpr std::uint64_t kWholeAhead = 2;
 constexpr std::uint64_t kDecideAhead = 6;
 constexpr std::uint64_t kFieldsAhead = 16;
+// A scan reads this much at a time into one buffer used again and again: the block is still
+// in the processor's cache while its records are handled, so a scan costs about what reading
+// the file costs, however the system holds the file's pages (a map of a file grown a card at
+// a time, in small pages, cost three times its read), and never needs memory in proportion
+// to the file.
+constexpr std::uint64_t kReadBlockBytes = 256u << 10;
 
-void scanMapped(std::string_view all, std::size_t recordSize, const RecordLayout& layout,
-                const Archive::Visitor& visit, const Archive::Selection& selection) {
+// Hands over the selected records of a block of whole records, the first being record `first`.
+void scanBlock(std::string_view all, std::uint64_t first, std::size_t recordSize, const RecordLayout& layout,
+               const Archive::Visitor& visit, const Archive::Selection& selection) {
     const std::uint64_t total = all.size() / recordSize;
     const auto record = [&](std::uint64_t i) { return all.substr(i * recordSize, recordSize); };
     const Ranges whole{{0, recordSize}};
     if (selection.keepReads.empty() || !selection.keep) {
         for (std::uint64_t i = 0; i < total; ++i) {
             if (i + kWholeAhead < total) fetch(record(i + kWholeAhead).data(), whole);
-            if (!selection.keep || selection.keep(record(i))) visit(i, record(i));
+            if (!selection.keep || selection.keep(record(i))) visit(first + i, record(i));
         }
         return;
     }
@@ -62,7 +69,7 @@ void scanMapped(std::string_view all, std::size_t recordSize, const RecordLayout
     for (std::uint64_t i = 0; i < total; ++i) {
         if (i + kFieldsAhead < total) fetch(record(i + kFieldsAhead).data(), keepRanges);
         if (i + kDecideAhead < total) decide(i + kDecideAhead);
-        if (kept[i % kept.size()]) visit(i, record(i));
+        if (kept[i % kept.size()]) visit(first + i, record(i));
     }
 }
 
@@ -125,22 +132,13 @@ void Archive::scan(const Visitor& visit, const Selection& selection) {
     OpenFile file(*opener_, path_);
     const std::size_t recordSize = layout_->size();
     const std::uint64_t total = file->size() / recordSize;
-    // a mapped file is read in place: a scan then touches only the bytes it looks at
-    if (const std::string_view all = file->mapForReading(total * recordSize); !all.empty()) {
-        scanMapped(all, recordSize, *layout_, visit, selection);
-        file.close();
-        return;
-    }
-    // otherwise many records per read, the scan being sequential and the records small
-    const std::uint64_t perChunk = std::max<std::uint64_t>(1, (1u << 20) / recordSize);
-    std::vector<char> buffer(perChunk * recordSize);
-    for (std::uint64_t first = 0; first < total; first += perChunk) {
-        const std::uint64_t n = std::min(perChunk, total - first);
-        file->readAt(first * recordSize, buffer.data(), n * recordSize);
-        for (std::uint64_t k = 0; k < n; ++k) {
-            const std::string_view bytes(buffer.data() + k * recordSize, recordSize);
-            if (!selection.keep || selection.keep(bytes)) visit(first + k, bytes);
-        }
+    const std::uint64_t perBlock = std::max<std::uint64_t>(1, kReadBlockBytes / recordSize);
+    std::vector<char> buffer(std::size_t(std::min(perBlock, total) * recordSize));
+    for (std::uint64_t first = 0; first < total; first += perBlock) {
+        const std::uint64_t n = std::min(perBlock, total - first);
+        file->readAt(first * recordSize, buffer.data(), std::size_t(n * recordSize));
+        scanBlock(std::string_view(buffer.data(), std::size_t(n * recordSize)), first, recordSize, *layout_,
+                  visit, selection);
     }
     file.close();
 }

@@ -26,9 +26,6 @@ public:
     // Reads up to n bytes at offset and returns how many were read.
     virtual std::size_t readSomeAt(std::uint64_t offset, char* data, std::size_t n) = 0;
     virtual void writeAt(std::uint64_t offset, const char* data, std::size_t n) = 0;
-    // The first `length` bytes mapped for reading, valid until the file is closed, or an
-    // empty view where the file cannot be mapped (the caller then reads).
-    virtual std::string_view mapForReading(std::uint64_t /*length*/) { return {}; }
     // A short exclusive lock that serialises appends across processes, honoured by network
     // file systems too; released by unlock() or by close(). It never refuses a reader: on
     // Windows, where byte-range locks are mandatory, it locks one byte far beyond any data.

@@ -18,17 +18,8 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
-
-#ifdef MAP_POPULATE
-// a scan reads every page of the map: setting them all up in one call costs far less than
-// one fault each
-constexpr int kPopulate = MAP_POPULATE;
-#else
-constexpr int kPopulate = 0;
 #endif
 
 namespace custovia {
@@ -50,7 +41,6 @@ class PosixFile final : public BlockFile {
 public:
     PosixFile(int fd, std::filesystem::path path) : fd_(fd), path_(std::move(path)) {}
     ~PosixFile() override {
-        unmap();
         if (fd_ >= 0) ::close(fd_);
     }
 
@@ -86,17 +76,6 @@ public:
         }
     }
 
-    std::string_view mapForReading(std::uint64_t length) override {
-        unmap();
-        if (length == 0) return {};
-        void* at = ::mmap(nullptr, length, PROT_READ, MAP_SHARED | kPopulate, fd_, 0);
-        if (at == MAP_FAILED) return {};
-        ::madvise(at, length, MADV_SEQUENTIAL);
-        map_ = at;
-        mapLength_ = length;
-        return {static_cast<const char*>(at), length};
-    }
-
     // POSIX locks are advisory: the whole file can be locked without refusing any reader
     void lockExclusive() override { setLock(F_WRLCK); }
     void unlock() override { setLock(F_UNLCK); }
@@ -111,7 +90,6 @@ public:
     }
 
     void close() override {
-        unmap();
         const int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) fail("close", path_);
@@ -129,15 +107,8 @@ private:
         }
     }
 
-    void unmap() {
-        if (map_) ::munmap(map_, mapLength_);
-        map_ = nullptr;
-    }
-
     int fd_;
     std::filesystem::path path_;
-    void* map_ = nullptr;
-    std::size_t mapLength_ = 0;
 };
 
 class PosixOpener final : public FileOpener {
@@ -203,7 +174,6 @@ class WindowsFile final : public BlockFile {
 public:
     WindowsFile(HANDLE h, std::filesystem::path path) : h_(h), path_(std::move(path)) {}
     ~WindowsFile() override {
-        unmap();
         if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
     }
     std::uint64_t size() override {
@@ -245,18 +215,6 @@ public:
             done += put;
         }
     }
-    std::string_view mapForReading(std::uint64_t length) override {
-        unmap();
-        if (length == 0) return {};
-        mapping_ = CreateFileMappingW(h_, nullptr, PAGE_READONLY, 0, 0, nullptr);
-        if (!mapping_) return {};
-        view_ = MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, SIZE_T(length));
-        if (!view_) {
-            unmap();
-            return {};
-        }
-        return {static_cast<const char*>(view_), std::size_t(length)};
-    }
     // Windows byte-range locks are mandatory: a lock over the data would refuse every other
     // workstation's load, scan and update while a card is appended. The appenders agree on
     // one byte far beyond any data instead, used as a mutex.
@@ -277,7 +235,6 @@ public:
         if (!FlushFileBuffers(h_)) fail("flush", path_);
     }
     void close() override {
-        unmap();
         HANDLE h = h_;
         h_ = INVALID_HANDLE_VALUE;
         if (!CloseHandle(h)) fail("close", path_);
@@ -290,17 +247,8 @@ private:
         ov.OffsetHigh = 0x7FFFFFFFu;
         return ov;
     }
-    void unmap() {
-        if (view_) UnmapViewOfFile(view_);
-        if (mapping_) CloseHandle(mapping_);
-        view_ = nullptr;
-        mapping_ = nullptr;
-    }
-
     HANDLE h_;
     std::filesystem::path path_;
-    HANDLE mapping_ = nullptr;
-    void* view_ = nullptr;
 };
 
 class WindowsOpener final : public FileOpener {

@@ -5,7 +5,12 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#else
+#include <pwd.h>
+#include <unistd.h>
 #endif
+
+#include <cstdlib>
 
 namespace custovia {
 
@@ -28,6 +33,32 @@ std::filesystem::path executableFolder() {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::filesystem::current_path() : self.parent_path();
+#endif
+}
+
+std::filesystem::path environmentPath(const char* name) {
+#ifdef _WIN32
+    // the wide form keeps every character of a user name such as "Niccolò"
+    const std::wstring wide(name, name + std::char_traits<char>::length(name));
+    const wchar_t* value = _wgetenv(wide.c_str());
+    return value ? std::filesystem::path(value) : std::filesystem::path();
+#else
+    const char* value = std::getenv(name);
+    return value ? pathFromUtf8(value) : std::filesystem::path();
+#endif
+}
+
+std::filesystem::path homeFolder() {
+#ifdef _WIN32
+    return environmentPath("USERPROFILE");
+#else
+    std::filesystem::path home = environmentPath("HOME");
+    if (home.empty()) {
+        // started without HOME (a service, a bare su): the account's own home folder
+        if (const passwd* account = getpwuid(getuid()); account && account->pw_dir)
+            home = pathFromUtf8(account->pw_dir);
+    }
+    return home;
 #endif
 }
 

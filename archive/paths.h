@@ -16,4 +16,10 @@ std::string pathToUtf8(const std::filesystem::path& path);
 // The folder of the running executable (no toolkit needed, so commands run without a display).
 std::filesystem::path executableFolder();
 
+// An environment variable as a path; empty when it is unset or empty.
+std::filesystem::path environmentPath(const char* name);
+// The user's home folder: HOME, else the account's own (USERPROFILE on Windows); empty when
+// neither is known.
+std::filesystem::path homeFolder();
+
 }  // namespace custovia

@@ -65,7 +65,7 @@ void generateAppointments(const std::filesystem::path& file) {
         r.set("chkOttemperata", random() % 3 == 0 ? "Sì" : "No");
         bytes.append(r.bytes());
     }
-    std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    bench::writeArchive(file, bytes, appointmentLayout());
 }
 
 std::vector<std::string> search(Archive& archive,

@@ -1,4 +1,5 @@
 #include "bench/archive_generator.h"
+#include "bench/bench_support.h"
 
 #include <array>
 #include <fstream>
@@ -48,8 +49,8 @@ std::string plate(std::mt19937& random) {
 void generateInterventions(const std::filesystem::path& file, std::size_t cards) {
     const RecordLayout& layout = interventionLayout();
     std::mt19937 random(20261210);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
     std::string buffer;
+    buffer.reserve(cards * layout.size());
     for (std::size_t i = 0; i < cards; ++i) {
         Record r(layout);
         const int day = 1 + int(random() % 28), month = 1 + int(random() % 12),
@@ -85,12 +86,8 @@ void generateInterventions(const std::filesystem::path& file, std::size_t cards)
             r.set("lblDesc01", "Verbale d'intervento firmato");
         }
         buffer += r.bytes();
-        if (buffer.size() > (8u << 20)) {
-            out.write(buffer.data(), std::streamsize(buffer.size()));
-            buffer.clear();
-        }
     }
-    out.write(buffer.data(), std::streamsize(buffer.size()));
+    writeArchive(file, buffer, layout);
 }
 
 }  // namespace custovia::bench

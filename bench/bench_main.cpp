@@ -30,16 +30,22 @@
 
 #include "app/windows/Startup.h"
 #include "archive/windows/GridModel.h"
+#include "archive/windows/RealEnvironment.h"
 #include "archive/windows/RowListModel.h"
+#include "emergencies/windows/TfrmTrovaInterventi.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #endif
 
 namespace {
 
 using namespace custovia;
-using Clock = std::chrono::steady_clock;
+using Steady = std::chrono::steady_clock;
 
 constexpr std::size_t kCards = 100000;
 int gRepeats = 5;
+bench::Growth gGrowth = bench::Growth::OnePass;
 
 using bench::bestSeconds;
 using bench::rawRead;
@@ -56,6 +62,27 @@ std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter
 }
 
 #ifdef CUSTOVIA_BENCH_WIDGETS
+// What the user waits for in the real search window: from "Cerca" to the rows and their count
+// on screen, over the archive in the folder.
+double searchWindowWait(const std::filesystem::path& folder, const QString& typed) {
+    RealEnvironment real(folder);
+    double best = 1e9;
+    for (int i = 0; i < gRepeats; ++i) {
+        TfrmTrovaInterventi window(real.env(), nullptr);
+        window.show();
+        QApplication::processEvents();
+        window.findChild<QLineEdit*>(QStringLiteral("txtUtente"))->setText(typed);
+        auto* cerca = window.findChild<QPushButton*>(QStringLiteral("btnCerca"));
+        const auto start = Steady::now();
+        cerca->click();
+        window.repaint();  // the rows and the count drawn, as the user sees them
+        QApplication::processEvents();
+        best = std::min(best, std::chrono::duration<double>(Steady::now() - start).count());
+        if (window.findChild<QLabel*>(QStringLiteral("lblTrovate"))->text().isEmpty()) std::abort();
+    }
+    return best;
+}
+
 // Memory held by the process: the heap in use and the resident set. A widget's cost is the
 // larger of the two growths, so memory taken again from what earlier figures freed counts too.
 struct Held {
@@ -90,15 +117,29 @@ int repeats() { return gRepeats; }
 double bestSeconds(const std::function<void()>& work) {
     double best = 1e9;
     for (int i = 0; i < gRepeats; ++i) {
-        const auto start = Clock::now();
+        const auto start = Steady::now();
         work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+        best = std::min(best, std::chrono::duration<double>(Steady::now() - start).count());
     }
     return best;
 }
 
+Growth growth() { return gGrowth; }
+
+void writeArchive(const std::filesystem::path& file, std::string_view records, const RecordLayout& layout) {
+    std::filesystem::remove(file);
+    if (gGrowth == Growth::OnePass) {
+        std::ofstream(file, std::ios::binary).write(records.data(), std::streamsize(records.size()));
+        return;
+    }
+    Archive archive(file, layout);
+    for (std::size_t at = 0; at + layout.size() <= records.size(); at += layout.size())
+        archive.append(Record(layout, records.substr(at, layout.size())));
+}
+
 void report(const std::string& name, double seconds, double raw) {
-    std::printf("bench: %s %.6f x%.2f\n", name.c_str(), seconds, seconds / raw);
+    const char* grown = gGrowth == Growth::Appended ? "-appended" : "";
+    std::printf("bench: %s%s %.6f x%.2f\n", name.c_str(), grown, seconds, seconds / raw);
     std::fflush(stdout);
 }
 
@@ -187,6 +228,20 @@ std::size_t runInterventionBench(const std::filesystem::path& folder) {
 
 #ifdef CUSTOVIA_BENCH_WIDGETS
     {
+        // the same wait over an archive of one card: the difference is what the archive's size
+        // costs the user
+        const double large = searchWindowWait(folder, QStringLiteral("ros"));
+        report("search-window", large, raw);
+        const auto small = folder / "una-scheda";
+        std::filesystem::create_directories(small);
+        bench::writeArchive(small / std::string(kInterventionsFile),
+                            std::string_view(Archive(file, interventionLayout()).load(0).bytes()),
+                            interventionLayout());
+        const double one = searchWindowWait(small, QStringLiteral("ros"));
+        report("search-window-1-card", one, raw);
+        report("search-window-extra", large - one, raw);
+    }
+    {
         const Held before = memoryHeld();
         QListView view;
         RowListModel model;
@@ -230,7 +285,8 @@ std::size_t runInterventionBench(const std::filesystem::path& folder) {
 
 }  // namespace
 
-// BENCH_ONLY=NAME runs one area's figures ("interventions", "clients", ...), for profiling.
+// BENCH_ONLY=NAME runs one area's figures ("interventions", "clients", ...), for profiling;
+// BENCH_GROWTH=onepass or appended the figures of one way of growing the archives.
 int main(int argc, char** argv) {
     if (const char* r = std::getenv("BENCH_REPEATS")) gRepeats = std::max(1, std::atoi(r));
     const char* only = std::getenv("BENCH_ONLY");
@@ -245,16 +301,24 @@ int main(int argc, char** argv) {
     (void)argv;
 #endif
     const auto folder = std::filesystem::temp_directory_path() / "custovia-bench";
-    std::filesystem::create_directories(folder);
     std::size_t sink = 0;
-    if (chosen("interventions")) sink += runInterventionBench(folder);
-    // the other work areas' figures, each over files of its own
-    for (const auto& [name, run] : areas()) {
-        if (!chosen(name)) continue;
-        const auto areaFolder = folder / name;
-        std::filesystem::create_directories(areaFolder);
-        run(areaFolder);
+    // every figure on archives written in one pass, then on archives grown a card at a time
+    // BENCH_GROWTH=onepass or appended takes one of them only
+    const char* grown = std::getenv("BENCH_GROWTH");
+    for (const bench::Growth growth : {bench::Growth::OnePass, bench::Growth::Appended}) {
+        if (grown && std::string(grown) != (growth == bench::Growth::OnePass ? "onepass" : "appended"))
+            continue;
+        gGrowth = growth;
+        std::filesystem::create_directories(folder);
+        if (chosen("interventions")) sink += runInterventionBench(folder);
+        // the other work areas' figures, each over files of its own
+        for (const auto& [name, run] : areas()) {
+            if (!chosen(name)) continue;
+            const auto areaFolder = folder / name;
+            std::filesystem::create_directories(areaFolder);
+            run(areaFolder);
+        }
+        std::filesystem::remove_all(folder);
     }
-    std::filesystem::remove_all(folder);
     return sink == 42 ? 1 : 0;
 }

@@ -14,9 +14,19 @@ namespace custovia::bench {
 
 // Runs per figure (BENCH_REPEATS).
 int repeats();
+
+// How the archives of a run grew: written in one pass, in large blocks, or a card at a time
+// through the archive's own append, as the program's saves grow them. The system keeps the
+// two in its cache differently, so each figure is taken on both; those of the second carry
+// "-appended" after their name.
+enum class Growth { OnePass, Appended };
+Growth growth();
+// Writes the records (whole, back to back) as an archive grown the current way.
+void writeArchive(const std::filesystem::path& file, std::string_view records, const RecordLayout& layout);
 // The best of several runs of work, in seconds: the least disturbed by the rest of the machine.
 double bestSeconds(const std::function<void()>& work);
-// Prints "bench: NAME SECONDS xRATIO", RATIO being seconds over raw.
+// Prints "bench: NAME SECONDS xRATIO", RATIO being seconds over raw; NAME ends in "-appended"
+// for the archives grown a card at a time.
 void report(const std::string& name, double seconds, double raw);
 // Reads a whole file in large blocks; returns a value derived from the bytes so the read
 // cannot be left out.

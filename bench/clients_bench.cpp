@@ -65,7 +65,7 @@ void generateClients(const std::filesystem::path& file) {
         r.set("chkRicontatta", i % 5 == 0 ? "Sì" : "No");
         bytes.append(r.bytes());
     }
-    std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    bench::writeArchive(file, bytes, clientLayout());
 }
 
 std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {

@@ -60,7 +60,7 @@ void generateContracts(const std::filesystem::path& file) {
         r.set("txtOpInc02", i % 3 ? "Televigilanza" : "Vigilanza fissa");
         bytes.append(r.bytes());
     }
-    std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    bench::writeArchive(file, bytes, contractLayout());
 }
 
 std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {

@@ -61,7 +61,7 @@ void generateEmployees(const std::filesystem::path& file) {
         r.set("txtNote", std::string(i % 250, 'n'));
         bytes.append(r.bytes());
     }
-    std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    bench::writeArchive(file, bytes, employeeLayout());
 }
 
 std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter>& filters) {

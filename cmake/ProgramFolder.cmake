@@ -11,13 +11,4 @@ add_custom_command(TARGET custovia POST_BUILD
   COMMENT "Laying out the program folder")
 add_dependencies(custovia lay_out_folder)
 
-# The user guide, laid out from the help texts by the program's own code.
-add_executable(make_user_guide ${CMAKE_SOURCE_DIR}/tools/make_user_guide.cpp)
-target_link_libraries(make_user_guide PRIVATE custovia_windows)
-add_custom_command(OUTPUT ${PROGRAM_FOLDER}/Guida.pdf
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROGRAM_FOLDER}
-  COMMAND make_user_guide ${PROGRAM_FOLDER}/Guida.pdf
-  DEPENDS make_user_guide
-  COMMENT "Laying out the user guide")
-add_custom_target(user_guide DEPENDS ${PROGRAM_FOLDER}/Guida.pdf)
-add_dependencies(custovia user_guide)
+include(${CMAKE_SOURCE_DIR}/cmake/UserGuide.cmake)

@@ -3,18 +3,15 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/cipher.h"
+#include "app/data_folder.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: lay_out_folder FOLDER\n");
         return 2;
     }
-    const std::filesystem::path folder = argv[1];
     try {
-        std::filesystem::create_directories(folder);
-        if (!std::filesystem::exists(folder / custovia::kPasswordStoreFile))
-            custovia::writeStoredPassword(folder, custovia::kFirstAccessPassword);
+        custovia::layOutDataFolder(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lay_out_folder: %s\n", e.what());
         return 1;

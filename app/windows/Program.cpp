@@ -1,19 +1,21 @@
 #include "app/windows/Program.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMetaObject>
 #include <algorithm>
 
 #include "app/backup.h"
-#include "app/windows/TfrmCopieSicurezza.h"
-
+#include "app/data_folder.h"
 #include "app/windows/TfrmAvvio.h"
 #include "app/windows/TfrmCambiaPassword.h"
+#include "app/windows/TfrmCopieSicurezza.h"
 #include "app/windows/TfrmPassword.h"
 #include "appointments/windows/TfrmAgenda.h"
 #include "appointments/windows/TfrmArchivio_Scadenze.h"
 #include "archive/attachments.h"
 #include "archive/file_replace.h"
+#include "archive/paths.h"
 #include "archive/windows/RealEnvironment.h"
 #include "archive/windows/WorkAreaWindow.h"
 #include "clients/windows/TfrmClienti.h"
@@ -24,16 +26,34 @@
 
 namespace custovia {
 
-int runProgram(QApplication& app, const std::filesystem::path& folder) {
+int runProgram(QApplication& app, const std::filesystem::path& folder,
+               const std::filesystem::path& delivered) {
     // the program ends only through the launcher or the sign-in window's "Esci"
     QApplication::setQuitOnLastWindowClosed(false);
-    RealEnvironment real(folder);
+    RealEnvironment real(folder, delivered);
+    if (!prepareDataFolder(real.env())) return 1;
     Program program(real.env());
     // exit, not quit: quitting asks every window to close first, and the sign-in window and
     // the launcher refuse a close from the title bar, so the program would never end
     QObject::connect(&program, &Program::finished, &app, [] { QCoreApplication::exit(0); });
     program.start();
     return QApplication::exec();
+}
+
+bool prepareDataFolder(Environment& env) {
+    try {
+        layOutDataFolder(env.folder, env.files);
+        return true;
+    } catch (const std::exception&) {
+        const QString folder = QDir::toNativeSeparators(QString::fromStdString(pathToUtf8(env.folder)));
+        env.messages.error(nullptr,
+                           QStringLiteral("Attenzione: non è stato possibile preparare la cartella dei "
+                                          "dati %1.\n\r\n\rAccertarsi di possedere i privilegi di "
+                                          "scrittura in quella cartella oppure indicarne un'altra "
+                                          "con l'opzione --folder.")
+                               .arg(folder));
+        return false;
+    }
 }
 
 Program::Program(Environment& env) : env_(env) {

@@ -14,8 +14,14 @@ class QApplication;
 
 namespace custovia {
 
-// Runs the program over the given folder until the user ends it; the exit status.
-int runProgram(QApplication& app, const std::filesystem::path& folder);
+// Runs the program over the data folder, with the delivered files found in their own
+// folder, until the user ends it; the exit status.
+int runProgram(QApplication& app, const std::filesystem::path& folder,
+               const std::filesystem::path& delivered);
+
+// Lays out a new data folder (the folder and the password store with the first password);
+// false, after an error message that names the folder, when it cannot be done.
+bool prepareDataFolder(Environment& env);
 
 class TfrmPassword;
 class TfrmCambiaPassword;

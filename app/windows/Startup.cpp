@@ -1,6 +1,7 @@
 #include "app/windows/Startup.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -21,6 +22,9 @@ void prepareApplication(QApplication& app) {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     app.setApplicationName(QStringLiteral("Custovia"));
+    // the installed desktop entry and its icon: the desktop shows the program's own picture
+    QGuiApplication::setDesktopFileName(QStringLiteral("custovia"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/templates/pictures/icona.svg")));
 }
 
 }  // namespace custovia

@@ -95,7 +95,7 @@ void TfrmGuida::showEvent(QShowEvent* event) {
     txtGuida_->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmGuida::openUserGuide() { env_.shell.open(quotedPath(env_.file(kUserGuideFile))); }
+void TfrmGuida::openUserGuide() { env_.shell.open(quotedPath(env_.deliveredFile(kUserGuideFile))); }
 
 void TfrmGuida::open(Environment& env, QWidget* parent, HelpTopic topic) {
     TfrmGuida window(env, parent);

@@ -21,7 +21,7 @@ public:
     QString title() const { return lblTitolo_->text(); }
     QString body() const { return body_; }
 
-    // lnkWeb: the user guide in the program folder, handed to the shell.
+    // lnkWeb: the user guide among the delivered files, handed to the shell.
     void openUserGuide();
 
     // Creates the help window of the topic over the parent, shows it modally and destroys it.

@@ -1,11 +1,13 @@
 #include "app/windows/TfrmInfo.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "archive/paths.h"
 #include "archive/shell.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
@@ -42,6 +44,13 @@ TfrmInfo::TfrmInfo(Environment& env, QWidget* parent) : QDialog(parent), env_(en
     auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), email, this);
     lnkWeb->setToolTip(hint);
     lnkWeb->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
+    // where the archives are: the folder to copy for a backup, or to share between workstations
+    const QString folder = QDir::toNativeSeparators(QString::fromStdString(pathToUtf8(env_.folder)));
+    auto* lblCartellaDati = new QLabel(this);
+    lblCartellaDati->setObjectName(QStringLiteral("lblCartellaDati"));
+    lblCartellaDati->setFont(QFont(QStringLiteral("Verdana"), 8));
+    lblCartellaDati->setAlignment(Qt::AlignCenter);
+    lblCartellaDati->setToolTip(folder);
     auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnChiudi->setMinimumWidth(100);
@@ -59,9 +68,14 @@ TfrmInfo::TfrmInfo(Environment& env, QWidget* parent) : QDialog(parent), env_(en
     column->addWidget(imgLogo);
     column->addWidget(imgInfo, 1);
     column->addLayout(link);
+    column->addWidget(lblCartellaDati);
     column->addSpacing(8);
     column->addWidget(btnChiudi, 0, Qt::AlignHCenter);
     makeFixedWindow(this, QSize(473, 579));
+    // a long path (a shared disk) keeps its start and its end in the fixed width
+    const int width = 473 - column->contentsMargins().left() - column->contentsMargins().right();
+    lblCartellaDati->setText(lblCartellaDati->fontMetrics().elidedText(
+        QStringLiteral("Cartella dei dati: ") + folder, Qt::ElideMiddle, width));
     btnChiudi->setFocus();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The information window: the product logo, what the program is, and the maker's e-mail
-// address as a link.
+// The information window: the product logo, what the program is, the maker's e-mail address
+// as a link, and where the data folder is.
 #include <QDialog>
 
 #include "archive/windows/Environment.h"

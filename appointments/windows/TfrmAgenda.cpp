@@ -232,7 +232,7 @@ void TfrmAgenda::refresh() {
     model_->setRows(std::move(found));
     presenti_->setVisible(imminent);
     assenti_->setVisible(!imminent);
-    soundLoaded_ = imminent && env_.audio.play(env_.file(kAlarmSoundFile));
+    soundLoaded_ = imminent && env_.audio.play(env_.deliveredFile(kAlarmSoundFile));
 }
 
 void TfrmAgenda::chooseRow(const QModelIndex& current) {

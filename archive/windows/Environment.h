@@ -128,8 +128,12 @@ struct Environment {
     Camera& camera;
     Timers& timers;
     AudioPlayer& audio;
+    // The read-only files the program is delivered with (alarm sound, user guide): beside the
+    // executable in a portable program folder, in the installation's share folder otherwise.
+    std::filesystem::path delivered;
 
     std::filesystem::path file(std::string_view name) const { return folder / name; }
+    std::filesystem::path deliveredFile(std::string_view name) const { return delivered / name; }
 };
 
 // The archive access message shown when a file cannot be reached.

@@ -117,8 +117,18 @@ QUrl shellUrl(const std::string& text) {
 
 void DesktopShell::open(const std::string& text) { QDesktopServices::openUrl(shellUrl(text)); }
 
-RealEnvironment::RealEnvironment(std::filesystem::path folder)
-    : env_{messages_, fileDialogs_, printDialogs_, shell_, clock_, std::move(folder), platformFileOpener(),
-           windows_,  camera_,      timers_,       audio_} {}
+RealEnvironment::RealEnvironment(std::filesystem::path folder, std::filesystem::path delivered)
+    : env_{messages_,
+           fileDialogs_,
+           printDialogs_,
+           shell_,
+           clock_,
+           std::move(folder),
+           platformFileOpener(),
+           windows_,
+           camera_,
+           timers_,
+           audio_,
+           std::move(delivered)} {}
 
 }  // namespace custovia

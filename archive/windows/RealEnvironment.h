@@ -45,7 +45,7 @@ public:
 // Everything the running program hands its windows.
 class RealEnvironment {
 public:
-    explicit RealEnvironment(std::filesystem::path folder);
+    RealEnvironment(std::filesystem::path folder, std::filesystem::path delivered);
     Environment& env() { return env_; }
 
 private:

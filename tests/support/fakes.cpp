@@ -148,6 +148,6 @@ FakeEnvironment::FakeEnvironment()
     : printDialogs(pdfFolder_.path()),
       clock(DateTime{2024, 5, 15, 10, 7, 3}),
       env_{messages, fileDialogs, printDialogs, shell,  clock, folder_.path(),
-           files,    windows,     camera,       timers, audio} {}
+           files,    windows,     camera,       timers, audio, folder_.path()} {}
 
 }  // namespace custovia::test

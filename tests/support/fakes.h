@@ -138,8 +138,9 @@ public:
     bool loads = true;
 };
 
-// A complete environment over a fresh temporary program folder and a fixed clock
-// (15/05/2024 10:07:03 unless set otherwise).
+// A complete environment over a fresh temporary program folder, which also holds the
+// delivered files as a portable folder does, and a fixed clock (15/05/2024 10:07:03 unless
+// set otherwise).
 class FakeEnvironment {
 public:
     FakeEnvironment();

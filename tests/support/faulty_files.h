@@ -62,7 +62,6 @@ private:
             }
             real_->writeAt(o, d, n);
         }
-        std::string_view mapForReading(std::uint64_t n) override { return real_->mapForReading(n); }
         void lockExclusive() override { real_->lockExclusive(); }
         void unlock() override { real_->unlock(); }
         void resize(std::uint64_t n) override {

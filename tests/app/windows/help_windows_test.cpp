@@ -95,14 +95,17 @@ TEST(HelpWindow, ShowsTheTitledTextInAReadOnlyReader) {
     EXPECT_GT(text->verticalScrollBar()->value(), 0);
 }
 
-TEST(HelpWindow, PdfLinkAndIconHandTheGuideInTheProgramFolderToTheShell) {
+TEST(HelpWindow, PdfLinkAndIconHandTheDeliveredGuideToTheShell) {
     FakeEnvironment fake;
+    // an installed program: the guide is in the share folder, not among the data
+    test::TempFolder delivered;
+    fake.env().delivered = delivered.path();
     TfrmGuida window(fake.env());
     window.show();
     EXPECT_EQ(window.findChild<QLabel*>("lnkWeb")->text(), "Visualizza guida in formato PDF");
     clickLink(&window);
     clickTool(&window, "imgPDF");
-    const std::string guide = quotedPath(fake.folder() / "Guida.pdf");
+    const std::string guide = quotedPath(delivered.path() / "Guida.pdf");
     EXPECT_EQ(fake.shell.opened, (std::vector<std::string>{guide, guide}));
     EXPECT_EQ(guide.front(), '"');
 }
@@ -164,6 +167,31 @@ TEST(InformationWindow, EmailLinkWritesToTheMakerThroughTheShell) {
     EXPECT_EQ(fake.shell.opened.front(), "\"mailto:assistenza@custovia.it\"");
     window.findChild<QPushButton*>("btnChiudi")->click();
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST(InformationWindow, SaysWhereTheDataFolderIsWithinItsFixedSize) {
+    FakeEnvironment fake;
+    const auto shown = [&](const std::filesystem::path& folder) {
+        fake.env().folder = folder;
+        TfrmInfo window(fake.env());
+        window.show();
+        EXPECT_EQ(window.size(), QSize(473, 579));
+        auto* label = window.findChild<QLabel*>("lblCartellaDati");
+        EXPECT_NE(label, nullptr);
+        if (!label) return std::pair<QString, QString>();
+        EXPECT_LE(label->sizeHint().width(), window.width());
+        return std::pair(label->text(), label->toolTip());
+    };
+    const auto [text, tip] = shown("/home/anna/.local/share/Custovia");
+    EXPECT_EQ(text, "Cartella dei dati: /home/anna/.local/share/Custovia");
+    EXPECT_EQ(tip, "/home/anna/.local/share/Custovia");
+
+    // a long path on a shared disk keeps its start and its end; the whole path is the tip
+    const std::string deep = "/mnt/ufficio/" + std::string(200, 'x') + "/Archivi Vigilanza";
+    const auto [longText, longTip] = shown(deep);
+    EXPECT_TRUE(longText.startsWith("Cartella dei dati: /mnt/")) << longText.toStdString();
+    EXPECT_TRUE(longText.endsWith("/Archivi Vigilanza")) << longText.toStdString();
+    EXPECT_EQ(longTip, q(deep));
 }
 
 TEST(SplashWindow, WebLinkOpensTheMakersWebsiteAndSitsOverItsOwner) {

@@ -232,7 +232,7 @@ TEST(ProgramChild, RunsUntilEsci) {
         }
         topLevel("TfrmPassword")->findChild<QPushButton*>("cmdEsci")->click();
     });
-    const int status = runProgram(*qApp, folder.toStdString());
+    const int status = runProgram(*qApp, folder.toStdString(), folder.toStdString());
     std::printf("program ended with %d\n", status);
     std::fflush(stdout);
     EXPECT_EQ(status, 0);

@@ -56,5 +56,26 @@ TEST(Startup, StartingRemovesTheTemporaryFilesACrashLeftLongEnoughAgo) {
     EXPECT_TRUE(fs::exists(recent));
 }
 
+TEST(Startup, ANewDataFolderIsLaidOutAndOneThatCannotBeSaysWhichFolder) {
+    test::FakeEnvironment fake;
+    const std::filesystem::path folder = fake.folder() / "utente" / "Custovia";
+    fake.env().folder = folder;
+    EXPECT_TRUE(prepareDataFolder(fake.env()));
+    EXPECT_EQ(readStoredPassword(folder), "GUARDIANOTTURA");
+    EXPECT_TRUE(fake.messages.shown.empty());
+
+    // a folder where nothing can be created: the user is told, the program does not start
+    fake.files.folderRefusesNewFiles = true;
+    fake.env().folder = fake.folder() / "sola lettura";
+    EXPECT_FALSE(prepareDataFolder(fake.env()));
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.last().kind, "error");
+    EXPECT_EQ(fake.messages.last().text,
+              QString::fromStdString("Attenzione: non è stato possibile preparare la cartella dei dati " +
+                                     (fake.folder() / "sola lettura").string() +
+                                     ".\n\r\n\rAccertarsi di possedere i privilegi di scrittura in quella "
+                                     "cartella oppure indicarne un'altra con l'opzione --folder."));
+}
+
 }  // namespace
 }  // namespace custovia

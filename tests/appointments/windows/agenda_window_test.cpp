@@ -116,6 +116,16 @@ TEST_F(AgendaWindow, AMissingOrBrokenAlarmNeverStopsTheAgenda) {
     player.stop();
 }
 
+TEST_F(AgendaWindow, TheAlarmIsTheDeliveredOneWhereverTheDataAre) {
+    // an installed program: the data in the user's folder, the sound in the share folder
+    test::TempFolder delivered;
+    std::filesystem::rename(fake.folder() / kAlarmSoundFile, delivered.path() / kAlarmSoundFile);
+    fake.env().delivered = delivered.path();
+    store({{"10/03/2026"}});
+    open();
+    EXPECT_EQ(plays(), (std::vector<std::string>{"play Avviso.mp3"}));
+}
+
 TEST_F(AgendaWindow, TheRealPlayerStartsTheAlarmAfreshOnEveryShowing) {
     // the program's own player and its real sound: a player asked to start again the source it
     // already holds, after its end or while it plays, often stays silent on a real sound server
@@ -124,7 +134,7 @@ TEST_F(AgendaWindow, TheRealPlayerStartsTheAlarmAfreshOnEveryShowing) {
     MediaAudioPlayer player;
     const Environment& f = fake.env();
     Environment real{f.messages, f.fileDialogs, f.printDialogs, f.shell,  f.clock, f.folder,
-                     f.files,    f.windows,     f.camera,       f.timers, player};
+                     f.files,    f.windows,     f.camera,       f.timers, player,  f.delivered};
     store({{"10/03/2026"}});
     TfrmAgenda window(real);
     window.show();
