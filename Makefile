@@ -13,6 +13,7 @@ PACKAGES := g++ cmake ninja-build ccache pkg-config \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
 	libgtest-dev libgmock-dev googletest libbenchmark-dev \
 	poppler-utils libqpdf-dev fonts-liberation fonts-dejavu-core dpkg-dev desktop-file-utils appstream \
+	libzip-dev unzip \
 	g++-mingw-w64-x86-64-posix wine64
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -2,7 +2,11 @@
 
 #include <map>
 
+#include "app/backup.h"
 #include "app/data_folder.h"
+#include "app/folder_check.h"
+#include "app/restore.h"
+#include "archive/clock.h"
 #include "archive/paths.h"
 
 #ifndef CUSTOVIA_VERSION
@@ -31,6 +35,45 @@ const std::map<std::string_view, CommandAction>& commandActions() {
              s.out(helpText());
              return 0;
          }},
+        {"--backup",
+         [](const CommandLine& line, const std::filesystem::path& folder, const CommandStreams& s) {
+             const BackupSummary done = writeBackup(folder, line.argument, SystemClock().now(), systemZip());
+             s.out("Copia di sicurezza scritta in " + pathToUtf8(done.file) + " (" +
+                   std::to_string(done.files) + " file, " + sizeText(done.bytes) + ")\n");
+             return 0;
+         }},
+        {"--restore",
+         [](const CommandLine& line, const std::filesystem::path& folder, const CommandStreams& s) {
+             // where the window would ask about an older backup, a script is refused unless forced
+             std::string refusal;
+             const RestoreOutcome done = restoreBackup(folder, line.argument, SystemClock().now(),
+                                                       systemZip(), [&](const RestoreDates& dates) {
+                                                           if (!dates.older || line.force) return true;
+                                                           refusal = olderBackupRefusal(dates);
+                                                           return false;
+                                                       });
+             if (!done.restored) {
+                 s.err("custovia: " + refusal + "\n");
+                 return 1;
+             }
+             s.out("Copia di sicurezza ripristinata (" + std::to_string(done.files) + " file)" +
+                   (done.replaced.empty() ? std::string()
+                                          : "; i file sostituiti sono in " + pathToUtf8(done.replaced)) +
+                   "\n");
+             return 0;
+         }},
+        {"--check",
+         [](const CommandLine&, const std::filesystem::path& folder, const CommandStreams& s) {
+             FolderCheck check;
+             try {
+                 check = checkFolder(folder);
+             } catch (const BackupError& e) {
+                 s.err(std::string("custovia: ") + e.what() + "\n");
+                 return 2;  // not a list of problems: the folder could not be read at all
+             }
+             s.out(checkReportText(check));
+             return check.clean() ? 0 : 1;
+         }},
     };
     return actions;
 }
@@ -41,6 +84,16 @@ const std::vector<CommandOption>& commandOptions() {
     static const std::vector<CommandOption> options{
         {"--folder", "CARTELLA", false,
          "usa CARTELLA come cartella dei dati (archivi, impostazioni, allegati)"},
+        {"--backup", "FILE", true,
+         "scrive in FILE (.zip) una copia di sicurezza di archivi, impostazioni, allegati e foto ed esce"},
+        {"--restore", "FILE", true,
+         "ripristina la copia di sicurezza FILE ed esce; i file sostituiti restano in "
+         "Backup/Sostituiti_AAAA-MM-GG_HHMM"},
+        {"--force", "", false,
+         "con --restore, ripristina anche una copia più vecchia della scheda più recente"},
+        {"--check", "", true,
+         "verifica archivi, impostazioni, allegati e foto senza modificare nulla ed elenca i problemi "
+         "(uscita 0: nessun problema, 1: problemi trovati)"},
         {"--version", "", true, "mostra la versione del programma ed esce"},
         {"--help", "", true, "mostra questo aiuto ed esce"},
     };
@@ -79,6 +132,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             line.force = true;
         }
     }
+    if (line.error.empty() && line.force && line.command != "--restore")
+        line.error = "l'opzione --force si usa solo con --restore";
     return line;
 }
 
@@ -110,7 +165,12 @@ int runCommand(const CommandLine& line, const std::filesystem::path& folder, con
         streams.err("custovia: nessun comando da eseguire\n");
         return 2;
     }
-    return action->second(line, folder, streams);
+    try {
+        return action->second(line, folder, streams);
+    } catch (const std::exception& e) {
+        streams.err(std::string("custovia: ") + e.what() + "\n");
+        return 1;
+    }
 }
 
 }  // namespace custovia

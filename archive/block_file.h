@@ -47,6 +47,10 @@ public:
     virtual std::unique_ptr<BlockFile> openOrCreate(const std::filesystem::path& path) = 0;
     // Opens an existing file for reading and writing; never creates one.
     virtual std::unique_ptr<BlockFile> openExisting(const std::filesystem::path& path);
+    // Opens an existing file for reading only, shared with every other reader and writer (a
+    // read-only file, or one another program holds open, included); never creates one. Such a
+    // file takes no lock and no write.
+    virtual std::unique_ptr<BlockFile> openForReading(const std::filesystem::path& path);
     // Creates a file only when no file of that name exists: a name already taken gives
     // nullptr and the file there is never touched. Throws ArchiveError when the folder refuses.
     virtual std::unique_ptr<BlockFile> createNew(const std::filesystem::path& path);

@@ -131,6 +131,12 @@ public:
         return checkedRegular(fd, path);
     }
 
+    std::unique_ptr<BlockFile> openForReading(const std::filesystem::path& path) override {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) fail("open", path);
+        return checkedRegular(fd, path);
+    }
+
     std::unique_ptr<BlockFile> createNew(const std::filesystem::path& path) override {
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) return std::make_unique<PosixFile>(fd, path);
@@ -268,6 +274,13 @@ public:
         return std::make_unique<WindowsFile>(h, path);
     }
 
+    std::unique_ptr<BlockFile> openForReading(const std::filesystem::path& path) override {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, kShare | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) fail("open", path);
+        return std::make_unique<WindowsFile>(h, path);
+    }
+
     std::unique_ptr<BlockFile> createNew(const std::filesystem::path& path) override {
         HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShare, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -324,6 +337,9 @@ private:
 // the platform's way for the rest.
 std::unique_ptr<BlockFile> FileOpener::openExisting(const std::filesystem::path& path) {
     return platformFileOpener().openExisting(path);
+}
+std::unique_ptr<BlockFile> FileOpener::openForReading(const std::filesystem::path& path) {
+    return platformFileOpener().openForReading(path);
 }
 std::unique_ptr<BlockFile> FileOpener::createNew(const std::filesystem::path& path) {
     return platformFileOpener().createNew(path);

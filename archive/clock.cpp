@@ -6,7 +6,10 @@
 namespace custovia {
 
 DateTime SystemClock::now() const {
-    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    return localDateTime(std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()));
+}
+
+DateTime localDateTime(std::time_t t) {
     std::tm local{};
 #ifdef _WIN32
     localtime_s(&local, &t);

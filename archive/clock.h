@@ -1,6 +1,7 @@
 #pragma once
 // Today and now. Only SystemClock reads the system clock; tests hand in a fixed one.
 #include <chrono>
+#include <ctime>
 #include <string>
 
 namespace custovia {
@@ -31,6 +32,8 @@ private:
     DateTime at_;
 };
 
+// The local date and time of a moment of the system's clock (a file's time, say).
+DateTime localDateTime(std::time_t t);
 // The moment a local date and time names, to compare with the times files were written.
 std::chrono::system_clock::time_point toTimePoint(const DateTime& local);
 

@@ -25,6 +25,12 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
   endif()
 endforeach()
 
+if(CUSTOVIA_WINDOWS)
+  # the command tests start the real program, as a script would
+  add_dependencies(test_app_windows custovia)
+  target_compile_definitions(test_app_windows PRIVATE CUSTOVIA_PROGRAM="$<TARGET_FILE:custovia>")
+endif()
+
 # The archive probe reads and searches 10,000 generated cards in a folder named with "ò" and
 # "€"; every system must print the same lines (the Windows build runs it under Wine).
 add_executable(archive_probe ${CMAKE_SOURCE_DIR}/tools/archive_probe.cpp)

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMetaObject>
+#include <algorithm>
 
+#include "app/backup.h"
 #include "app/data_folder.h"
 #include "app/windows/TfrmAvvio.h"
 #include "app/windows/TfrmCambiaPassword.h"
+#include "app/windows/TfrmCopieSicurezza.h"
 #include "app/windows/TfrmPassword.h"
 #include "appointments/windows/TfrmAgenda.h"
 #include "appointments/windows/TfrmArchivio_Scadenze.h"
@@ -13,6 +17,7 @@
 #include "archive/file_replace.h"
 #include "archive/paths.h"
 #include "archive/windows/RealEnvironment.h"
+#include "archive/windows/TfrmRegistroMessaggi.h"
 #include "archive/windows/WorkAreaWindow.h"
 #include "clients/windows/TfrmClienti.h"
 #include "contracts/windows/TfrmContratto.h"
@@ -56,6 +61,7 @@ Program::Program(Environment& env) : env_(env) {
     signIn_ = std::make_unique<TfrmPassword>(env_);
     launcher_ = std::make_unique<TfrmAvvio>(env_);
     changePassword_ = std::make_unique<TfrmCambiaPassword>(env_);
+    messageRegister_ = [this](QWidget* parent) { TfrmRegistroMessaggi::open(env_, parent); };
 
     connect(signIn_.get(), &TfrmPassword::accepted_, this, [this] {
         showLauncher();
@@ -71,6 +77,7 @@ Program::Program(Environment& env) : env_(env) {
         signIn_->resetForEntry();
     });
     connect(launcher_.get(), &TfrmAvvio::exitRequested, this, &Program::finished);
+    launcher_->setAction(QStringLiteral("imgCopie"), [this] { openBackups(); });
 
     addWorkArea(QStringLiteral("imgApp05"), new TfrmInterventi(env_));
     addWorkArea(QStringLiteral("btnApp03"), new TfrmContratto(env_));
@@ -84,13 +91,53 @@ Program::Program(Environment& env) : env_(env) {
     addWorkArea(QStringLiteral("imgApp02"), new TfrmClienti(env_));
 }
 
-Program::~Program() = default;
+Program::~Program() {
+    // a backup still running when the program ends is given up: nothing of it is left behind
+    stopBackup_ = true;
+    waitForAutomaticBackup();
+}
 
 void Program::start() {
     // temporary files a crash left behind; a recent one may be another workstation's at work
     removeStaleTemporaries({env_.folder, env_.file(kAttachmentsFolderName), env_.file(kPhotoFolderName)},
                            toTimePoint(env_.clock.now()));
+    startAutomaticBackup();
     signIn_->show();
+}
+
+void Program::startAutomaticBackup() {
+    if (automaticBackup_.joinable()) return;
+    automaticBackup_ = std::thread([this, folder = env_.folder, now = env_.clock.now(), &files = env_.files] {
+        const AutomaticBackup done =
+            runAutomaticBackup(folder, now, systemZip(), files, [this] { return stopBackup_.load(); });
+        if (done.kind != AutomaticBackup::Failed || stopBackup_) return;
+        // told once, on the launcher's notice line; work goes on
+        const QString notice =
+            QStringLiteral("Attenzione: la copia di sicurezza automatica non è riuscita (%1).")
+                .arg(QString::fromStdString(done.reason));
+        QMetaObject::invokeMethod(
+            launcher_.get(), [launcher = launcher_.get(), notice] { launcher->showNotice(notice); },
+            Qt::QueuedConnection);
+    });
+}
+
+void Program::waitForAutomaticBackup() {
+    if (automaticBackup_.joinable()) automaticBackup_.join();
+}
+
+bool Program::workAreasHidden() const {
+    return std::none_of(workAreas_.begin(), workAreas_.end(),
+                        [](const std::unique_ptr<WorkAreaWindow>& w) { return w->isVisible(); });
+}
+
+void Program::openBackups() {
+    BackupWindowLinks links;
+    links.workAreasHidden = [this] { return workAreasHidden(); };
+    links.waitForAutomaticBackup = [this] { waitForAutomaticBackup(); };
+    links.messageRegister = messageRegister_;
+    links.backupDone = [this] { launcher_->showNotice(QString()); };
+    TfrmCopieSicurezza window(env_, launcher_.get(), std::move(links));
+    window.exec();
 }
 
 void Program::showLauncher() { launcher_->showMaximized(); }

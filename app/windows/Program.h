@@ -2,8 +2,11 @@
 // The running program: the single-instance windows, created once at start, and the
 // way between them (sign-in, launcher, work areas).
 #include <QObject>
+#include <atomic>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <thread>
 
 #include "archive/windows/Environment.h"
 
@@ -31,10 +34,19 @@ public:
     explicit Program(Environment& env);
     ~Program() override;
 
-    void start();  // clears what a crash left behind and shows the sign-in window
+    void start();  // clears what a crash left behind, starts the day's automatic backup when due and
+                   // shows the sign-in window
     TfrmPassword* signIn() const { return signIn_.get(); }
     TfrmCambiaPassword* changePassword() const { return changePassword_.get(); }
     TfrmAvvio* launcher() const { return launcher_.get(); }
+
+    // True while no work-area window is on screen: a restore may then replace the archives.
+    bool workAreasHidden() const;
+    // Waits until the automatic backup started at start() has ended (at once when none runs).
+    void waitForAutomaticBackup();
+    // What "Registro messaggi" of the backups window opens: the register's window, unless set
+    // otherwise; unset, the button is disabled.
+    void setMessageRegister(std::function<void(QWidget* parent)> open) { messageRegister_ = std::move(open); }
 
 signals:
     void finished();  // the program ends
@@ -42,12 +54,18 @@ signals:
 private:
     void addWorkArea(const QString& tile, WorkAreaWindow* window);
     void showLauncher();
+    void startAutomaticBackup();
+    void openBackups();
 
     Environment& env_;
     std::unique_ptr<TfrmPassword> signIn_;
     std::unique_ptr<TfrmAvvio> launcher_;
     std::unique_ptr<TfrmCambiaPassword> changePassword_;
     std::vector<std::unique_ptr<WorkAreaWindow>> workAreas_;
+    std::function<void(QWidget*)> messageRegister_;
+    // the automatic backup runs beside the windows, so that a large folder never holds up work
+    std::thread automaticBackup_;
+    std::atomic<bool> stopBackup_{false};
 };
 
 }  // namespace custovia

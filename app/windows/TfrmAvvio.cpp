@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "app/windows/TfrmGuida.h"
@@ -29,6 +30,7 @@ const LauncherControl kTiles[] = {
 };
 
 const LauncherControl kIcons[] = {
+    {"imgCopie", "icon_copie", "Copie di sicurezza", {48, 48}},
     {"imgInfo", "icon_info", "Informazioni", {48, 48}},
     {"imgGuida", "icon_guida", "Guida", {48, 48}},
     {"imgCopyright", "icon_copyright", "Presentazione", {48, 48}},
@@ -49,8 +51,16 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
     setCentralWidget(central);
     auto* column = new QVBoxLayout(central);
 
+    // the notice line takes the room left of the icons, which stay at the window's right edge
     auto* icons = new QHBoxLayout;
-    icons->addStretch();
+    lblMessaggio_ = new QLabel(central);
+    lblMessaggio_->setObjectName(QStringLiteral("lblMessaggio"));
+    lblMessaggio_->setAccessibleName(QStringLiteral("Messaggio"));
+    lblMessaggio_->setStyleSheet(QStringLiteral("color: #A12A22;"));
+    lblMessaggio_->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));
+    lblMessaggio_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblMessaggio_->setIndent(12);
+    icons->addWidget(lblMessaggio_, 1);
     for (const auto& icon : kIcons) {
         auto* button =
             new PictureButton(QLatin1String(icon.name), picturePath(icon.picture), QLatin1String(icon.label),
@@ -103,6 +113,13 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
         window.exec();
     });
 }
+
+void TfrmAvvio::showNotice(const QString& text) {
+    lblMessaggio_->setText(text);
+    lblMessaggio_->setToolTip(text);
+}
+
+QString TfrmAvvio::notice() const { return lblMessaggio_->text(); }
 
 void TfrmAvvio::setAction(const QString& control, std::function<void()> action) {
     actions_.insert(control, std::move(action));

@@ -47,6 +47,8 @@ public:
                                        const QString& suggestedName, const QString& /*defaultSuffix*/) {
         return saveFile(parent, title, filter, suggestedName);
     }
+    // The chosen folder's full path, or an empty text when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
 };
 
 class PrintDialogs {

@@ -1,6 +1,5 @@
 #include "archive/windows/ExportWindow.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -11,6 +10,7 @@
 #include "archive/archive.h"
 #include "archive/shell.h"
 #include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/WaitCursor.h"
 #include "archive/windows/PictureButton.h"
 
 namespace custovia {
@@ -31,15 +31,6 @@ constexpr int kNumberWidth = 60;
 QString picture(const char* name) {
     return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name));
 }
-
-// Filling and writing a large archive take a moment: the pointer says so.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 

@@ -26,6 +26,7 @@ public:
                      const QString& suggestedName) override;
     QString saveFileWithSuffix(QWidget* parent, const QString& title, const QString& filter,
                                const QString& suggestedName, const QString& defaultSuffix) override;
+    QString chooseFolder(QWidget* parent, const QString& title) override;
 };
 
 class SystemPrintDialogs final : public PrintDialogs {

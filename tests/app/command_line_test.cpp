@@ -18,6 +18,12 @@ TEST(CommandLine, ReadsTheFolderAndOneCommandAndLeavesTheToolkitsOptions) {
     EXPECT_EQ(line.folder, std::filesystem::path("/dati/Vigilanza"));
     EXPECT_TRUE(line.error.empty());
 
+    const CommandLine restore = parseCommandLine({"--force", "--restore", "Copie/lunedì.zip"});
+    EXPECT_EQ(restore.command, "--restore");
+    EXPECT_EQ(restore.argument, std::filesystem::path("Copie/lunedì.zip"));
+    EXPECT_TRUE(restore.force);
+    EXPECT_TRUE(restore.error.empty());
+
     const struct {
         std::vector<std::string> args;
         const char* error;
@@ -25,6 +31,10 @@ TEST(CommandLine, ReadsTheFolderAndOneCommandAndLeavesTheToolkitsOptions) {
         {{"--cartella"}, "opzione non riconosciuta: --cartella"},
         {{"--folder"}, "l'opzione --folder richiede CARTELLA"},
         {{"--version", "--help"}, "indicare un solo comando: --version oppure --help"},
+        {{"--backup"}, "l'opzione --backup richiede FILE"},
+        {{"--backup", "a.zip", "--check"}, "indicare un solo comando: --backup oppure --check"},
+        {{"--backup", "a.zip", "--force"}, "l'opzione --force si usa solo con --restore"},
+        {{"--force"}, "l'opzione --force si usa solo con --restore"},
     };
     for (const auto& w : wrong) EXPECT_EQ(parseCommandLine(w.args).error, w.error);
 }

@@ -49,6 +49,10 @@ QString FakeFileDialogs::saveFile(QWidget* parent, const QString& title, const Q
     return openFile(parent, title, filter);
 }
 
+QString FakeFileDialogs::chooseFolder(QWidget* parent, const QString& title) {
+    return openFile(parent, title, QString());
+}
+
 std::filesystem::path FakePrintDialogs::nextPdf() {
     auto path = folder_ / ("print" + std::to_string(pdfs.size() + 1) + ".pdf");
     pdfs.push_back(path);

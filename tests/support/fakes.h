@@ -51,6 +51,7 @@ public:
     QString openFile(QWidget*, const QString& title, const QString& filter) override;
     QString saveFile(QWidget*, const QString& title, const QString& filter,
                      const QString& suggested) override;
+    QString chooseFolder(QWidget* parent, const QString& title) override;
 
     // The next dialogs' results, in order; an empty text is a cancel.
     void choose(std::initializer_list<QString> paths) { paths_.insert(paths_.end(), paths); }

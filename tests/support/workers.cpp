@@ -7,6 +7,7 @@
 
 #include "archive/archive.h"
 #include "archive/message_register.h"
+#include "emergencies/interventions.h"
 
 namespace custovia::test {
 namespace {
@@ -40,6 +41,24 @@ int registerMessages(int argc, char** argv) {
     return 0;
 }
 
+// append-interventions PATH COUNT: appends COUNT intervention cards, each with its serial number
+// in three fields far apart, so that a card copied half written shows.
+int appendInterventions(int argc, char** argv) {
+    if (argc < 2) return 2;
+    Archive archive(argv[0], interventionLayout());
+    const int count = std::atoi(argv[1]);
+    for (int i = 0; i < count; ++i) {
+        const std::string serial = std::to_string(i);
+        Record r(interventionLayout());
+        r.set("txtData", "15/05/2024");
+        r.set("txtUtente", serial);
+        r.set("txtGuasto", std::string(240, 'g') + serial);
+        r.set("lblDesc03", std::string(240, 'd') + serial);
+        archive.append(r);
+    }
+    return 0;
+}
+
 std::string& self() {
     static std::string path;
     return path;
@@ -65,6 +84,7 @@ int runWorker(int argc, char** argv) {
     try {
         if (name == "append") return appendCards(argc - 1, argv + 1);
         if (name == "register") return registerMessages(argc - 1, argv + 1);
+        if (name == "append-interventions") return appendInterventions(argc - 1, argv + 1);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "worker failed: %s\n", e.what());
         return 1;

@@ -118,18 +118,30 @@ GuideChapter gettingStarted() {
 
     c.section(QStringLiteral("Copie di sicurezza"))
         .paragraph(QStringLiteral(
-            "Copiare la cartella dei dati, con tutte le sue sottocartelle, è il modo più semplice per fare "
-            "una "
-            "copia di sicurezza di tutti gli archivi. Conviene farlo almeno una volta al giorno, su un disco "
-            "diverso da quello del computer."))
-        .note(QStringLiteral(
-            "**Copie di sicurezza automatiche** (funzione in preparazione): all'inizio di ogni giornata "
-            "Custovia salverà da solo una copia di tutta la cartella dei dati in un unico file .zip nella "
-            "cartella Backup, conservando le copie più recenti; la finestra **Copie di sicurezza**, aperta "
-            "da "
-            "un'icona della schermata di avvio, elencherà le copie, ne farà una subito con **Esegui ora** e "
-            "riporterà gli archivi com'erano con **Ripristina**, mettendo da parte i file sostituiti senza "
-            "cancellarli. Questo paragrafo sarà completato con le istruzioni passo per passo."));
+            "All'inizio di ogni giornata, al primo avvio, Custovia scrive da solo una copia di sicurezza di "
+            "tutta la cartella dei dati (archivi, impostazioni, password, allegati, foto, logo e modulo "
+            "della privacy) in un unico file Custovia_AAAA-MM-GG_HHMM.zip nella cartella Backup, e "
+            "conserva le 14 copie più recenti. Se la copia non riesce, la schermata di avvio lo dice una "
+            "volta, senza fermare il lavoro."))
+        .paragraph(QStringLiteral(
+            "La finestra **Copie di sicurezza** si apre con la sua icona nella schermata di avvio:"))
+        .bullets({QStringLiteral("**Esegui ora** scrive subito una copia;"),
+                  QStringLiteral("**Cartella delle copie** e **Sfoglia...** scelgono dove vanno le copie "
+                                 "(meglio un disco diverso da quello del computer); **Predefinita** torna "
+                                 "alla cartella Backup;"),
+                  QStringLiteral("**Copie automatiche da conservare** dice quante copie tenere;"),
+                  QStringLiteral("**Verifica** controlla archivi, impostazioni, allegati e foto senza "
+                                 "modificarli e ne scrive l'esito;"),
+                  QStringLiteral("**Registro messaggi** elenca, dal più recente, ogni messaggio WhatsApp "
+                                 "e ogni e-mail che il programma ha passato al sistema.")})
+        .subheading(QStringLiteral("Ripristinare una copia"))
+        .steps({QStringLiteral("Chiudere tutte le app: il ripristino si fa solo dalla schermata di avvio."),
+                QStringLiteral("Aprire **Copie di sicurezza**, scegliere la copia nell'elenco e premere "
+                               "**Ripristina…**."),
+                QStringLiteral("Se la copia è più vecchia dell'ultima scheda archiviata, il programma "
+                               "mostra le due date e chiede conferma."),
+                QStringLiteral("I file sostituiti non vengono cancellati: restano nella cartella "
+                               "Backup/Sostituiti_AAAA-MM-GG_HHMM.")});
     return c;
 }
 

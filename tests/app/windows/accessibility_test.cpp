@@ -12,6 +12,7 @@
 
 #include "app/windows/TfrmAvvio.h"
 #include "app/windows/TfrmCambiaPassword.h"
+#include "app/windows/TfrmCopieSicurezza.h"
 #include "app/windows/TfrmGuida.h"
 #include "app/windows/TfrmInfo.h"
 #include "app/windows/TfrmPassword.h"
@@ -114,6 +115,7 @@ TEST(Accessibility, EveryWindowNamesItsFieldsAndPictureButtons) {
     windows.emplace_back(new TfrmGuida(fake.env()));
     windows.emplace_back(new TfrmInfo(fake.env()));
     windows.emplace_back(new TfrmSplash(fake.env()));
+    windows.emplace_back(new TfrmCopieSicurezza(fake.env(), nullptr));
     windows.emplace_back(new TfrmTrovaInterventi(fake.env(), &card));
     windows.emplace_back(new TfrmPendenti(fake.env(), &card));
     windows.emplace_back(new TfrmExpInterventi(fake.env(), &card));
