@@ -65,7 +65,7 @@ std::vector<std::string> search(Archive& archive, const std::vector<SearchFilter
 // What the user waits for in the real search window: from "Cerca" to the rows and their count
 // on screen, over the archive in the folder.
 double searchWindowWait(const std::filesystem::path& folder, const QString& typed) {
-    RealEnvironment real(folder);
+    RealEnvironment real(folder, folder);  // nothing delivered is read here
     double best = 1e9;
     for (int i = 0; i < gRepeats; ++i) {
         TfrmTrovaInterventi window(real.env(), nullptr);
