@@ -30,6 +30,7 @@ class CancelledFileDialogs final : public FileDialogs {
 public:
     QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&) override { return {}; }
 };
 
 // The print dialog is cancelled and the preview shows nothing.
