@@ -248,14 +248,14 @@ std::uint64_t photoCard(std::string_view name) {
     return std::stoull(std::string(digits));
 }
 
-// The entries of a folder of the program folder, found without regard to the letter case of
-// its name; none when it is missing.
+// The entries of a folder of the program folder, its name told apart as the system does; none
+// when it is missing.
 std::vector<fs::directory_entry> entriesOf(const fs::path& folder, std::string_view name) {
     std::vector<fs::directory_entry> entries;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code kind;
-        if (!sameName(pathToUtf8(it->path().filename()), name) || !it->is_directory(kind)) continue;
+        if (fileKey(pathToUtf8(it->path().filename())) != fileKey(name) || !it->is_directory(kind)) continue;
         for (fs::directory_iterator inner(it->path(), error), stop; !error && inner != stop;
              inner.increment(error))
             entries.push_back(*inner);
@@ -309,34 +309,39 @@ FolderCheck checkFolder(const fs::path& folder) {
         findings.add(std::string(kPasswordStoreFile), "settings",
                      "manca il file della password: nessuno potrebbe accedere al programma");
 
-    for (const auto& entry : attachments) {
-        const NamedAttachment& named = entry.second;  // a name a lambda can take in, on every compiler
-        const std::string at = "scheda " + std::to_string(named.card) + ": ";
-        if (!isBareFileName(named.name)) {
-            findings.add(
-                named.archive, "attachment",
-                at + "il nome di allegato " + inQuotes(named.name) + " non è un semplice nome di file");
-            continue;
-        }
-        std::error_code missing;
-        if (!fs::exists(*attachmentPath(folder, named.name), missing))
-            findings.add(named.archive, "attachment", [&] {
-                return at + "manca l'allegato " + inQuotes(named.name) + " in " +
-                       std::string(kAttachmentsFolderName);
-            });
-    }
-
+    // the attachments folder is listed once: a card's attachment is looked for in that list
     const std::string attachmentsName(kAttachmentsFolderName);
+    std::unordered_set<std::string> present;
     for (const fs::directory_entry& entry : entriesOf(folder, kAttachmentsFolderName)) {
         const std::string name = pathToUtf8(entry.path().filename());
+        std::error_code kind;
+        if (entry.is_regular_file(kind)) present.insert(fileKey(name));
         // a crash's leftover is cleared at the next start, not a file of anyone's
         if (!belongsInBackup(attachmentsName + "/" + name)) continue;
         ++check.files;
-        std::error_code kind;
         if (entry.is_directory(kind))
             findings.add(attachmentsName, "orphan", name + ": cartella che nessuna scheda può nominare");
         else if (!attachments.count(fileKey(name)))
             findings.add(attachmentsName, "orphan", name + ": nessuna scheda nomina questo file");
+    }
+
+    // the cards' attachments in card order, so that the first cards are the ones listed
+    std::vector<std::pair<const std::string*, const NamedAttachment*>> named;
+    named.reserve(attachments.size());
+    for (const auto& entry : attachments) named.emplace_back(&entry.first, &entry.second);
+    std::sort(named.begin(), named.end(),
+              [](const auto& a, const auto& b) { return a.second->card < b.second->card; });
+    for (const auto& [key, attachment] : named) {
+        const NamedAttachment& a = *attachment;  // a name a lambda can take in, on every compiler
+        const auto at = [&a] { return "scheda " + std::to_string(a.card) + ": "; };
+        if (!isBareFileName(a.name))
+            findings.add(a.archive, "attachment", [&] {
+                return at() + "il nome di allegato " + inQuotes(a.name) + " non è un semplice nome di file";
+            });
+        else if (!present.count(*key))
+            findings.add(a.archive, "attachment", [&] {
+                return at() + "manca l'allegato " + inQuotes(a.name) + " in " + attachmentsName;
+            });
     }
 
     // every save of an employee card writes its photo: a card without one lost it

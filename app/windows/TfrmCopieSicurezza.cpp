@@ -94,7 +94,7 @@ TfrmCopieSicurezza::TfrmCopieSicurezza(Environment& env, QWidget* parent, Backup
     lstCopie_->horizontalHeader()->setStretchLastSection(true);
     lstCopie_->setColumnWidth(0, 130);
     lstCopie_->setColumnWidth(1, 90);
-    lstCopie_->setColumnWidth(2, 230);
+    lstCopie_->setColumnWidth(2, 200);
     lstCopie_->setAlternatingRowColors(true);
     lstCopie_->setTabKeyNavigation(false);  // Tab moves on to the buttons
 
@@ -155,7 +155,7 @@ TfrmCopieSicurezza::TfrmCopieSicurezza(Environment& env, QWidget* parent, Backup
     column->addWidget(caption(this, "lblEsito", QStringLiteral("Esito della verifica:"), txtEsito_));
     column->addWidget(txtEsito_, 2);
     column->addWidget(lblStato_);
-    makeFixedWindow(this, QSize(860, 620), true);
+    makeFixedWindow(this, QSize(980, 620), true);
     removeDefaultButtons(this);
     // Tab goes down the window as it reads: settings, the list, its buttons, the check's outcome
     const QList<QWidget*> order{txtCartella_, btnSfoglia, btnPredefinita, txtConserva_,

@@ -164,6 +164,24 @@ TEST(FolderCheck, ListsAFewOfAKindAndCountsTheRestPerFile) {
     EXPECT_NE(report.find("Problemi trovati in 3 file"), std::string::npos) << report;
 }
 
+TEST(FolderCheck, ListsTheFirstCardsWhoseAttachmentsAreMissing) {
+    TempFolder folder;
+    for (int i = 1; i <= 25; ++i) {
+        const std::string name = "verbale_" + std::to_string(i) + ".pdf";
+        test::addCard(folder.path() / kInterventionsFile, interventionLayout(),
+                      {{"txtData", "15/05/2024"}, {"chkTerminato", "No"}, {"lblFile01", name.c_str()}});
+    }
+    fs::create_directories(folder.path() / "Documenti_Allegati");
+    writeBytes(folder.path() / "Documenti_Allegati" / "verbale_2.pdf", "%PDF");
+    std::string listed;
+    for (const CheckFinding& f : checkFolder(folder.path()).findings)
+        if (f.file == kInterventionsFile) listed += f.problem.substr(0, f.problem.find(':')) + ",";
+    std::string expected;
+    for (int i = 1; i <= 21; ++i)
+        if (i != 2) expected += "scheda " + std::to_string(i) + ",";
+    EXPECT_EQ(listed, expected + "... e altri 4 casi dello stesso problema,");
+}
+
 TEST(FolderCheck, AnswersOnTheCommandLineWithItsExitStatus) {
     TempFolder folder;
     test::makeSampleFolder(folder.path());
