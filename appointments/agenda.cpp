@@ -110,13 +110,12 @@ std::string agendaRow(std::string_view recordBytes) {
 }
 
 void collectAgenda(Archive& archive, DayNumber today, std::vector<std::string>& rows) {
-    const AppointmentFields& f = appointmentFields();
     // a record that cannot be read is only left out: it never hides the ones after it
     const auto imminent = [today](std::string_view bytes) {
         return imminence(bytes, today) == Imminence::Imminent;
     };
     archive.scan([&](std::uint64_t, std::string_view bytes) { rows.push_back(agendaRow(bytes)); },
-                 {imminent, {f.ottemperata, f.data, f.avviso}});
+                 {imminent});
 }
 
 void sortAgenda(std::vector<std::string>& rows) { std::sort(rows.begin(), rows.end()); }

@@ -33,12 +33,9 @@ public:
     std::uint64_t append(const Record& record);
 
     // Which records a scan hands over: those for which `keep` returns true (every record
-    // when it is empty). `keepReads` names the fields `keep` reads, when they are few (a
-    // search's filters): only their bytes are then fetched ahead for every record, and the
-    // whole of a kept record before it is handed over.
+    // when it is empty).
     struct Selection {
         std::function<bool(std::string_view recordBytes)> keep;
-        std::vector<std::size_t> keepReads;
     };
     // Calls visit(index, recordBytes) for every whole (selected) record, from the first. The
     // bytes are valid only during the call. Throws ArchiveError on a failure; the records

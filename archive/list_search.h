@@ -96,8 +96,6 @@ public:
     bool matches(std::string_view recordBytes) const;
     // An entry (a search made with names).
     bool matches(EntryFields fields) const;
-    // The fields matches() reads, for a scan to fetch ahead; empty when every record matches.
-    std::vector<std::size_t> fields() const;
 
 private:
     struct Pattern {
@@ -122,10 +120,9 @@ private:
 bool containsLowered(std::string_view haystack, std::string_view loweredNeedle);
 
 // Scans the archive and appends the row of every listed record to `rows`, in archive order.
-// `conditionFields`: the fields the condition reads, when few (see Archive::scan). Throws
-// ArchiveError on a failure; the rows found before it stay in `rows`.
+// Throws ArchiveError on a failure; the rows found before it stay in `rows`.
 void collectRows(Archive& archive, const RecordCondition& listed, const RowFunction& row,
-                 std::vector<std::string>& rows, const std::vector<std::size_t>& conditionFields = {});
+                 std::vector<std::string>& rows);
 
 // Scans the archive and calls open(index, record) for every record whose row, trimmed,
 // equals the chosen row, trimmed (case-sensitive), to the end of the archive: when several

@@ -185,7 +185,7 @@ bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns,
                     rows.endCell();
                 }
             },
-            {select, {}});
+            {select});
     } catch (const ArchiveError&) {
         return false;
     }

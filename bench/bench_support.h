@@ -23,6 +23,8 @@ enum class Growth { OnePass, Appended };
 Growth growth();
 // Writes the records (whole, back to back) as an archive grown the current way.
 void writeArchive(const std::filesystem::path& file, std::string_view records, const RecordLayout& layout);
+// Drops a file's pages from the system's cache, so the next read comes from the disk.
+void dropFromCache(const std::filesystem::path& file);
 // The best of several runs of work, in seconds: the least disturbed by the rest of the machine.
 double bestSeconds(const std::function<void()>& work);
 // Prints "bench: NAME SECONDS xRATIO", RATIO being seconds over raw; NAME ends in "-appended"

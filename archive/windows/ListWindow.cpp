@@ -269,7 +269,7 @@ void ListWindow::search() {
             const auto rule = std::make_shared<const Search>(*config_.layout, typed);
             matches = [rule](std::string_view bytes) { return rule->matches(bytes); };
             Archive file = archive();
-            collectRows(file, matches, config_.row, found, rule->fields());
+            collectRows(file, matches, config_.row, found);
         }
     } catch (const ArchiveError&) {
         env_.messages.plain(this, archiveAccessMessage());

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "archive/list_search.h"
+#include "archive/text.h"
 
 namespace custovia {
 namespace {
@@ -119,6 +120,37 @@ TEST(ListSearch, FiltersMatchAsTypedWithOnlyAsciiLettersFolded) {
         EXPECT_EQ(search.matches(card("", c.nome, c.targa)), c.listed) << c.what;
     }
     EXPECT_EQ(Search(kLayout, {{"txtNome", " "}, {"txtTarga", " x "}, {"txtData", ""}}).filledCount(), 1);
+}
+
+// The needle at every place of haystacks on both sides of sixteen bytes, in either case, and
+// look-alikes that differ from an ASCII letter only by the bit that makes it small.
+TEST(ListSearch, ContainsLoweredFindsTheTextAtEveryPlaceAndNothingElse) {
+    const auto reference = [](std::string_view haystack, std::string_view needle) {
+        for (std::size_t at = 0; at + needle.size() <= haystack.size(); ++at) {
+            std::size_t k = 0;
+            while (k < needle.size() && asciiLowerChar(haystack[at + k]) == needle[k]) ++k;
+            if (k == needle.size()) return true;
+        }
+        return needle.empty();
+    };
+    for (const std::string needle : {"r", "ros", "@x", "1 \xe8", "ab"}) {
+        std::string upper = needle;
+        for (char& c : upper) c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+        for (std::size_t size = 0; size <= 40; ++size) {
+            for (std::size_t at = 0; at + needle.size() <= size; ++at) {
+                for (const std::string& typed : {needle, upper}) {
+                    std::string haystack(size, '.');
+                    haystack.replace(at, typed.size(), typed);
+                    EXPECT_TRUE(containsLowered(haystack, needle)) << haystack << " / " << needle;
+                }
+            }
+            // '@' | 0x20 is '`', 'R' | 0x20 'r': only letters may be folded
+            const std::string lookAlike = std::string(size, 'R') + std::string(size % 3, '`') + "\xc8";
+            EXPECT_EQ(containsLowered(lookAlike, needle), reference(lookAlike, needle)) << size << needle;
+        }
+    }
+    EXPECT_FALSE(containsLowered(std::string(33, 'x') + "`X", "@x"));
+    EXPECT_TRUE(containsLowered("anything", ""));
 }
 
 TEST(ListSearch, FieldIsReadTrimmedAndWithinItsCapacity) {
