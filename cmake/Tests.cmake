@@ -15,7 +15,8 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
     file(GLOB window_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/windows/*.cpp)
     if(window_tests)
       add_executable(test_${dir}_windows ${window_tests} ${CMAKE_SOURCE_DIR}/tests/support/window_main.cpp
-                     ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp)
+                     ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp
+                     ${CMAKE_SOURCE_DIR}/tests/support/window_helpers.cpp)
       target_include_directories(test_${dir}_windows PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
       target_link_libraries(test_${dir}_windows PRIVATE custovia_windows Qt6::Test GTest::gtest GTest::gmock)
       target_compile_definitions(test_${dir}_windows PRIVATE CUSTOVIA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
