@@ -1,3 +1,7 @@
+# The expected bytes of records and exports, kept as files, are read from here.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/support/files.cpp PROPERTIES
+  COMPILE_DEFINITIONS CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+
 # One test program per subsystem for the logic, and one per subsystem for its windows.
 foreach(dir ${CUSTOVIA_SUBSYSTEMS})
   file(GLOB logic_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
