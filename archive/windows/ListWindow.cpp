@@ -16,8 +16,10 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "archive/windows/CardEditor.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/RowListModel.h"
+#include "archive/windows/RowListView.h"
 #include "report/windows/ListPrint.h"
 
 namespace custovia {
@@ -65,6 +67,12 @@ QFont rowFont() {
 }
 
 }  // namespace
+
+RowAction loadIntoCardEditor(Environment& env, std::string_view tag) {
+    return [&env, tag = toQString(tag)](std::uint64_t index, const Record& record) {
+        if (auto* editor = env.windows.find<CardEditor>(tag)) editor->showRecord(index, record);
+    };
+}
 
 ListWindow::ListWindow(Environment& env, ListConfig config, QWidget* parent)
     : QDialog(parent), env_(env), config_(std::move(config)) {
@@ -156,25 +164,12 @@ QWidget* ListWindow::buildFilterPanel() {
 QWidget* ListWindow::buildResultsPanel() {
     panRisultati_ = new QWidget(this);
     panRisultati_->setObjectName(QStringLiteral("panRisultati"));
-    txtTrova_ = new QLineEdit(panRisultati_);
-    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
-    setCaption(txtTrova_, QStringLiteral("Trova"));
-    auto* btnTrova = namedButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), panRisultati_);
-    onEnter(txtTrova_, [btnTrova] { btnTrova->setFocus(Qt::OtherFocusReason); });
+    const auto [txtTrova, btnTrova] = newFindBox(panRisultati_);
+    txtTrova_ = txtTrova;
     connect(btnTrova, &QPushButton::clicked, this, &ListWindow::quickFind);
 
     model_ = new RowListModel(this);
-    lstRecords_ = new QListView(panRisultati_);
-    lstRecords_->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords_->setAccessibleName(config_.listName);
-    lstRecords_->setModel(model_);
-    lstRecords_->setUniformItemSizes(true);
-    lstRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lstRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setupListFont();
+    lstRecords_ = newRowListView(model_, config_.listName, rowFont(), panRisultati_);
     connect(lstRecords_, &QListView::doubleClicked, this, &ListWindow::openSelected);
     // Enter on the chosen row opens it as a double-click does
     onEnter(lstRecords_, [this] {
@@ -221,15 +216,6 @@ QWidget* ListWindow::buildResultsPanel() {
     layout->addWidget(lstRecords_, 1);
     layout->addLayout(bottom);
     return panRisultati_;
-}
-
-void ListWindow::setupListFont() {
-    const QFont font = rowFont();
-    lstRecords_->setFont(font);
-    QPalette palette = lstRecords_->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    lstRecords_->setPalette(palette);
-    model_->setItemSize(QSize(kItemWidth, QFontMetrics(font).height() + 2));
 }
 
 void ListWindow::showEvent(QShowEvent* event) {
