@@ -29,7 +29,6 @@ const QString kSearchInstruction =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
 const QString kSummaryInstruction =
     QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda");
-const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 constexpr int kItemWidth = 1600;
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
@@ -226,7 +225,7 @@ void ListWindow::showEvent(QShowEvent* event) {
     txtTrova_->clear();
     if (config_.kind == ListKind::Summary) {
         fillSummary();
-        if (!model_->rows().empty()) selectRow(0);
+        if (!model_->rows().empty()) chooseRow(lstRecords_, 0);
         txtTrova_->setFocus(Qt::OtherFocusReason);
     } else if (!filters_.empty()) {
         filters_.front()->setFocus(Qt::OtherFocusReason);
@@ -300,21 +299,8 @@ void ListWindow::showResults(std::vector<std::string> rows) {
     panels_->setCurrentWidget(panRisultati_);
 }
 
-void ListWindow::selectRow(std::size_t row) {
-    const QModelIndex index = model_->index(int(row));
-    lstRecords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    lstRecords_->scrollTo(index);
-}
-
 void ListWindow::quickFind() {
-    std::optional<std::size_t> selected;
-    if (const QModelIndex current = lstRecords_->currentIndex(); current.isValid()) selected = current.row();
-    const auto found = quickFind_.next(model_->rows(), selected, txtTrova_->text().toStdString());
-    if (!found) {
-        env_.messages.plain(this, kEmptyList);
-        return;
-    }
-    selectRow(*found);
+    findNextRow(lstRecords_, model_, quickFind_, txtTrova_->text(), env_.messages, this);
 }
 
 void ListWindow::openSelected() {

@@ -98,7 +98,6 @@ private:
     QWidget* buildResultsPanel();
     void showResults(std::vector<std::string> rows);
     void fillSummary();
-    void selectRow(std::size_t row);
     void closeList();
     Archive archive() const;
 

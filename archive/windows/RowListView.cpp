@@ -1,10 +1,14 @@
 #include "archive/windows/RowListView.h"
 
+#include <optional>
+
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 
+#include "archive/list_search.h"
+#include "archive/windows/Environment.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/RowListModel.h"
 
@@ -38,6 +42,25 @@ FindBox newFindBox(QWidget* parent) {
     button->setObjectName(QStringLiteral("btnTrova"));
     onEnter(text, [button] { button->setFocus(Qt::OtherFocusReason); });
     return {text, button};
+}
+
+void findNextRow(QListView* list, RowListModel* model, QuickFind& quickFind, const QString& typed,
+                 Messages& messages, QWidget* window) {
+    std::optional<std::size_t> selected;
+    if (const QModelIndex current = list->currentIndex(); current.isValid()) selected = current.row();
+    const auto found = quickFind.next(model->rows(), selected, typed.toStdString());
+    if (!found) {
+        messages.plain(window,
+                       QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        return;
+    }
+    chooseRow(list, int(*found));
+}
+
+void chooseRow(QListView* list, int row) {
+    const QModelIndex index = list->model()->index(row, 0);
+    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    list->scrollTo(index);
 }
 
 }  // namespace custovia

@@ -11,6 +11,8 @@ class QWidget;
 
 namespace custovia {
 
+class Messages;
+class QuickFind;
 class RowListModel;
 
 // The list view "lstRecords" over the model: one size for every row (1600 wide, so long rows
@@ -26,5 +28,13 @@ struct FindBox {
     QPushButton* button;
 };
 FindBox newFindBox(QWidget* parent);
+
+// "Trova": chooses and shows the row the quick-find gives for the typed text, after the chosen
+// one; an empty list says the search does not apply, in a message over the window.
+void findNextRow(QListView* list, RowListModel* model, QuickFind& quickFind, const QString& typed,
+                 Messages& messages, QWidget* window);
+
+// Chooses the row and scrolls it into view.
+void chooseRow(QListView* list, int row);
 
 }  // namespace custovia

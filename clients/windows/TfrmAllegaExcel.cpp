@@ -24,8 +24,6 @@
 namespace custovia {
 namespace {
 
-const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
-
 struct Required {
     const char* field;
     const char* warning;
@@ -277,16 +275,7 @@ void TfrmAllegaExcel::load() {
 }
 
 void TfrmAllegaExcel::find() {
-    std::optional<std::size_t> selected;
-    if (const QModelIndex current = lstRecords_->currentIndex(); current.isValid()) selected = current.row();
-    const auto found = quickFind_.next(model_->rows(), selected, txtTrova_->text().toStdString());
-    if (!found) {
-        env_.messages.plain(this, kEmptyList);
-        return;
-    }
-    const QModelIndex index = model_->index(int(*found));
-    lstRecords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    lstRecords_->scrollTo(index);
+    findNextRow(lstRecords_, model_, quickFind_, txtTrova_->text(), env_.messages, this);
 }
 
 void TfrmAllegaExcel::showEntryPanel() {
