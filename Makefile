@@ -13,12 +13,12 @@ PACKAGES := g++ cmake ninja-build ccache pkg-config \
 	gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
 	libgtest-dev libgmock-dev googletest libbenchmark-dev \
 	poppler-utils libqpdf-dev fonts-liberation fonts-dejavu-core dpkg-dev desktop-file-utils appstream \
-	libzip-dev unzip \
+	libzip-dev unzip clang-format \
 	g++-mingw-w64-x86-64-posix wine64
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-windows test-logic package bench fuzz clean
+.PHONY: all deps build run test format-check test-windows test-logic package bench fuzz clean
 
 all: build
 
@@ -39,8 +39,15 @@ run: build
 	cd $(BUILD)/Custovia && ./custovia
 
 test: build
+	$(MAKE) --no-print-directory format-check
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure
 	$(MAKE) --no-print-directory test-windows
+
+# every C++ file of the tree laid out as .clang-format says: a dry run that names each file
+# clang-format would change and fails
+FORMAT_DIRS := app archive report emergencies clients employees appointments contracts tests bench fuzz tools
+format-check: deps
+	find $(FORMAT_DIRS) \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
 
 # the logic and its tests built for Windows with MinGW-w64 and run under Wine (the prefix is
 # made inside the build folder on first use)

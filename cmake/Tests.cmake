@@ -1,3 +1,7 @@
+# The expected bytes of records and exports, kept as files, are read from here.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/support/files.cpp PROPERTIES
+  COMPILE_DEFINITIONS CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+
 # One test program per subsystem for the logic, and one per subsystem for its windows.
 foreach(dir ${CUSTOVIA_SUBSYSTEMS})
   file(GLOB logic_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
@@ -15,7 +19,8 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
     file(GLOB window_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/windows/*.cpp)
     if(window_tests)
       add_executable(test_${dir}_windows ${window_tests} ${CMAKE_SOURCE_DIR}/tests/support/window_main.cpp
-                     ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp)
+                     ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp
+                     ${CMAKE_SOURCE_DIR}/tests/support/window_helpers.cpp)
       target_include_directories(test_${dir}_windows PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
       target_link_libraries(test_${dir}_windows PRIVATE custovia_windows Qt6::Test GTest::gtest GTest::gmock)
       target_compile_definitions(test_${dir}_windows PRIVATE CUSTOVIA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -10,10 +10,11 @@
 //   band   name=MasterData kind=MasterData height=30.24 split
 //   text   name=txtRiga left=2mm top=0.5mm width=144mm height=3.5mm font=Arial size=7 ...
 //
-// Keywords: report (name, twosided: printed on both sides of the sheet), page, band, and the objects text, picture, rect and line. Objects
-// that follow a page line sit straight on the page until the first band line; after that
-// each object belongs to the band above it. Lengths are report units (1/96 inch) or, with the
-// suffix "mm", millimetres. Colours are #RRGGBB, #AARRGGBB, "none" or a few common names.
+// Keywords: report (name, twosided: printed on both sides of the sheet), page, band, and the
+// objects text, picture, rect and line. Objects that follow a page line sit straight on the
+// page until the first band line; after that each object belongs to the band above it. Lengths
+// are report units (1/96 inch) or, with the suffix "mm", millimetres. Colours are #RRGGBB,
+// #AARRGGBB, "none" or a few common names.
 //
 //   page:    name paper(A3|A4|A5) width height orientation(portrait|landscape)
 //            margins left top right bottom (margins, in millimetres with or without "mm")

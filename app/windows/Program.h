@@ -44,9 +44,6 @@ public:
     bool workAreasHidden() const;
     // Waits until the automatic backup started at start() has ended (at once when none runs).
     void waitForAutomaticBackup();
-    // What "Registro messaggi" of the backups window opens: the register's window, unless set
-    // otherwise; unset, the button is disabled.
-    void setMessageRegister(std::function<void(QWidget* parent)> open) { messageRegister_ = std::move(open); }
 
 signals:
     void finished();  // the program ends
@@ -62,7 +59,7 @@ private:
     std::unique_ptr<TfrmAvvio> launcher_;
     std::unique_ptr<TfrmCambiaPassword> changePassword_;
     std::vector<std::unique_ptr<WorkAreaWindow>> workAreas_;
-    std::function<void(QWidget*)> messageRegister_;
+    std::function<void(QWidget*)> messageRegister_;  // what "Registro messaggi" of the backups window opens
     // the automatic backup runs beside the windows, so that a large folder never holds up work
     std::thread automaticBackup_;
     std::atomic<bool> stopBackup_{false};

@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "archive/memory.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 
@@ -24,7 +25,7 @@ void prepareApplication(QApplication& app) {
     app.setApplicationName(QStringLiteral("Custovia"));
     // the installed desktop entry and its icon: the desktop shows the program's own picture
     QGuiApplication::setDesktopFileName(QStringLiteral("custovia"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/templates/pictures/icona.svg")));
+    QApplication::setWindowIcon(QIcon(pictureResource("icona")));
 }
 
 }  // namespace custovia

@@ -10,6 +10,7 @@
 #include "app/windows/TfrmInfo.h"
 #include "app/windows/TfrmSplash.h"
 #include "archive/windows/PictureButton.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -37,10 +38,6 @@ const LauncherControl kIcons[] = {
     {"imgEsci", "icon_esci", "Esci", {48, 48}},
 };
 
-QString picturePath(const char* name) {
-    return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name));
-}
-
 }  // namespace
 
 TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), env_(env) {
@@ -63,8 +60,8 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
     icons->addWidget(lblMessaggio_, 1);
     for (const auto& icon : kIcons) {
         auto* button =
-            new PictureButton(QLatin1String(icon.name), picturePath(icon.picture), QLatin1String(icon.label),
-                              QLatin1String(icon.label), central, icon.size);
+            new PictureButton(QLatin1String(icon.name), pictureResource(icon.picture),
+                              QLatin1String(icon.label), QLatin1String(icon.label), central, icon.size);
         icons->addWidget(button);
         connect(button, &QToolButton::clicked, this,
                 [this, name = QString::fromLatin1(icon.name)] { trigger(name); });
@@ -85,8 +82,8 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
             tiles->addLayout(row);
         }
         auto* button =
-            new PictureButton(QLatin1String(tile.name), picturePath(tile.picture), QLatin1String(tile.label),
-                              QLatin1String(tile.label), central, tile.size);
+            new PictureButton(QLatin1String(tile.name), pictureResource(tile.picture),
+                              QLatin1String(tile.label), QLatin1String(tile.label), central, tile.size);
         row->addWidget(button);
         if (at % 3 == 0 || at == int(std::size(kTiles))) row->addStretch();
         connect(button, &QToolButton::clicked, this,
@@ -95,9 +92,9 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
     column->addLayout(tiles);
     column->addStretch();
 
-    auto* banner = new PictureButton(
-        QStringLiteral("imgSito"), picturePath("banner"), QStringLiteral("Sito web"),
-        QString::fromLatin1(kMakerWebsite.data(), int(kMakerWebsite.size())), central, QSize(900, 110));
+    auto* banner =
+        new PictureButton(QStringLiteral("imgSito"), pictureResource("banner"), QStringLiteral("Sito web"),
+                          toQString(kMakerWebsite), central, QSize(900, 110));
     column->addWidget(banner, 0, Qt::AlignHCenter);
     connect(banner, &QToolButton::clicked, this, [this] { trigger(QStringLiteral("imgSito")); });
 

@@ -8,6 +8,7 @@
 #include "archive/shell.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -28,7 +29,7 @@ TfrmGuida::TfrmGuida(Environment& env, QWidget* parent) : QDialog(parent), env_(
     strip->setAttribute(Qt::WA_StyledBackground);
     strip->setStyleSheet(QStringLiteral("#panTitolo { background-color: #1F3F66; border-radius: 4px; }"));
     auto* icon = new QLabel(strip);
-    icon->setPixmap(QIcon(QStringLiteral(":/templates/pictures/guida.svg")).pixmap(36, 36));
+    icon->setPixmap(QIcon(pictureResource("guida")).pixmap(36, 36));
     lblTitolo_ = new QLabel(QStringLiteral("Argomento della guida."), strip);
     lblTitolo_->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo_->setFont(QFont(QStringLiteral("Verdana"), 14, QFont::Bold));
@@ -49,7 +50,7 @@ TfrmGuida::TfrmGuida(Environment& env, QWidget* parent) : QDialog(parent), env_(
     txtGuida_->document()->setDocumentMargin(10);
     lblTitolo_->setBuddy(txtGuida_);
 
-    auto* imgPDF = new PictureButton(QStringLiteral("imgPDF"), QStringLiteral(":/templates/pictures/pdf.svg"),
+    auto* imgPDF = new PictureButton(QStringLiteral("imgPDF"), pictureResource("pdf"),
                                      QStringLiteral("Guida in PDF"), kPdfLink, this, QSize(32, 32));
     auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), kPdfLink, this);
     lnkWeb->setToolTip(kPdfLink);

@@ -11,6 +11,7 @@
 #include "archive/shell.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -18,8 +19,7 @@ namespace {
 QLabel* picture(QWidget* parent, const char* name, const char* file, QSize size, const QString& description) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setPixmap(
-        QIcon(QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(file))).pixmap(size));
+    label->setPixmap(QIcon(pictureResource(file)).pixmap(size));
     label->setAlignment(Qt::AlignCenter);
     label->setAccessibleName(description);
     return label;
@@ -32,15 +32,14 @@ TfrmInfo::TfrmInfo(Environment& env, QWidget* parent) : QDialog(parent), env_(en
     setWindowTitle(QStringLiteral(" Informazioni su Custovia"));
     setStyleSheet(QStringLiteral("#TfrmInfo { background-color: white; }"));
 
-    const QString email = QString::fromLatin1(kMakerEmail.data(), int(kMakerEmail.size()));
+    const QString email = toQString(kMakerEmail);
     const QString hint = QStringLiteral("Scrivi un'e-mail all'assistenza di Custovia.");
     QLabel* imgLogo = picture(this, "imgLogo", "logo", {300, 120}, QStringLiteral("Custovia"));
     QLabel* imgInfo =
         picture(this, "imgInformazioni", "informazioni", {420, 300},
                 QStringLiteral("Custovia, il gestionale per gli istituti di vigilanza privata"));
-    auto* imgEmail =
-        new PictureButton(QStringLiteral("imgEmail"), QStringLiteral(":/templates/pictures/email.svg"),
-                          QStringLiteral("E-mail"), hint, this, QSize(32, 32));
+    auto* imgEmail = new PictureButton(QStringLiteral("imgEmail"), pictureResource("email"),
+                                       QStringLiteral("E-mail"), hint, this, QSize(32, 32));
     auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), email, this);
     lnkWeb->setToolTip(hint);
     lnkWeb->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));

@@ -7,6 +7,7 @@
 #include "app/cipher.h"
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 
@@ -15,7 +16,7 @@ TfrmPassword::TfrmPassword(Environment& env, QWidget* parent) : QDialog(parent),
     setWindowTitle(QStringLiteral("Custovia - Autenticazione"));
 
     auto* picture = new QLabel(this);
-    picture->setPixmap(QIcon(QStringLiteral(":/templates/pictures/sign_in.svg")).pixmap(96, 96));
+    picture->setPixmap(QIcon(pictureResource("sign_in")).pixmap(96, 96));
     auto* caption = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     txtPassword_ = new QLineEdit(this);
     txtPassword_->setObjectName(QStringLiteral("txtPassword"));

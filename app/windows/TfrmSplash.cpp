@@ -9,6 +9,7 @@
 #include "archive/shell.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 
@@ -18,16 +19,15 @@ TfrmSplash::TfrmSplash(Environment& env, QWidget* parent) : QDialog(parent), env
     setStyleSheet(QStringLiteral("#TfrmSplash { background-color: white; }"));
 
     // the address as people write it; the link opens it whole
-    const QString website = QString::fromLatin1(kMakerWebsite.data(), int(kMakerWebsite.size()))
-                                .remove(QStringLiteral("https://"));
+    const QString website = toQString(kMakerWebsite).remove(QStringLiteral("https://"));
     const QString hint = QStringLiteral("Visita il sito web di Custovia.");
     auto* imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(QIcon(QStringLiteral(":/templates/pictures/splash.svg")).pixmap(QSize(620, 340)));
+    imgLogo->setPixmap(QIcon(pictureResource("splash")).pixmap(QSize(620, 340)));
     imgLogo->setAlignment(Qt::AlignCenter);
     imgLogo->setAccessibleName(
         QStringLiteral("Custovia, il gestionale per gli istituti di vigilanza privata"));
-    auto* imgWeb = new PictureButton(QStringLiteral("imgWeb"), QStringLiteral(":/templates/pictures/web.svg"),
+    auto* imgWeb = new PictureButton(QStringLiteral("imgWeb"), pictureResource("web"),
                                      QStringLiteral("Sito web"), hint, this, QSize(32, 32));
     auto* lnkWeb = new LinkLabel(QStringLiteral("lnkWeb"), website, this);
     lnkWeb->setToolTip(hint);

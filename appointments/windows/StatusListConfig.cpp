@@ -1,7 +1,7 @@
 #include "appointments/windows/StatusListConfig.h"
 
 #include "appointments/appointments.h"
-#include "appointments/windows/TfrmTrovaScadenze.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -43,10 +43,10 @@ ListConfig statusListConfig(Environment& env, AppointmentStatus status) {
     c.row = [](std::string_view bytes) { return appointmentRow()(bytes); };
     c.condition = statusCondition(status, dayNumber(env.clock.now()));
     c.printTitle = QString::fromUtf8(list->title);
-    c.header = QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(list->header));
+    c.header = pictureResource(list->header);
     c.headerText = QString::fromUtf8(list->headerText);
     c.findInstruction = kFindInstruction;
-    c.otherTags = loadIntoAppointmentEditor(env);
+    c.otherTags = loadIntoCardEditor(env, kAppointmentsTag);
     return c;
 }
 

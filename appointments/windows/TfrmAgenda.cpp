@@ -1,9 +1,6 @@
 #include "appointments/windows/TfrmAgenda.h"
 
 #include <QCalendarWidget>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -21,30 +18,27 @@
 #include "appointments/windows/TfrmWhatsApp_Message.h"
 #include "archive/windows/PictureButton.h"
 #include "archive/windows/RowListModel.h"
+#include "archive/windows/RowListView.h"
 #include "report/windows/ListPrint.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
 
-constexpr int kItemWidth = 1600;
 const QStringList kSelectionLabels = {"titData", "titOra", "titContatto", "titCel"};
-
-QString picture(const char* name) {
-    return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name));
-}
 
 QLabel* pictureLabel(const QString& name, const char* file, QSize size, const QString& text,
                      QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(QIcon(picture(file)).pixmap(size));
+    label->setPixmap(QIcon(pictureResource(file)).pixmap(size));
     label->setAccessibleName(text);
     return label;
 }
 
 PictureButton* wideButton(const QString& name, const char* file, const QString& text, const QString& hint,
                           QWidget* parent) {
-    return new PictureButton(name, picture(file), text, hint, parent, QSize(300, 44));
+    return new PictureButton(name, pictureResource(file), text, hint, parent, QSize(300, 44));
 }
 
 // The rows line up only in a fixed-pitch font.
@@ -109,7 +103,7 @@ QWidget* TfrmAgenda::buildLeftColumn() {
 
     const QString insertHint = QStringLiteral("Inserisci e modifica gli appuntamenti nello schedario.");
     auto* clock =
-        new PictureButton(QStringLiteral("appApriArchivio"), picture("orologio"),
+        new PictureButton(QStringLiteral("appApriArchivio"), pictureResource("orologio"),
                           QStringLiteral("Schedario appuntamenti"), insertHint, left, QSize(44, 44));
     auto* insert = wideButton(QStringLiteral("btnArchivio"), "btn_inserisci",
                               QStringLiteral("Inserisci appuntamenti"), insertHint, left);
@@ -150,7 +144,7 @@ QWidget* TfrmAgenda::buildRightColumn() {
     auto* buttons = new QHBoxLayout;
     const auto button = [right, buttons](const char* name, const char* file, const QString& text,
                                          const QString& hint) {
-        auto* b = new PictureButton(QLatin1String(name), picture(file), text, hint, right);
+        auto* b = new PictureButton(QLatin1String(name), pictureResource(file), text, hint, right);
         b->setText(text);
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         buttons->addWidget(b);
@@ -177,22 +171,7 @@ QWidget* TfrmAgenda::buildRightColumn() {
     connect(esci, &QToolButton::clicked, this, &QWidget::close);
 
     model_ = new RowListModel(this);
-    lstRecords_ = new QListView(right);
-    lstRecords_->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords_->setAccessibleName(QStringLiteral("Appuntamenti imminenti"));
-    lstRecords_->setModel(model_);
-    lstRecords_->setUniformItemSizes(true);
-    lstRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lstRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const QFont font = agendaFont();
-    lstRecords_->setFont(font);
-    QPalette palette = lstRecords_->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    lstRecords_->setPalette(palette);
-    model_->setItemSize(QSize(kItemWidth, QFontMetrics(font).height() + 2));
+    lstRecords_ = newRowListView(model_, QStringLiteral("Appuntamenti imminenti"), agendaFont(), right);
     // the chosen appointment follows the current row, moved by click or by keyboard
     connect(lstRecords_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { chooseRow(current); });
@@ -285,7 +264,7 @@ void TfrmAgenda::openGrid() {
 }
 
 void TfrmAgenda::openCard() {
-    const QString tag = QString::fromUtf8(kAppointmentsTag.data(), qsizetype(kAppointmentsTag.size()));
+    const QString tag = toQString(kAppointmentsTag);
     if (auto* card = env_.windows.find<QWidget>(tag)) {
         // the agenda only steps aside: the card editor brings back the launcher when it closes
         card->showMaximized();

@@ -2,14 +2,10 @@
 
 #include "appointments/appointment_lists.h"
 #include "appointments/appointments.h"
-#include "archive/windows/CardEditor.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
-
-QString appointmentsTag() {
-    return QString::fromUtf8(kAppointmentsTag.data(), qsizetype(kAppointmentsTag.size()));
-}
 
 ListConfig searchConfig(Environment& env) {
     ListConfig c;
@@ -26,17 +22,11 @@ ListConfig searchConfig(Environment& env) {
         "Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
         "premere il pulsante Cerca. Lasciare in bianco tutti gli altri campi. Per ogni ricerca è possibile "
         "utilizzare uno o più campi contemporaneamente.");
-    c.actions.insert(appointmentsTag(), loadIntoAppointmentEditor(env));
+    c.actions.insert(toQString(kAppointmentsTag), loadIntoCardEditor(env, kAppointmentsTag));
     return c;
 }
 
 }  // namespace
-
-RowAction loadIntoAppointmentEditor(Environment& env) {
-    return [&env](std::uint64_t index, const Record& record) {
-        if (auto* editor = env.windows.find<CardEditor>(appointmentsTag())) editor->showRecord(index, record);
-    };
-}
 
 TfrmTrovaScadenze::TfrmTrovaScadenze(Environment& env, QWidget* parent)
     : ListWindow(env, searchConfig(env), parent) {}

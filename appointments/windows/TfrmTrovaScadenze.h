@@ -11,7 +11,4 @@ public:
     TfrmTrovaScadenze(Environment& env, QWidget* parent);
 };
 
-// Loads a card of the appointment archive into the appointment card editor, when there is one.
-RowAction loadIntoAppointmentEditor(Environment& env);
-
 }  // namespace custovia

@@ -11,6 +11,7 @@
 #include "appointments/appointment_card.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -18,8 +19,7 @@ namespace {
 QLabel* header(const QString& name, const char* picture, const QString& text, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(QIcon(QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(picture)))
-                         .pixmap(QSize(300, 44)));
+    label->setPixmap(QIcon(pictureResource(picture)).pixmap(QSize(300, 44)));
     label->setAccessibleName(text);
     return label;
 }
@@ -48,8 +48,7 @@ TfrmWhatsApp_Message::TfrmWhatsApp_Message(Environment& env, QWidget* parent) : 
     txtCel_ = addField(client, QStringLiteral("txtCel"), QStringLiteral("Cellulare:"));
 
     auto* btnWhatsApp = new PictureButton(
-        QStringLiteral("btnWhatsApp"), QStringLiteral(":/templates/pictures/whatsapp_invia.svg"),
-        QStringLiteral("Invia messaggio"),
+        QStringLiteral("btnWhatsApp"), pictureResource("whatsapp_invia"), QStringLiteral("Invia messaggio"),
         QStringLiteral("Invia il promemoria dell'appuntamento al cliente tramite "
                        "WhatsApp."),
         this, QSize(300, 64));

@@ -12,6 +12,7 @@
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/WaitCursor.h"
 #include "archive/windows/PictureButton.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -28,10 +29,6 @@ const QString kCannotExport = QStringLiteral(
 constexpr int kRowHeight = 21;
 constexpr int kNumberWidth = 60;
 
-QString picture(const char* name) {
-    return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name));
-}
-
 }  // namespace
 
 ExportWindow::ExportWindow(Environment& env, QWidget* parent, ExportWindowConfig config)
@@ -41,13 +38,13 @@ ExportWindow::ExportWindow(Environment& env, QWidget* parent, ExportWindowConfig
 
     auto* banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("imgBanner"));
-    banner->setPixmap(QIcon(picture("export_banner")).pixmap(QSize(600, 80)));
+    banner->setPixmap(QIcon(pictureResource("export_banner")).pixmap(QSize(600, 80)));
     auto* hints = new HintLine(config_.restingHint, this);
-    auto* esporta = new PictureButton(QStringLiteral("cmdEsporta"), picture("excel"),
+    auto* esporta = new PictureButton(QStringLiteral("cmdEsporta"), pictureResource("excel"),
                                       QStringLiteral("Esporta"), config_.exportHint, this);
-    auto* guida = new PictureButton(QStringLiteral("cmdGuida"), picture("guida"), QStringLiteral("Guida"),
-                                    config_.helpHint, this);
-    auto* esci = new PictureButton(QStringLiteral("cmdEsci"), picture("esci"), QStringLiteral("Esci"),
+    auto* guida = new PictureButton(QStringLiteral("cmdGuida"), pictureResource("guida"),
+                                    QStringLiteral("Guida"), config_.helpHint, this);
+    auto* esci = new PictureButton(QStringLiteral("cmdEsci"), pictureResource("esci"), QStringLiteral("Esci"),
                                    config_.exitHint, this);
     hints->attach(esporta, config_.exportHint);
     hints->attach(guida, config_.helpHint);

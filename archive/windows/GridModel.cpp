@@ -1,5 +1,7 @@
 #include "archive/windows/GridModel.h"
 
+#include "archive/windows/qt_text.h"
+
 namespace custovia {
 
 GridModel::GridModel(QStringList headers, QStringList columnNames, QObject* parent)
@@ -26,7 +28,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || std::size_t(index.column()) >= rows_.columnCount()) return {};
     if (role == Qt::DisplayRole) {
         const std::string_view cell = rows_.cell(std::size_t(index.row()), std::size_t(index.column()));
-        return QString::fromUtf8(cell.data(), qsizetype(cell.size()));
+        return toQString(cell);
     }
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
     return {};

@@ -16,8 +16,10 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "archive/windows/CardEditor.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/RowListModel.h"
+#include "archive/windows/RowListView.h"
 #include "report/windows/ListPrint.h"
 
 namespace custovia {
@@ -27,7 +29,6 @@ const QString kSearchInstruction =
     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda");
 const QString kSummaryInstruction =
     QStringLiteral("Fare doppio clic su una voce in elenco per richiamare la scheda");
-const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 constexpr int kItemWidth = 1600;
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
@@ -65,6 +66,12 @@ QFont rowFont() {
 }
 
 }  // namespace
+
+RowAction loadIntoCardEditor(Environment& env, std::string_view tag) {
+    return [&env, tag = toQString(tag)](std::uint64_t index, const Record& record) {
+        if (auto* editor = env.windows.find<CardEditor>(tag)) editor->showRecord(index, record);
+    };
+}
 
 ListWindow::ListWindow(Environment& env, ListConfig config, QWidget* parent)
     : QDialog(parent), env_(env), config_(std::move(config)) {
@@ -156,25 +163,12 @@ QWidget* ListWindow::buildFilterPanel() {
 QWidget* ListWindow::buildResultsPanel() {
     panRisultati_ = new QWidget(this);
     panRisultati_->setObjectName(QStringLiteral("panRisultati"));
-    txtTrova_ = new QLineEdit(panRisultati_);
-    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
-    setCaption(txtTrova_, QStringLiteral("Trova"));
-    auto* btnTrova = namedButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), panRisultati_);
-    onEnter(txtTrova_, [btnTrova] { btnTrova->setFocus(Qt::OtherFocusReason); });
+    const auto [txtTrova, btnTrova] = newFindBox(panRisultati_);
+    txtTrova_ = txtTrova;
     connect(btnTrova, &QPushButton::clicked, this, &ListWindow::quickFind);
 
     model_ = new RowListModel(this);
-    lstRecords_ = new QListView(panRisultati_);
-    lstRecords_->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords_->setAccessibleName(config_.listName);
-    lstRecords_->setModel(model_);
-    lstRecords_->setUniformItemSizes(true);
-    lstRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lstRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setupListFont();
+    lstRecords_ = newRowListView(model_, config_.listName, rowFont(), panRisultati_);
     connect(lstRecords_, &QListView::doubleClicked, this, &ListWindow::openSelected);
     // Enter on the chosen row opens it as a double-click does
     onEnter(lstRecords_, [this] {
@@ -223,15 +217,6 @@ QWidget* ListWindow::buildResultsPanel() {
     return panRisultati_;
 }
 
-void ListWindow::setupListFont() {
-    const QFont font = rowFont();
-    lstRecords_->setFont(font);
-    QPalette palette = lstRecords_->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    lstRecords_->setPalette(palette);
-    model_->setItemSize(QSize(kItemWidth, QFontMetrics(font).height() + 2));
-}
-
 void ListWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (shownOnce_) return;
@@ -240,7 +225,7 @@ void ListWindow::showEvent(QShowEvent* event) {
     txtTrova_->clear();
     if (config_.kind == ListKind::Summary) {
         fillSummary();
-        if (!model_->rows().empty()) selectRow(0);
+        if (!model_->rows().empty()) chooseRow(lstRecords_, 0);
         txtTrova_->setFocus(Qt::OtherFocusReason);
     } else if (!filters_.empty()) {
         filters_.front()->setFocus(Qt::OtherFocusReason);
@@ -314,21 +299,8 @@ void ListWindow::showResults(std::vector<std::string> rows) {
     panels_->setCurrentWidget(panRisultati_);
 }
 
-void ListWindow::selectRow(std::size_t row) {
-    const QModelIndex index = model_->index(int(row));
-    lstRecords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    lstRecords_->scrollTo(index);
-}
-
 void ListWindow::quickFind() {
-    std::optional<std::size_t> selected;
-    if (const QModelIndex current = lstRecords_->currentIndex(); current.isValid()) selected = current.row();
-    const auto found = quickFind_.next(model_->rows(), selected, txtTrova_->text().toStdString());
-    if (!found) {
-        env_.messages.plain(this, kEmptyList);
-        return;
-    }
-    selectRow(*found);
+    findNextRow(lstRecords_, model_, quickFind_, txtTrova_->text(), env_.messages, this);
 }
 
 void ListWindow::openSelected() {

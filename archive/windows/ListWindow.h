@@ -11,11 +11,13 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "archive/archive.h"
 #include "archive/list_search.h"
 #include "archive/windows/Environment.h"
+#include "archive/windows/qt_text.h"
 
 class QLabel;
 class QLineEdit;
@@ -31,6 +33,9 @@ enum class ListKind { Search, Summary };
 
 // What a double-click does with each card whose row is the chosen one.
 using RowAction = std::function<void(std::uint64_t index, const Record& record)>;
+
+// Loads the chosen card into the card editor registered under the tag, when one is open.
+RowAction loadIntoCardEditor(Environment& env, std::string_view tag);
 
 struct ListConfig {
     QString objectName;  // "TfrmTrovaInterventi"
@@ -56,7 +61,7 @@ struct ListConfig {
     std::function<void(QWidget* window)> exportList;
     QHash<QString, RowAction> actions;  // by mode tag
     RowAction otherTags;                // under any tag not in `actions`; empty: nothing
-    QString picture = QStringLiteral(":/templates/pictures/search_panel.svg");
+    QString picture = pictureResource("search_panel");
     // A picture across the top of the results (a resource) and what it reads; empty: none.
     QString header;
     QString headerText;
@@ -91,10 +96,8 @@ protected:
 private:
     QWidget* buildFilterPanel();
     QWidget* buildResultsPanel();
-    void setupListFont();
     void showResults(std::vector<std::string> rows);
     void fillSummary();
-    void selectRow(std::size_t row);
     void closeList();
     Archive archive() const;
 

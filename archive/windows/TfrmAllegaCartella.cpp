@@ -10,12 +10,13 @@
 #include "archive/windows/CardEditor.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
 
-const QString kPicture = QStringLiteral(":/templates/pictures/attachments.svg");
-const QString kRemovePicture = QStringLiteral(":/templates/pictures/cancella.svg");
+const QString kPicture = pictureResource("attachments");
+const QString kRemovePicture = pictureResource("cancella");
 const QString kBrowseTitle = QStringLiteral("Selezionare il file da allegare:");
 const QString kBrowseFilter = QStringLiteral("Tutti i file (*.*)");
 const QString kOverwriteQuestion = QStringLiteral(

@@ -10,11 +10,12 @@
 
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
 
-const QString kLogo = QStringLiteral(":/templates/pictures/check_logo.svg");
+const QString kLogo = pictureResource("check_logo");
 
 QPushButton* addButton(QWidget* window, const char* name, const QString& text) {
     auto* button = new QPushButton(text, window);

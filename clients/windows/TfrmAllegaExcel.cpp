@@ -1,8 +1,5 @@
 #include "clients/windows/TfrmAllegaExcel.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,13 +16,13 @@
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/PictureButton.h"
 #include "archive/windows/RowListModel.h"
+#include "archive/windows/RowListView.h"
 #include "clients/services.h"
 #include "report/windows/ListPrint.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
-
-const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 
 struct Required {
     const char* field;
@@ -96,31 +93,13 @@ QWidget* TfrmAllegaExcel::buildListPanel() {
                                   "elenco da cercare e premere il pulsante Trova."),
                    panContainer_);
     instruction->setWordWrap(true);
-    txtTrova_ = new QLineEdit(panContainer_);
-    txtTrova_->setObjectName(QStringLiteral("txtTrova"));
+    const auto [txtTrova, btnTrova] = newFindBox(panContainer_);
+    txtTrova_ = txtTrova;
     makeSingleLine(txtTrova_);
-    setCaption(txtTrova_, QStringLiteral("Trova"));
-    auto* btnTrova = namedButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), panContainer_);
-    onEnter(txtTrova_, [btnTrova] { btnTrova->setFocus(Qt::OtherFocusReason); });
     connect(btnTrova, &QPushButton::clicked, this, &TfrmAllegaExcel::find);
 
     model_ = new RowListModel(this);
-    lstRecords_ = new QListView(panContainer_);
-    lstRecords_->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords_->setAccessibleName(QStringLiteral("Servizi forniti"));
-    lstRecords_->setModel(model_);
-    lstRecords_->setUniformItemSizes(true);
-    lstRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lstRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lstRecords_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const QFont font = fixedRowFont();
-    lstRecords_->setFont(font);
-    QPalette palette = lstRecords_->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    lstRecords_->setPalette(palette);
-    model_->setItemSize(QSize(1600, QFontMetrics(font).height() + 2));
+    lstRecords_ = newRowListView(model_, QStringLiteral("Servizi forniti"), fixedRowFont(), panContainer_);
 
     auto* note = new QLabel(QStringLiteral("Per modificare una scheda in elenco, "
                                            "selezionarla con un clic e premere "
@@ -193,13 +172,12 @@ QWidget* TfrmAllegaExcel::buildEntryPanel() {
     panCosti_->setObjectName(QStringLiteral("panCosti"));
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);  // the edits keep their widths, the rest of the row is empty
-    auto* impData =
-        new PictureButton(QStringLiteral("impData"), QStringLiteral(":/templates/pictures/calendario.svg"),
-                          QStringLiteral("Data di oggi"), QStringLiteral("Inserisce la data di oggi."),
-                          panCosti_, QSize(24, 24));
-    auto* impOra = new PictureButton(
-        QStringLiteral("impOra"), QStringLiteral(":/templates/pictures/servizi_ora.svg"),
-        QStringLiteral("Ora attuale"), QStringLiteral("Inserisce l'ora attuale."), panCosti_, QSize(24, 24));
+    auto* impData = new PictureButton(QStringLiteral("impData"), pictureResource("calendario"),
+                                      QStringLiteral("Data di oggi"),
+                                      QStringLiteral("Inserisce la data di oggi."), panCosti_, QSize(24, 24));
+    auto* impOra = new PictureButton(QStringLiteral("impOra"), pictureResource("servizi_ora"),
+                                     QStringLiteral("Ora attuale"),
+                                     QStringLiteral("Inserisce l'ora attuale."), panCosti_, QSize(24, 24));
     const RecordLayout& l = serviceLayout();
     const auto capacity = [&l](const char* f) { return l.field(l.indexOf(f)).capacity; };
     txtData_ = addEntry(grid, QStringLiteral("txtData"), QStringLiteral("Data:"), capacity("txtData"),
@@ -297,16 +275,7 @@ void TfrmAllegaExcel::load() {
 }
 
 void TfrmAllegaExcel::find() {
-    std::optional<std::size_t> selected;
-    if (const QModelIndex current = lstRecords_->currentIndex(); current.isValid()) selected = current.row();
-    const auto found = quickFind_.next(model_->rows(), selected, txtTrova_->text().toStdString());
-    if (!found) {
-        env_.messages.plain(this, kEmptyList);
-        return;
-    }
-    const QModelIndex index = model_->index(int(*found));
-    lstRecords_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    lstRecords_->scrollTo(index);
+    findNextRow(lstRecords_, model_, quickFind_, txtTrova_->text(), env_.messages, this);
 }
 
 void TfrmAllegaExcel::showEntryPanel() {

@@ -16,6 +16,7 @@
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "clients/privacy.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -66,8 +67,6 @@ const QString kSettingsFailure = QStringLiteral(
     "Attenzione: il sistema non permette di salvare i dati "
     "dell'impresa.\n\r\n\rAccertarsi di possedere i "
     "privilegi di scrittura nella cartella di installazione del programma.");
-
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 }  // namespace
 
@@ -175,7 +174,7 @@ void TfrmPrivacy::readSettings() {
             // an unreadable settings file starts the firm's fields empty, like a
             // missing one
         }
-        setFieldText(fromView(s.control), QString::fromStdString(value));
+        setFieldText(toQString(s.control), QString::fromStdString(value));
     }
 }
 
@@ -184,7 +183,7 @@ void TfrmPrivacy::closeAndStore() {
     const std::filesystem::path file = env_.file(kPrivacySettingsFile);
     IniValues firm;
     for (const PrivacySetting& s : privacySettings())
-        firm.emplace_back(std::string(s.key), trim(fieldText(fromView(s.control)).toStdString()));
+        firm.emplace_back(std::string(s.key), trim(fieldText(toQString(s.control)).toStdString()));
     try {
         writeIniStrings(file, kPrivacySection, firm, env_.files);
     } catch (const ArchiveError&) {
@@ -203,7 +202,7 @@ void TfrmPrivacy::createDocument() {
                                                "RTF.\r\n\r\nSi conferma la creazione del file?")))
         return;
     const std::string document = privacyDocument(
-        [this](std::string_view control) { return fieldText(fromView(control)).toStdString(); });
+        [this](std::string_view control) { return fieldText(toQString(control)).toStdString(); });
     const std::filesystem::path file = env_.file(kPrivacyDocumentFile);
     try {
         writeExportFile(file, document, env_.files);

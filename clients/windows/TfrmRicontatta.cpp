@@ -2,7 +2,6 @@
 
 #include "clients/client_lists.h"
 #include "clients/clients.h"
-#include "clients/windows/TfrmTrovaClienti.h"
 
 namespace custovia {
 namespace {
@@ -17,7 +16,7 @@ ListConfig recontactConfig(Environment& env) {
     c.row = [](std::string_view bytes) { return clientRecontactRow()(bytes); };
     c.condition = clientToRecontact;
     c.printTitle = QStringLiteral("Riepilogo clienti da ricontattare");
-    c.otherTags = loadIntoClientEditor(env);  // whatever the tag says
+    c.otherTags = loadIntoCardEditor(env, kClientsTag);  // whatever the tag says
     return c;
 }
 

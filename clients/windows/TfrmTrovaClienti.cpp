@@ -3,20 +3,19 @@
 #include "archive/windows/CardEditor.h"
 #include "clients/client_lists.h"
 #include "clients/clients.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
-
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // Copies the client's fields into the card editor registered under the tag; nothing else of
 // that card changes and nothing is saved.
 RowAction importInto(Environment& env, std::string_view tag) {
     return [&env, tag](std::uint64_t, const Record& client) {
-        auto* card = env.windows.find<CardEditor>(fromView(tag));
+        auto* card = env.windows.find<CardEditor>(toQString(tag));
         if (!card) return;
         for (const ImportTarget& target : clientImportTargets(tag))
-            card->setFieldText(fromView(target.control), QString::fromStdString(client.get(target.field)));
+            card->setFieldText(toQString(target.control), QString::fromStdString(client.get(target.field)));
     };
 }
 
@@ -31,20 +30,13 @@ ListConfig searchConfig(Environment& env) {
     c.row = [](std::string_view bytes) { return clientSearchRow()(bytes); };
     c.countEnding = QStringLiteral(" schede.");
     c.printTitle = QStringLiteral("Riepilogo clienti in archivio");
-    c.actions.insert(fromView(kClientsTag), loadIntoClientEditor(env));
+    c.actions.insert(toQString(kClientsTag), loadIntoCardEditor(env, kClientsTag));
     for (const std::string_view tag : {kInterventionImportTag, kAppointmentImportTag, kContractImportTag})
-        c.actions.insert(fromView(tag), importInto(env, tag));
+        c.actions.insert(toQString(tag), importInto(env, tag));
     return c;
 }
 
 }  // namespace
-
-RowAction loadIntoClientEditor(Environment& env) {
-    return [&env](std::uint64_t index, const Record& record) {
-        if (auto* editor = env.windows.find<CardEditor>(fromView(kClientsTag)))
-            editor->showRecord(index, record);
-    };
-}
 
 TfrmTrovaClienti::TfrmTrovaClienti(Environment& env, const QString& mode, QWidget* parent)
     : ListWindow(env, searchConfig(env), parent) {

@@ -13,7 +13,4 @@ public:
     TfrmTrovaClienti(Environment& env, const QString& mode, QWidget* parent = nullptr);
 };
 
-// Loads a card of the client archive into the client card editor, when there is one.
-RowAction loadIntoClientEditor(Environment& env);
-
 }  // namespace custovia

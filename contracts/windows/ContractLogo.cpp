@@ -8,12 +8,13 @@
 
 #include "archive/file_replace.h"
 #include "archive/windows/PictureReader.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 QImage defaultContractLogo() {
     QImage logo(297, 184, QImage::Format_RGB32);
     logo.fill(Qt::white);
-    QSvgRenderer svg(QStringLiteral(":/templates/pictures/logo_euro.svg"));
+    QSvgRenderer svg(pictureResource("logo_euro"));
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter, QRectF(0, 0, logo.width(), logo.height()));

@@ -12,6 +12,7 @@
 #include "archive/windows/PictureButton.h"
 #include "contracts/contract_card.h"
 #include "contracts/windows/ContractLogo.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -57,13 +58,12 @@ TfrmLogo::TfrmLogo(Environment& env, QWidget* parent) : QDialog(parent), env_(en
     imgLogo_->setStyleSheet(QStringLiteral("background: white;"));
     imgLogo_->setAccessibleName(QStringLiteral("Anteprima del logo"));
 
-    auto* imgEuro =
-        new PictureButton(QStringLiteral("imgEuro"), QStringLiteral(":/templates/pictures/logo_euro.svg"),
-                          QStringLiteral("Logo predefinito"),
-                          QStringLiteral("Ripristina il logo predefinito."), this, QSize(40, 25));
-    auto* btnCancLogo = new PictureButton(
-        QStringLiteral("btnCancLogo"), QStringLiteral(":/templates/pictures/gomma.svg"),
-        QStringLiteral("Cancella logo"), QStringLiteral("Elimina il logo."), this, QSize(25, 25));
+    auto* imgEuro = new PictureButton(QStringLiteral("imgEuro"), pictureResource("logo_euro"),
+                                      QStringLiteral("Logo predefinito"),
+                                      QStringLiteral("Ripristina il logo predefinito."), this, QSize(40, 25));
+    auto* btnCancLogo = new PictureButton(QStringLiteral("btnCancLogo"), pictureResource("gomma"),
+                                          QStringLiteral("Cancella logo"), QStringLiteral("Elimina il logo."),
+                                          this, QSize(25, 25));
     auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
     annulla->setObjectName(QStringLiteral("btnAnnulla"));
     auto* sfoglia = new QPushButton(QStringLiteral("Sfoglia..."), this);

@@ -13,11 +13,10 @@
 #include "archive/windows/FieldBehaviour.h"
 #include "contracts/contract_card.h"
 #include "contracts/contracts.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
-
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The two instructions, in a framed panel standing for the window's picture.
 QWidget* instructions(QWidget* parent) {
@@ -91,7 +90,7 @@ TfrmNumerazione::TfrmNumerazione(Environment& env, QWidget* parent, const QStrin
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TfrmNumerazione::forContracts() const { return lblMemory_->text() == qt(kContractsTag); }
+bool TfrmNumerazione::forContracts() const { return lblMemory_->text() == toQString(kContractsTag); }
 
 void TfrmNumerazione::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

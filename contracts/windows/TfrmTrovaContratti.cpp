@@ -1,13 +1,11 @@
 #include "contracts/windows/TfrmTrovaContratti.h"
 
-#include "archive/windows/CardEditor.h"
 #include "contracts/contract_lists.h"
 #include "contracts/contracts.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
-
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 ListConfig searchConfig(Environment& env) {
     ListConfig c;
@@ -20,9 +18,7 @@ ListConfig searchConfig(Environment& env) {
     c.row = [](std::string_view bytes) { return contractRow()(bytes); };
     c.countEnding = QStringLiteral(" schede.");
     c.printTitle = QStringLiteral("Riepilogo contratti di servizi di vigilanza");
-    c.actions.insert(qt(kContractsTag), [&env](std::uint64_t index, const Record& record) {
-        if (auto* card = env.windows.find<CardEditor>(qt(kContractsTag))) card->showRecord(index, record);
-    });
+    c.actions.insert(toQString(kContractsTag), loadIntoCardEditor(env, kContractsTag));
     return c;
 }
 

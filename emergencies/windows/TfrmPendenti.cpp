@@ -2,7 +2,6 @@
 
 #include "emergencies/intervention_lists.h"
 #include "emergencies/interventions.h"
-#include "emergencies/windows/TfrmTrovaInterventi.h"
 
 namespace custovia {
 namespace {
@@ -18,7 +17,7 @@ ListConfig pendingConfig(Environment& env) {
     c.condition = interventionInProgress;
     c.printTitle = QStringLiteral("Riepilogo interventi in corso");
     c.listName = QStringLiteral("Interventi in corso");
-    c.otherTags = loadIntoInterventionEditor(env);  // whatever the tag says
+    c.otherTags = loadIntoCardEditor(env, kInterventionsTag);  // whatever the tag says
     return c;
 }
 

@@ -1,8 +1,8 @@
 #include "emergencies/windows/TfrmTrovaInterventi.h"
 
-#include "archive/windows/CardEditor.h"
 #include "emergencies/intervention_lists.h"
 #include "emergencies/interventions.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -19,19 +19,11 @@ ListConfig searchConfig(Environment& env) {
     c.row = [](std::string_view bytes) { return interventionRow()(bytes); };
     c.countEnding = QStringLiteral(" schede");
     c.printTitle = QStringLiteral("Riepilogo schede interventi in archivio");
-    c.actions.insert(QString::fromUtf8(kInterventionsTag.data(), qsizetype(kInterventionsTag.size())),
-                     loadIntoInterventionEditor(env));
+    c.actions.insert(toQString(kInterventionsTag), loadIntoCardEditor(env, kInterventionsTag));
     return c;
 }
 
 }  // namespace
-
-RowAction loadIntoInterventionEditor(Environment& env) {
-    return [&env](std::uint64_t index, const Record& record) {
-        const QString tag = QString::fromUtf8(kInterventionsTag.data(), qsizetype(kInterventionsTag.size()));
-        if (auto* editor = env.windows.find<CardEditor>(tag)) editor->showRecord(index, record);
-    };
-}
 
 TfrmTrovaInterventi::TfrmTrovaInterventi(Environment& env, QWidget* parent)
     : ListWindow(env, searchConfig(env), parent) {}

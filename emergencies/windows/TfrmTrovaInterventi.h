@@ -11,7 +11,4 @@ public:
     TfrmTrovaInterventi(Environment& env, QWidget* parent);
 };
 
-// Loads a card of the intervention archive into the intervention card editor, when there is one.
-RowAction loadIntoInterventionEditor(Environment& env);
-
 }  // namespace custovia

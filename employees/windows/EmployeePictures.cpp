@@ -8,6 +8,7 @@
 #include "archive/paths.h"
 #include "archive/windows/Environment.h"
 #include "employees/employee_photos.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 
@@ -15,7 +16,7 @@ QImage builtInPicture(const QString& name, QSize size, Qt::GlobalColor backgroun
     QImage picture(
         size, background == Qt::transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     picture.fill(background);
-    QSvgRenderer svg(QStringLiteral(":/templates/pictures/%1.svg").arg(name));
+    QSvgRenderer svg(pictureResource(name));
     QPainter painter(&picture);
     svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return picture;

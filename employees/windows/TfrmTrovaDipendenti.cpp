@@ -5,23 +5,16 @@
 #include "employees/employee_lists.h"
 #include "employees/employees.h"
 #include "employees/windows/TfrmDipendenti.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
-
-QString tag(std::string_view name) { return QString::fromUtf8(name.data(), qsizetype(name.size())); }
-
-RowAction loadIntoEmployeeCard(Environment& env) {
-    return [&env](std::uint64_t index, const Record& record) {
-        if (auto* card = env.windows.find<CardEditor>(tag(kEmployeesTag))) card->showRecord(index, record);
-    };
-}
 
 // The intervention card takes the employee as its first-response operator; nothing else of
 // that card changes.
 RowAction importIntoIntervention(Environment& env) {
     return [&env](std::uint64_t, const Record& record) {
-        if (auto* card = env.windows.find<CardEditor>(tag(kInterventionsTag))) {
+        if (auto* card = env.windows.find<CardEditor>(toQString(kInterventionsTag))) {
             card->setFieldText(QStringLiteral("txtTecnico"),
                                QString::fromStdString(record.get("txtDipendente")));
             card->setFieldText(QStringLiteral("txtCelTec"), QString::fromStdString(record.get("txtCel")));
@@ -41,8 +34,8 @@ ListConfig searchConfig(Environment& env) {
     c.row = [](std::string_view bytes) { return employeeRow()(bytes); };
     c.countEnding = QStringLiteral(" schede");
     c.printTitle = QStringLiteral("Riepilogo schede dipendenti in archivio");
-    c.actions.insert(tag(kEmployeesTag), loadIntoEmployeeCard(env));
-    c.actions.insert(tag(kInterventionsTag), importIntoIntervention(env));
+    c.actions.insert(toQString(kEmployeesTag), loadIntoCardEditor(env, kEmployeesTag));
+    c.actions.insert(toQString(kInterventionsTag), importIntoIntervention(env));
     return c;
 }
 

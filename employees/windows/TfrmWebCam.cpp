@@ -9,6 +9,7 @@
 #include "employees/windows/EmployeePictures.h"
 #include "employees/windows/PhotoFrame.h"
 #include "employees/windows/TfrmDipendenti.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia {
 namespace {
@@ -105,7 +106,7 @@ void TfrmWebCam::saveToDisk() { savePhotoToDisk(env_, this, imgTarget_->picture(
 void TfrmWebCam::importIntoCard() {
     env_.camera.stop();
     const QString tag = lblMemory_->text();
-    if (tag != QString::fromUtf8(kEmployeePhotoTag.data(), qsizetype(kEmployeePhotoTag.size()))) return;
+    if (tag != toQString(kEmployeePhotoTag)) return;
     if (auto* card = env_.windows.find<TfrmDipendenti>(tag)) card->importPhoto(imgTarget_->picture());
     accept();
 }

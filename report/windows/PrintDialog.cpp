@@ -1,4 +1,5 @@
 #include "report/windows/PrintDialog.h"
+#include "archive/windows/qt_text.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -45,7 +46,7 @@ PrintDialogSetup previewSetup(QString objectName, std::string templateName) {
     s.actionText = QStringLiteral("Mostra anteprima");
     s.heading = kPreviewHeading;
     s.texts = kPreviewTexts;
-    s.picture = QStringLiteral(":/templates/pictures/anteprima.svg");
+    s.picture = pictureResource("anteprima");
     return s;
 }
 

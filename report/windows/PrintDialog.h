@@ -12,6 +12,7 @@
 
 #include "archive/windows/Environment.h"
 #include "report/windows/Report.h"
+#include "archive/windows/qt_text.h"
 
 class QLabel;
 class QPushButton;
@@ -44,7 +45,7 @@ struct PrintDialogSetup {
     QString cancelButton = QStringLiteral("cmdAnnulla");
     QString heading;    // written beside the picture, when given
     QStringList texts;  // the explanations under the heading
-    QString picture = QStringLiteral(":/templates/pictures/print_dialog.svg");
+    QString picture = pictureResource("print_dialog");
     // When set, any failure shows this warning before the window closes; otherwise a failure
     // is reported by the report engine's own message.
     QString failureWarning;

@@ -18,6 +18,7 @@
 #include "archive/text.h"
 #include "archive/windows/Environment.h"
 #include "report/template_parser.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia::report {
 namespace {
@@ -198,8 +199,7 @@ QString printFailureMessage(const std::exception& failure) {
 }
 
 Report Report::fromResource(std::string_view name) {
-    return fromFile(QStringLiteral(":/templates/reports/") +
-                    QString::fromUtf8(name.data(), qsizetype(name.size())) + QStringLiteral(".report"));
+    return fromFile(QStringLiteral(":/templates/reports/") + toQString(name) + QStringLiteral(".report"));
 }
 
 Report Report::fromFile(const QString& path) {

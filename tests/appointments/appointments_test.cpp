@@ -24,12 +24,6 @@ TEST(AppointmentLayout, HasTheArchiveRecordSizeAndOffsets) {
     }
 }
 
-// The bytes a field takes: its length, its Windows-1252 text, zeros to its capacity.
-void place(std::string& record, std::size_t at, const std::string& cp1252) {
-    record[at] = char(cp1252.size());
-    record.replace(at + 1, cp1252.size(), cp1252);
-}
-
 TEST(AppointmentLayout, WritesTheRecordByteForByte) {
     test::TempFolder folder;
     Archive archive(folder.path() / kAppointmentsFile, appointmentLayout());
@@ -46,18 +40,9 @@ TEST(AppointmentLayout, WritesTheRecordByteForByte) {
     r.set("chkOttemperata", "Sì");
     archive.append(r);
 
-    std::string expected(1265, '\0');
-    place(expected, 0, "15/03/2026");
-    place(expected, 11, "09");
-    place(expected, 14, "30");
-    place(expected, 17, "09:30");
-    place(expected, 23, "3");
-    place(expected, 580, "Societ\xE0 Sicurezza");
-    place(expected, 662, "3331234567");
-    place(expected, 995, "120,50");
-    place(expected, 1011, std::string(250, 'n'));
-    place(expected, 1262, "S\xEC");
-    EXPECT_EQ(test::readBytes(archive.path()), expected);
+    // tests/data/appointment_record.bin: one record of 1265 bytes, each field a length byte, its
+    // Windows-1252 text and zeros to its capacity
+    EXPECT_EQ(test::readBytes(archive.path()), test::testData("appointment_record.bin"));
 }
 
 }  // namespace

@@ -159,7 +159,7 @@ TEST_F(FileReplaceTest, StaleTemporariesAreRemovedAndEverythingElseIsLeft) {
         {temp_.path() / "Segnalazioni.ini.0123456789abcdef.tmp", 11, true},
         {temp_.path() / "Contratti.ini.fedcba9876543210.tmp", 60 * 24 * 30, true},
         {attachments / "verbale.pdf.00000000000000ff.tmp", 10, true},
-        {temp_.path() / "Logo.bmp.0123456789abcdef.tmp", 9, false},   // another workstation may be writing it
+        {temp_.path() / "Logo.bmp.0123456789abcdef.tmp", 9, false},  // another workstation may be writing it
         {temp_.path() / "Clienti.ini.0123456789ABCDEF.tmp", 60, false},  // not a name the program makes
         {temp_.path() / "Logo.bmp.0123456789abcde.tmp", 60, false},
         {temp_.path() / "Logo.bmp.0123456789abcdefa.tmp", 60, false},

@@ -51,17 +51,9 @@ TEST(ContractLayout, WritesTheRecordAsAnEarlierInstallationReadsIt) {
     r.set("lblDesc03", "scansione");
     EXPECT_EQ(archive.append(r), 0u);
 
-    std::string expected(4891, '\0');
-    auto put = [&expected](std::size_t at, const std::string& text) {
-        expected[at] = char(text.size());
-        expected.replace(at + 1, text.size(), text);
-    };
-    put(0, "254");
-    put(31, "1/2/2024");
-    put(627, "Societ\xE0 \xE8");
-    put(1021, std::string(250, 'x'));
-    put(2150, "1500,00");
-    put(4640, "scansione");
+    // the record as an earlier installation wrote it: the six fields at 0, 31, 627, 1021, 2150
+    // and 4640, each a length byte and its Windows-1252 text
+    const std::string expected = test::testData("contract_record.bin");
     const std::string bytes = test::readBytes(archive.path());
     ASSERT_EQ(bytes.size(), 4891u);
     // only the length byte and the text are significant; the rest of each field is ours
@@ -213,55 +205,8 @@ TEST(ContractList, FiltersCombineCaseInsensitively) {
     EXPECT_EQ(listed({{"txtData", "2025"}}), (Names{"ROSSI SPA", "Bianchi"}));
 }
 
-const std::string kFrameStart =
-    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-    "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head>"
-    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-    "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-    "<x:Name>Riepilogo Contratti</x:Name>"
-    "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow>"
-    "</x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
-    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios></"
-    "x:WorksheetOptions></x:ExcelWorksheet>"
-    "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
-const std::string kFrameEnd = "</table></body></html>";
-
-std::string headerRow() {
-    const std::vector<std::pair<const char*, int>> headers{
-        {"Contratto n.", 200},
-        {"Data", 150},
-        {"Luogo stipula", 250},
-        {"Cliente", 250},
-        {"Comune di residenza", 250},
-        {"Via e numero civico", 300},
-        {"Partita IVA", 200},
-        {"Codice Fiscale", 200},
-        {"Telefono", 250},
-        {"Frequenza ispezioni", 250},
-        {"Tipo sito vigilato", 250},
-        {"Ubicazione sito", 400},
-        {"Durata contratto", 250},
-        {"Cadenza reportistica", 300},
-        {"Foro competente", 250},
-        {"Condizioni per recesso", 400},
-        {"Polizza assicurativa", 400},
-        {"Orari ispezioni", 300},
-        {"Durata media", 250},
-        {"Periodicit\xE0 canone", 250},
-        {"Importo canone", 200},
-        {"Modalit\xE0 di pagamento", 300},
-        {"Attivit\xE0 1 inclusa in contratto", 400},
-        {"Attivit\xE0 2 inclusa in contratto", 400},
-        {"Attivit\xE0 3 inclusa in contratto", 400},
-    };
-    std::string row = "<tr>";
-    for (const auto& [text, width] : headers)
-        row += "<td style=\"text-align: left; font-weight: bold;\" width=" + std::to_string(width) + ">" +
-               text + "</td>";
-    return row + "</tr>";
-}
-
+// tests/data/contracts_empty.xls: the worksheet's frame around its header row alone;
+// contracts.xls: the same with the two contracts below, in Windows-1252, the "<" escaped.
 std::string exportOf(Archive& archive) {
     GridRows rows(contractExport().columns.size() + 1);
     EXPECT_TRUE(fillFromArchive(archive, contractExport().columns, rows));
@@ -273,7 +218,7 @@ TEST(ContractExport, EmptyArchiveGivesTheHeaderRowOnly) {
     Archive archive(folder.path() / std::string(kContractsFile), contractLayout());
     EXPECT_EQ(contractExport().fileName, "Contratti.xls");
     EXPECT_EQ(contractExport().columns[1].gridHeader, "Data stipula");
-    EXPECT_EQ(exportOf(archive), kFrameStart + headerRow() + kFrameEnd);
+    EXPECT_EQ(exportOf(archive), test::testData("contracts_empty.xls"));
 }
 
 TEST(ContractExport, WritesTwentyFiveCellsARowAndLeavesTheFirmOut) {
@@ -297,19 +242,8 @@ TEST(ContractExport, WritesTwentyFiveCellsARowAndLeavesTheFirmOut) {
     bare.set("txtComuneCli", "Napoli");  // no province: no trailing blank
     archive.append(bare);
 
-    const std::string td = "<td style=\"text-align: left;\">";
-    std::string rows = "<tr>";
-    for (std::size_t i = 0; i < 25; ++i) {
-        std::string cell = "c" + std::to_string(i);
-        if (std::string_view(fields[i]) == "txtCliente") cell = "Caff\xE8 &lt;Bar&gt;";
-        if (std::string_view(fields[i]) == "txtComuneCli") cell += " NA";
-        rows += td + cell + "</td>";
-    }
-    rows += "</tr><tr>" + td + "</td>" + td + "</td>" + td + "</td>" + td + "</td>" + td + "Napoli</td>";
-    for (int i = 5; i < 25; ++i) rows += td + "</td>";
-    rows += "</tr>";
     const std::string bytes = exportOf(archive);
-    EXPECT_EQ(bytes, kFrameStart + headerRow() + rows + kFrameEnd);
+    EXPECT_EQ(bytes, test::testData("contracts.xls"));
     EXPECT_EQ(bytes.find("NON ESPORTARE"), std::string::npos);
 }
 

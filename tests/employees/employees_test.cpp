@@ -49,16 +49,9 @@ TEST(EmployeeLayout, WrittenRecordIsByteExact) {
     archive.append(r);
     archive.append(r);
 
-    std::string expected(3356, '\0');
-    auto put = [&expected](std::size_t at, const std::string& bytes) {
-        expected[at] = char(bytes.size());
-        expected.replace(at + 1, bytes.size(), bytes);
-    };
-    put(0, "Rossi Mario");
-    put(51, "M");
-    put(287, "Forl\xEC");
-    put(1599, std::string(250, 'n'));
-    put(3105, "Contratto \x80 10");
+    // tests/data/employee_record.bin: the record of 3356 bytes, each field a length byte, its
+    // Windows-1252 text and zeros to its capacity; the archive holds it twice
+    const std::string expected = test::testData("employee_record.bin");
     EXPECT_EQ(test::readBytes(archive.path()), expected + expected);
     EXPECT_EQ(archive.load(1).get("txtCitta"), "Forlì");
 }

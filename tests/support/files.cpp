@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 namespace custovia::test {
 
@@ -23,6 +24,13 @@ std::string readBytes(const std::filesystem::path& file) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+std::string testData(const std::string& name) {
+    const std::filesystem::path file = std::filesystem::path(CUSTOVIA_TEST_DATA) / name;
+    if (!std::filesystem::is_regular_file(file))
+        throw std::runtime_error("missing test data: " + file.string());
+    return readBytes(file);
 }
 
 void writeBytes(const std::filesystem::path& file, const std::string& bytes) {

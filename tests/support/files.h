@@ -19,6 +19,9 @@ private:
 };
 
 std::string readBytes(const std::filesystem::path& file);
+// The bytes of a file under tests/data (the expected bytes of a record or an export); a missing
+// file throws.
+std::string testData(const std::string& name);
 void writeBytes(const std::filesystem::path& file, const std::string& bytes);
 // What a shell command prints on its standard output.
 std::string commandOutput(const std::string& command);

@@ -1,11 +1,10 @@
 #include "tools/guide/GuideText.h"
 
 #include "app/help.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia::guide {
 namespace {
-
-QString fromStd(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 GuideChapter gettingStarted() {
     GuideChapter c{QStringLiteral("Per cominciare"), {}};
@@ -605,10 +604,11 @@ GuideChapter onlineHelp() {
         "mostra nelle varie app, raggruppati come nella guida in linea."));
     const auto& all = generalParagraphs();
     for (const HelpChapter& chapter : helpChapters()) {
-        c.section(fromStd(chapter.name));
+        c.section(toQString(chapter.name));
         for (int n = chapter.first; n <= chapter.last; ++n) {
             const HelpParagraph& p = all[std::size_t(n - 1)];
-            c.subheading(QStringLiteral("%1. %2").arg(n).arg(fromStd(p.heading))).paragraph(fromStd(p.text));
+            c.subheading(QStringLiteral("%1. %2").arg(n).arg(toQString(p.heading)))
+                .paragraph(toQString(p.text));
         }
     }
     return c;

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "tools/guide/PdfNavigation.h"
+#include "archive/windows/qt_text.h"
 
 namespace custovia::guide {
 namespace {
@@ -679,7 +680,7 @@ private:
     // ---- the title page, the footers, the PDF's own navigation
 
     void drawTitlePage(QPainter& p) const {
-        QSvgRenderer logo(QStringLiteral(":/templates/pictures/logo.svg"));
+        QSvgRenderer logo(pictureResource("logo"));
         const double logoWidth = m_.width() * 0.75;
         const QSizeF size = QSizeF(logo.defaultSize()).scaled(QSizeF(logoWidth, 1e9), Qt::KeepAspectRatio);
         logo.render(&p,

@@ -1,4 +1,5 @@
 // The agenda: imminent list, pictures and alarm, reminders, printing and grids.
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>

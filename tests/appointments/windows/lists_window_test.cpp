@@ -1,5 +1,6 @@
 // The status lists, the search window and the archive export, loading into a card editor
 // registered under "scadenze".
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -19,30 +20,13 @@
 namespace custovia {
 namespace {
 
-// A bare card editor over the appointment archive: every field as a plain control.
-CardConfig editorConfig() {
-    CardConfig c;
-    c.objectName = "TfrmProvaAppuntamenti";
-    c.areaTag = "scadenze";
-    c.archiveFile = std::string(kAppointmentsFile);
-    c.layout = &appointmentLayout();
-    for (std::size_t i = 0; i < c.layout->fieldCount(); ++i) {
-        const RecordField& stored = c.layout->field(i);
-        CardField field;
-        field.name = QString::fromStdString(stored.name);
-        field.control = stored.kind == FieldKind::Flag ? FieldControl::Check
-                        : field.name.startsWith("lbl") ? FieldControl::Hidden
-                                                       : FieldControl::Edit;
-        field.row = int(i);
-        c.fields.push_back(field);
-    }
-    c.toolbar = {{"lblPosizione", "", "", ""}};
-    return c;
-}
-
 class ListWindows : public test::AppointmentWindows {
 protected:
-    void SetUp() override { editor = std::make_unique<CardEditor>(fake.env(), editorConfig()); }
+    void SetUp() override {
+        editor = std::make_unique<CardEditor>(
+            fake.env(), test::bareCardEditor("TfrmProvaAppuntamenti", "scadenze",
+                                             std::string(kAppointmentsFile), appointmentLayout()));
+    }
 
     static QStringList rows(ListWindow& window, int width = 16) {
         QStringList out;

@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <functional>
 
 #include "fakes.h"
+#include "window_helpers.h"
 #include "tests/appointments/fixture.h"
 
 namespace custovia::test {
@@ -27,20 +26,9 @@ protected:
         for (const Appointment& a : cards) file.append(appointmentRecord(a));
     }
 
-    // Clicks the button, which opens a modal window, and hands that window to look(); the
-    // window is closed afterwards if look() left it open.
+    // Clicks the button, which opens a modal window, and hands that window to look().
     static void openFrom(QAbstractButton* button, const std::function<void(QDialog*)>& look) {
-        ASSERT_NE(button, nullptr);
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(window, nullptr);
-            seen = true;
-            look(window);
-            if (window->isVisible()) window->reject();
-        });
-        button->click();
-        EXPECT_TRUE(seen) << button->objectName().toStdString();
+        openModalFrom(button, look);
     }
 
     FakeEnvironment fake;

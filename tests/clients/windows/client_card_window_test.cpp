@@ -17,6 +17,7 @@
 #include "clients/windows/TfrmClienti.h"
 #include "clients/windows/TfrmPrivacy.h"
 #include "fakes.h"
+#include "window_helpers.h"
 
 namespace custovia {
 namespace {
@@ -45,16 +46,7 @@ protected:
     }
     // Clicks a button that opens a per-use window and hands that window to look().
     void openFrom(const char* button, const std::function<void(QDialog*)>& look) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(window, nullptr);
-            seen = true;
-            look(window);
-            if (window->isVisible()) window->reject();
-        });
-        click(button);
-        EXPECT_TRUE(seen) << button;
+        test::openModalFrom(card->findChild<QToolButton*>(button), look);
     }
 
     FakeEnvironment fake;

@@ -14,33 +14,20 @@
 #include "clients/windows/TfrmExpClienti.h"
 #include "clients/windows/TfrmRicontatta.h"
 #include "fakes.h"
+#include "window_helpers.h"
 
 namespace custovia {
 namespace {
 
 using test::FakeEnvironment;
 
-CardConfig bareClientEditor() {
-    CardConfig c;
-    c.objectName = "TfrmClientiProva";
-    c.areaTag = "clienti";
-    c.archiveFile = std::string(kClientsFile);
-    c.layout = &clientLayout();
-    for (std::size_t i = 0; i < c.layout->fieldCount(); ++i) {
-        const RecordField& f = c.layout->field(i);
-        const QString name = QString::fromStdString(f.name);
-        const FieldControl control = f.kind == FieldKind::Flag ? FieldControl::Check
-                                     : name.startsWith("lbl")  ? FieldControl::Hidden
-                                                               : FieldControl::Edit;
-        c.fields.push_back({name, "", control, NoRule, int(i), 0});
-    }
-    c.toolbar = {{"lblPosizione", "", "", ""}};
-    return c;
-}
-
 class ClientListWindows : public ::testing::Test {
 protected:
-    void SetUp() override { editor = std::make_unique<CardEditor>(fake.env(), bareClientEditor()); }
+    void SetUp() override {
+        editor = std::make_unique<CardEditor>(
+            fake.env(),
+            test::bareCardEditor("TfrmClientiProva", "clienti", std::string(kClientsFile), clientLayout()));
+    }
 
     void store(const std::string& name, const std::string& flag, const std::string& issues,
                const std::string& note = "") {

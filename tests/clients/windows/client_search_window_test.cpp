@@ -15,30 +15,12 @@
 #include "clients/windows/TfrmTrovaClienti.h"
 #include "emergencies/windows/TfrmInterventi.h"
 #include "fakes.h"
+#include "window_helpers.h"
 
 namespace custovia {
 namespace {
 
 using test::FakeEnvironment;
-
-// A bare card editor over a layout: every field a plain control, registered under the tag.
-CardConfig bareEditor(const QString& tag, const RecordLayout& layout) {
-    CardConfig c;
-    c.objectName = "Editor_" + tag;
-    c.areaTag = tag;
-    c.archiveFile = "Prova_" + tag.toStdString() + ".pro";
-    c.layout = &layout;
-    for (std::size_t i = 0; i < layout.fieldCount(); ++i) {
-        const RecordField& f = layout.field(i);
-        const QString name = QString::fromStdString(f.name);
-        const FieldControl control = f.kind == FieldKind::Flag ? FieldControl::Check
-                                     : name.startsWith("lbl")  ? FieldControl::Hidden
-                                                               : FieldControl::Edit;
-        c.fields.push_back({name, "", control, NoRule, int(i), 0});
-    }
-    c.toolbar = {{"lblPosizione", "", "", ""}};
-    return c;
-}
 
 const RecordLayout& interventionTargets() {
     static const RecordLayout l{{"txtUtente", 50}, {"txtCelUte", 30}, {"txtNote", 250}};
@@ -65,7 +47,9 @@ protected:
                                                                   {"interventi", &interventionTargets()},
                                                                   {"scadenze", &appointmentTargets()},
                                                                   {"contratto", &contractTargets()}}) {
-            editors.emplace_back(std::make_unique<CardEditor>(fake.env(), bareEditor(tag, *layout)));
+            editors.emplace_back(std::make_unique<CardEditor>(
+                fake.env(),
+                test::bareCardEditor("Editor_" + tag, tag, "Prova_" + tag.toStdString() + ".pro", *layout)));
             editors.back()->setFieldText("txtNote", "da non toccare");
         }
         store("Rossi Mario", "Centro", "Sì");

@@ -16,31 +16,20 @@
 #include "contracts/windows/TfrmExpContratti.h"
 #include "contracts/windows/TfrmTrovaContratti.h"
 #include "fakes.h"
+#include "window_helpers.h"
 
 namespace custovia {
 namespace {
 
 using test::FakeEnvironment;
 
-// A bare card editor over the contract archive: every field as a plain control.
-CardConfig editorConfig() {
-    CardConfig c;
-    c.objectName = "TfrmContrattoProva";
-    c.areaTag = "contratti";
-    c.archiveFile = std::string(kContractsFile);
-    c.layout = &contractLayout();
-    for (std::size_t i = 0; i < c.layout->fieldCount(); ++i) {
-        const QString name = QString::fromStdString(c.layout->field(i).name);
-        c.fields.push_back({name, "", name.startsWith("lbl") ? FieldControl::Hidden : FieldControl::Edit,
-                            NoRule, int(i), 0});
-    }
-    c.toolbar = {{"lblPosizione", "", "", ""}};
-    return c;
-}
-
 class ContractListWindows : public ::testing::Test {
 protected:
-    void SetUp() override { editor = std::make_unique<CardEditor>(fake.env(), editorConfig()); }
+    void SetUp() override {
+        editor = std::make_unique<CardEditor>(
+            fake.env(), test::bareCardEditor("TfrmContrattoProva", "contratti", std::string(kContractsFile),
+                                             contractLayout()));
+    }
 
     void store(const std::string& cliente, const std::string& comune, const std::string& data,
                const std::string& ditta = "Vigilanza Notturna") {

@@ -21,6 +21,7 @@
 #include "contracts/contracts.h"
 #include "contracts/windows/TfrmContratto.h"
 #include "fakes.h"
+#include "window_helpers.h"
 
 namespace custovia {
 namespace {
@@ -44,18 +45,8 @@ protected:
     }
     void click(const char* button) { card->findChild<QToolButton*>(button)->click(); }
     // Clicks a button that opens a per-use window and hands that window to look().
-    void openFrom(const char* button, const std::function<void(QWidget*)>& look) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* window = QApplication::activeModalWidget();
-            ASSERT_NE(window, nullptr);
-            seen = true;
-            look(window);
-            if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
-                dialog->reject();
-        });
-        click(button);
-        EXPECT_TRUE(seen) << button;
+    void openFrom(const char* button, const std::function<void(QDialog*)>& look) {
+        test::openModalFrom(card->findChild<QToolButton*>(button), look);
     }
     std::filesystem::path archiveFile() const { return fake.folder() / "Contratti.pro"; }
     std::filesystem::path ini() const { return fake.folder() / "Contratti.ini"; }
@@ -344,18 +335,18 @@ TEST_F(ContrattoTest, TheCardReadsAsFramedSections) {
 
 TEST_F(ContrattoTest, TheTaxCodeButtonsChooseTheCheckByTheCode) {
     set("txtCodFiscCli", "01234567890");
-    openFrom("btnCodFiscCli", [](QWidget* w) { EXPECT_EQ(w->objectName(), "TfrmPartitaIva"); });
+    openFrom("btnCodFiscCli", [](QDialog* w) { EXPECT_EQ(w->objectName(), "TfrmPartitaIva"); });
     set("txtCodFiscCli", "RSSMRA80A01A944I");
-    openFrom("btnCodFiscCli", [](QWidget* w) { EXPECT_EQ(w->objectName(), "TfrmCodFisc"); });
+    openFrom("btnCodFiscCli", [](QDialog* w) { EXPECT_EQ(w->objectName(), "TfrmCodFisc"); });
     set("txtPartitaIva", "01234567890");
-    openFrom("btnPartitaIva", [](QWidget* w) { EXPECT_EQ(w->objectName(), "TfrmPartitaIva"); });
+    openFrom("btnPartitaIva", [](QDialog* w) { EXPECT_EQ(w->objectName(), "TfrmPartitaIva"); });
 }
 
 TEST_F(ContrattoTest, PrintsTheUnsavedCardAsItIsOnScreen) {
     fillRequired();
     set("txtTelCli", "");
     set("txtImpCanone", "1500,00");
-    openFrom("cmdStampa", [](QWidget* w) {
+    openFrom("cmdStampa", [](QDialog* w) {
         EXPECT_EQ(w->objectName(), "TfrmStampaCon");
         w->findChild<QPushButton*>("btnStampa")->click();
     });

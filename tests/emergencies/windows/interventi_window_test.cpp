@@ -18,6 +18,7 @@
 #include "emergencies/interventions.h"
 #include "emergencies/windows/TfrmInterventi.h"
 #include "fakes.h"
+#include "window_helpers.h"
 
 namespace custovia {
 namespace {
@@ -47,16 +48,7 @@ protected:
     void click(const char* button) { card->findChild<QToolButton*>(button)->click(); }
     // Clicks a toolbar button that opens a per-use window and hands that window to look().
     void openFrom(const char* button, const std::function<void(QDialog*)>& look) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(window, nullptr);
-            seen = true;
-            look(window);
-            if (window->isVisible()) window->reject();
-        });
-        click(button);
-        EXPECT_TRUE(seen) << button;
+        test::openModalFrom(card->findChild<QToolButton*>(button), look);
     }
 
     FakeEnvironment fake;

@@ -14,34 +14,20 @@
 #include "emergencies/windows/TfrmPendenti.h"
 #include "emergencies/windows/TfrmTrovaInterventi.h"
 #include "fakes.h"
+#include "window_helpers.h"
 
 namespace custovia {
 namespace {
 
 using test::FakeEnvironment;
 
-// A bare card editor over the intervention archive: every field as a plain control.
-CardConfig editorConfig() {
-    CardConfig c;
-    c.objectName = "TfrmInterventiProva";
-    c.areaTag = "interventi";
-    c.archiveFile = std::string(kInterventionsFile);
-    c.layout = &interventionLayout();
-    for (std::size_t i = 0; i < c.layout->fieldCount(); ++i) {
-        const RecordField& f = c.layout->field(i);
-        const QString name = QString::fromStdString(f.name);
-        const FieldControl control = f.kind == FieldKind::Flag ? FieldControl::Check
-                                     : name.startsWith("lbl")  ? FieldControl::Hidden
-                                                               : FieldControl::Edit;
-        c.fields.push_back({name, "", control, NoRule, int(i), 0});
-    }
-    c.toolbar = {{"lblPosizione", "", "", ""}};
-    return c;
-}
-
 class InterventionListWindows : public ::testing::Test {
 protected:
-    void SetUp() override { editor = std::make_unique<CardEditor>(fake.env(), editorConfig()); }
+    void SetUp() override {
+        editor = std::make_unique<CardEditor>(
+            fake.env(), test::bareCardEditor("TfrmInterventiProva", "interventi",
+                                             std::string(kInterventionsFile), interventionLayout()));
+    }
 
     void store(const std::string& data, const std::string& utente, const std::string& terminato,
                const std::string& note = "") {

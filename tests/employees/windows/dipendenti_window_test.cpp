@@ -18,6 +18,7 @@
 #include "employees/windows/TfrmDipendenti.h"
 #include "employees/windows/TfrmZoom.h"
 #include "fakes.h"
+#include "window_helpers.h"
 #include "photo_support.h"
 
 namespace custovia {
@@ -62,16 +63,7 @@ protected:
         click("btnCaricaFoto");
     }
     void openFrom(const char* button, const std::function<void(QDialog*)>& look) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(window, nullptr);
-            seen = true;
-            look(window);
-            if (window->isVisible()) window->reject();
-        });
-        click(button);
-        EXPECT_TRUE(seen) << button;
+        test::openModalFrom(card->findChild<QToolButton*>(button), look);
     }
 
     FakeEnvironment fake;
