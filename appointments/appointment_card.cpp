@@ -6,6 +6,33 @@
 
 namespace custovia {
 
+const std::vector<RequiredText>& appointmentSaveChecks() {
+    static const std::vector<RequiredText> checks{
+        {"txtData", "Attenzione: per salvare la scheda è necessario indicare la data dell'appuntamento."},
+        {"txtAvviso",
+         "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso rispetto alla data "
+         "dell'appuntamento."},
+        {"txtCausale",
+         "Attenzione: per salvare la scheda è necessario indicare i servizi richiesti dal cliente."},
+        {"txtContatto", "Attenzione: per salvare la scheda è necessario indicare il nome del cliente."},
+        {"txtCel",
+         "Attenzione: per salvare la scheda è necessario indicare il numero di cellulare del cliente."},
+    };
+    return checks;
+}
+
+const std::vector<RequiredText>& appointmentWhatsAppChecks() {
+    static const std::vector<RequiredText> checks{
+        {"txtData",
+         "Attenzione: per inviare la conferma dell'appuntamento al cliente tramite WhatsApp è necessario "
+         "indicare la data."},
+        {"txtCel",
+         "Attenzione: per inviare la conferma dell'appuntamento al cliente tramite WhatsApp è necessario "
+         "indicare il suo numero di cellulare."},
+    };
+    return checks;
+}
+
 std::string confirmationText(std::string_view hours, std::string_view minutes, std::string_view date) {
     return "Gentile Cliente, le confermiamo l'appuntamento fissato per le ore " + trim(hours) + ":" +
            trim(minutes) + " del giorno " + trim(date);

@@ -1,10 +1,11 @@
 #pragma once
-// What the appointment card composes apart from its window: the WhatsApp confirmation and
-// reminder, and the printed card.
-#include <functional>
+// What the appointment card checks and composes apart from its window: the save checks, the
+// WhatsApp confirmation and reminder, and the printed card.
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "archive/card_values.h"
 #include "archive/clock.h"
 #include "archive/shell.h"
 #include "report/template.h"
@@ -12,7 +13,12 @@
 namespace custovia {
 
 // Reads a field of the card on screen by its control name.
-using AppointmentScreen = std::function<std::string(std::string_view field)>;
+using AppointmentScreen = CardValues;
+
+// Checked in this order at Save.
+const std::vector<RequiredText>& appointmentSaveChecks();
+// Checked in this order before the WhatsApp confirmation.
+const std::vector<RequiredText>& appointmentWhatsAppChecks();
 
 // The confirmation sent from the card, with the hours and minutes as shown.
 std::string confirmationText(std::string_view hours, std::string_view minutes, std::string_view date);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "archive/text.h"
 
@@ -280,6 +281,37 @@ std::u32string ibanDigits(std::string_view text) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr std::pair<std::string_view, Check> kCheckNames[] = {
+    {"checkTaxCode", Check::TaxCode},
+    {"checkVatNumber", Check::VatNumber},
+    {"checkPaymentCard", Check::PaymentCard},
+    {"checkIban", Check::Iban},
+};
+
+}  // namespace
+
+std::optional<Check> checkNamed(std::string_view action) {
+    for (const auto& [name, check] : kCheckNames)
+        if (name == action) return check;
+    return std::nullopt;
+}
+
+std::string_view checkName(Check check) {
+    for (const auto& [name, named] : kCheckNames)
+        if (named == check) return name;
+    return {};
+}
+
+Check checkFor(Check asked, std::string_view fieldText) {
+    if (asked != Check::TaxCode) return asked;
+    const std::string_view code = trimView(fieldText);
+    const bool digits =
+        !code.empty() && std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return digits ? Check::VatNumber : Check::TaxCode;
+}
 
 CheckResult checkTaxCode(std::string_view fieldText) {
     const std::u32string code = utf8ToCodePoints(asciiUpper(fieldText));

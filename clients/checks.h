@@ -2,6 +2,7 @@
 // The four checks of the client, employee and contract cards: Italian tax code, VAT number
 // (with the office that issued it), payment card number and IBAN. They only report: each
 // returns the message to show and whether the check window stays open for a correction.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,20 @@ struct CheckResult {
 
     bool operator==(const CheckResult&) const = default;
 };
+
+// The four checks, each with its own window.
+enum class Check { TaxCode, VatNumber, PaymentCard, Iban };
+
+// The check a card's button names by its action: "checkTaxCode", "checkVatNumber",
+// "checkPaymentCard" or "checkIban"; none for any other action.
+std::optional<Check> checkNamed(std::string_view action);
+// The action name of a check, as checkNamed() reads it.
+std::string_view checkName(Check check);
+
+// The check a card's field opens, from the field's text: a firm's tax code is its VAT number,
+// so a tax code of digits alone (once trimmed) goes to the VAT check; an empty one, or any
+// other, to the tax code check. The other checks take the text as it is.
+Check checkFor(Check asked, std::string_view fieldText);
 
 // Each takes the input field's text as it stands (UTF-8).
 CheckResult checkTaxCode(std::string_view fieldText);

@@ -1,6 +1,5 @@
 #include "clients/client_card.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -53,11 +52,15 @@ std::string twoDigitName(const char* prefix, int row) {
 
 }  // namespace
 
-TaxCodeRoute taxCodeRoute(std::string_view fieldText) {
-    const std::string_view text = trimView(fieldText);
-    const bool digits =
-        !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    return digits ? TaxCodeRoute::VatNumber : TaxCodeRoute::TaxCode;
+const std::vector<RequiredText>& clientSaveChecks() {
+    static const std::vector<RequiredText> checks{
+        {"txtCliente", "Attenzione: per salvare la scheda è necessario indicare il nome del cliente."},
+        {"txtTelCel",
+         "Attenzione: per salvare la scheda è necessario indicare il numero di cellulare del cliente."},
+        {"txtCodFisc",
+         "Attenzione: per salvare la scheda è necessario indicare il codice fiscale del cliente."},
+    };
+    return checks;
 }
 
 std::string clientCardCaption(int row, CardCopy copy) {

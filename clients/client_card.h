@@ -1,22 +1,21 @@
 #pragma once
-// What the client card composes apart from its window: where the tax-code button sends its
-// text, and the printed card.
-#include <functional>
+// What the client card checks and composes apart from its window: the save checks and the
+// printed card.
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "archive/card_values.h"
 #include "archive/clock.h"
 #include "report/template.h"
 
 namespace custovia {
 
 // Reads a field of the client card on screen by its control name.
-using ClientValues = std::function<std::string(std::string_view field)>;
+using ClientValues = CardValues;
 
-enum class TaxCodeRoute { TaxCode, VatNumber };
-// A firm's tax code is its VAT number: an all-digit text goes to the VAT check, anything
-// else (an empty field too) to the tax code check. The text is taken trimmed.
-TaxCodeRoute taxCodeRoute(std::string_view fieldText);
+// Checked in this order at Save.
+const std::vector<RequiredText>& clientSaveChecks();
 
 inline constexpr std::string_view kClientCardTemplate = "scheda_cliente";
 inline constexpr std::string_view kClientPdfFile = "Contatto.pdf";

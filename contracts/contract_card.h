@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "emergencies/intervention_card.h"
+#include "archive/card_values.h"
 #include "report/template.h"
 
 namespace custovia {

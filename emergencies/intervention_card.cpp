@@ -71,12 +71,6 @@ const std::vector<RequiredText>& interventionWhatsAppChecks() {
     return checks;
 }
 
-const RequiredText* firstMissing(const std::vector<RequiredText>& checks, const CardValues& card) {
-    for (const RequiredText& check : checks)
-        if (trim(card(check.field)).empty()) return &check;
-    return nullptr;
-}
-
 std::string interventionRequestText(const CardValues& card) {
     auto v = [&card](std::string_view field) { return trim(card(field)); };
     return "Si richiede di prestare soccorso utilizzando il veicolo " + v("txtTipo") + " targato " +

@@ -1,31 +1,20 @@
 #pragma once
 // What the intervention card checks and composes, apart from its window.
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "archive/card_values.h"
 #include "archive/clock.h"
 #include "archive/shell.h"
 #include "report/template.h"
 
 namespace custovia {
 
-struct RequiredText {
-    std::string_view field;
-    std::string_view warning;
-};
-
 // Checked in this order at Save.
 const std::vector<RequiredText>& interventionSaveChecks();
 // Checked in this order before the WhatsApp request.
 const std::vector<RequiredText>& interventionWhatsAppChecks();
-
-// Reads a field of the card on screen by its control name.
-using CardValues = std::function<std::string(std::string_view field)>;
-
-// The first required field that is empty (after trimming), or nullptr.
-const RequiredText* firstMissing(const std::vector<RequiredText>& checks, const CardValues& card);
 
 // The request sent to the first-response operator, each value trimmed.
 std::string interventionRequestText(const CardValues& card);

@@ -1,6 +1,6 @@
 #pragma once
 // The printed employee card: which card field fills which object of "Scheda Dipendente".
-#include "emergencies/intervention_card.h"
+#include "archive/card_values.h"
 #include "report/template.h"
 
 namespace custovia {

@@ -1,7 +1,5 @@
 #include "employees/employees.h"
 
-#include "archive/text.h"
-
 namespace custovia {
 
 const RecordLayout& employeeLayout() {
@@ -31,14 +29,6 @@ const std::vector<RequiredText>& employeeSaveChecks() {
         {"txtReparto", "Attenzione: per salvare la scheda è necessario indicare il reparto del dipendente."},
     };
     return checks;
-}
-
-TaxCodeCheck taxCodeCheckFor(std::string_view typed) {
-    const std::string_view code = trimView(typed);
-    if (code.empty()) return TaxCodeCheck::TaxCode;
-    for (char c : code)
-        if (c < '0' || c > '9') return TaxCodeCheck::TaxCode;
-    return TaxCodeCheck::VatNumber;
 }
 
 }  // namespace custovia

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "archive/record.h"
-#include "emergencies/intervention_card.h"
+#include "archive/card_values.h"
 
 namespace custovia {
 
@@ -18,9 +18,5 @@ const RecordLayout& employeeLayout();
 
 // Checked in this order at Save.
 const std::vector<RequiredText>& employeeSaveChecks();
-
-// The check window the tax code button opens: a code of digits only is a VAT number.
-enum class TaxCodeCheck { TaxCode, VatNumber };
-TaxCodeCheck taxCodeCheckFor(std::string_view typed);
 
 }  // namespace custovia

@@ -77,16 +77,14 @@ CardConfig appointmentCard() {
     c.enterOrder = {"txtData",    "txtOreApp",   "txtMinutiApp", "txtAvviso", "txtTipologia",
                     "txtCausale", "txtDettagli", "txtContatto",  "txtTel",    "txtCel",
                     "txtEmail",   "txtLuogo",    "txtImporto",   "txtNote"};
-    c.required = {
-        {"txtData", "Attenzione: per salvare la scheda è necessario indicare la data dell'appuntamento."},
-        {"txtAvviso",
-         "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso rispetto alla data "
-         "dell'appuntamento."},
-        {"txtCausale",
-         "Attenzione: per salvare la scheda è necessario indicare i servizi richiesti dal cliente."},
-        {"txtContatto", "Attenzione: per salvare la scheda è necessario indicare il nome del cliente."},
-        {"txtCel",
-         "Attenzione: per salvare la scheda è necessario indicare il numero di cellulare del cliente."},
+    c.required = requiredFields(appointmentSaveChecks());
+    c.companions = {
+        {"txtContatto", "impContatto", CompanionKind::Picture, "importa", "Importa cliente",
+         "Importa i dati dall'archivio anagrafico dei clienti.", "importClient"},
+        {"txtCel", "btnWhatsApp", CompanionKind::Picture, "whatsapp_scritta", "WhatsApp",
+         "Invia conferma appuntamento al cliente tramite WhatsApp.", "whatsApp", QSize(105, 27)},
+        {"txtEmail", "btnEmail", CompanionKind::Picture, "email", "E-mail",
+         "Invia una e-mail all'indirizzo indicato.", "email"},
     };
     c.toolbar = toolbarWithBrowsing({
         {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
@@ -116,11 +114,11 @@ CardConfig appointmentCard() {
 
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze(Environment& env, QWidget* parent)
     : CardEditor(env, appointmentCard(), parent) {
-    addCompanions();
+    finishCard();
     wireWindows();
 }
 
-void TfrmArchivio_Scadenze::addCompanions() {
+void TfrmArchivio_Scadenze::finishCard() {
     auto* date = static_cast<QLineEdit*>(control(QStringLiteral("txtData")));
     date->setAlignment(Qt::AlignCenter);
     // unlike the other fields, Enter in the date asks the calendar instead of moving on
@@ -138,30 +136,6 @@ void TfrmArchivio_Scadenze::addCompanions() {
     title->setAccessibleName(QStringLiteral("SCHEDA APPUNTAMENTO"));
     cardGrid()->addWidget(title, 0, 0, 1, -1, Qt::AlignLeft);
 
-    auto* impContatto = new PictureButton(
-        QStringLiteral("impContatto"), picture("importa"), QStringLiteral("Importa cliente"),
-        QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti."),
-        control(QStringLiteral("txtContatto"))->parentWidget(), {24, 24});
-    // the client search window copies the chosen client into this card, found by its tag
-    connect(impContatto, &QToolButton::clicked, this, [this] {
-        TfrmTrovaClienti window(env(), config().areaTag, this);
-        window.exec();
-    });
-    addBeside(QStringLiteral("txtContatto"), impContatto);
-
-    auto* whatsApp = new PictureButton(
-        QStringLiteral("btnWhatsApp"), picture("whatsapp_scritta"), QStringLiteral("WhatsApp"),
-        QStringLiteral("Invia conferma appuntamento al cliente tramite WhatsApp."),
-        control(QStringLiteral("txtCel"))->parentWidget(), {105, 27});
-    connect(whatsApp, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::sendConfirmation);
-    addBeside(QStringLiteral("txtCel"), whatsApp);
-
-    auto* email = new PictureButton(QStringLiteral("btnEmail"), picture("email"), QStringLiteral("E-mail"),
-                                    QStringLiteral("Invia una e-mail all'indirizzo indicato."),
-                                    control(QStringLiteral("txtEmail"))->parentWidget(), {24, 24});
-    connect(email, &QToolButton::clicked, this, &TfrmArchivio_Scadenze::sendEmail);
-    addBeside(QStringLiteral("txtEmail"), email);
-
     auto* reminder =
         new QLabel(QStringLiteral("Ricordarsi di spuntare la casella Impegno assolto nel momento in "
                                   "cui si è ottemperato allo stesso così da rimuoverlo dagli "
@@ -176,6 +150,15 @@ void TfrmArchivio_Scadenze::addCompanions() {
 }
 
 void TfrmArchivio_Scadenze::wireWindows() {
+    // the client search window copies the chosen client into this card, found by its tag
+    setAction(QStringLiteral("importClient"), [this] {
+        TfrmTrovaClienti window(env(), config().areaTag, this);
+        window.exec();
+    });
+    setAction(QStringLiteral("whatsApp"), [this] {
+        if (requireFilled(requiredFields(appointmentWhatsAppChecks())))
+            sendMessage(confirmationMessage(screenValues()));
+    });
     setAction(QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaScadenze window(env(), this);
         window.setModeTag(config().areaTag);
@@ -227,37 +210,6 @@ void TfrmArchivio_Scadenze::computeDerived() {
     const std::string hours = trim(fieldText(QStringLiteral("txtOreApp")).toStdString());
     const std::string minutes = trim(fieldText(QStringLiteral("txtMinutiApp")).toStdString());
     setFieldText(QStringLiteral("lblOra"), QString::fromStdString(hours + ":" + minutes));
-}
-
-AppointmentScreen TfrmArchivio_Scadenze::screenValues() const {
-    return [this](std::string_view field) { return fieldText(fromView(field)).toStdString(); };
-}
-
-void TfrmArchivio_Scadenze::sendConfirmation() {
-    struct Needed {
-        const char* field;
-        const char* warning;
-    };
-    static const Needed needed[] = {
-        {"txtData",
-         "Attenzione: per inviare la conferma dell'appuntamento al cliente tramite WhatsApp è necessario "
-         "indicare la data."},
-        {"txtCel",
-         "Attenzione: per inviare la conferma dell'appuntamento al cliente tramite WhatsApp è necessario "
-         "indicare il suo numero di cellulare."},
-    };
-    for (const Needed& n : needed) {
-        if (blank(fieldText(QLatin1String(n.field)))) {
-            env().messages.warning(this, QString::fromUtf8(n.warning));
-            focusField(QLatin1String(n.field));
-            return;
-        }
-    }
-    sendMessage(confirmationMessage(screenValues()));
-}
-
-void TfrmArchivio_Scadenze::sendEmail() {
-    sendMessage(emailMessage(fieldText(QStringLiteral("txtEmail")).toStdString()));
 }
 
 }  // namespace custovia

@@ -11,20 +11,13 @@ class TfrmArchivio_Scadenze final : public CardEditor {
 public:
     explicit TfrmArchivio_Scadenze(Environment& env, QWidget* parent = nullptr);
 
-    // The WhatsApp confirmation to the client (btnWhatsApp).
-    void sendConfirmation();
-    // The e-mail to the typed address (btnEmail).
-    void sendEmail();
-    // Reads the card on screen, field by field, at the moment it is asked.
-    AppointmentScreen screenValues() const;
-
 protected:
     void presetNew() override;
     void presetDuplicate() override;
     void computeDerived() override;
 
 private:
-    void addCompanions();
+    void finishCard();
     void wireWindows();
 };
 

@@ -9,9 +9,12 @@
 #include <QVBoxLayout>
 
 #include "app/windows/TfrmGuida.h"
+#include "archive/shell.h"
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/TfrmCalendario.h"
+#include "clients/checks.h"
+#include "clients/windows/CheckWindow.h"
 
 namespace custovia {
 namespace {
@@ -20,6 +23,7 @@ QString picturePath(const QString& name) { return QStringLiteral(":/templates/pi
 
 std::string toStd(const QString& text) { return text.toStdString(); }
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The card's readable width: wider screens leave margins on both sides.
 constexpr int kCardMaxWidth = 1180;
@@ -81,6 +85,12 @@ private:
 
 }  // namespace
 
+std::vector<RequiredField> requiredFields(const std::vector<RequiredText>& table) {
+    std::vector<RequiredField> fields;
+    for (const RequiredText& r : table) fields.push_back({fromView(r.field), fromView(r.warning)});
+    return fields;
+}
+
 std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before,
                                                const std::vector<ToolbarButton>& after) {
     static const std::vector<ToolbarButton> browsing{
@@ -118,6 +128,7 @@ CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
     column->addWidget(panInfo_);
     for (QWidget* button : buttons_) panInfo_->attach(button, button->property("hint").toString());
     buildFields();
+    buildCompanions();
 
     std::vector<QWidget*> ring;
     for (const QString& name : config_.enterOrder) ring.push_back(controls_.value(name));
@@ -235,6 +246,30 @@ void CardEditor::buildFields() {
     grid_->setRowStretch(grid_->rowCount(), 1);
 }
 
+void CardEditor::buildCompanions() {
+    for (const Companion& companion : config_.companions) {
+        auto* button = new PictureButton(companion.name, picturePath(companion.picture), companion.caption,
+                                         companion.hint, controls_.value(companion.field)->parentWidget(),
+                                         companion.size);
+        if (companion.kind == CompanionKind::Captioned) {
+            button->setText(companion.caption);
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
+        connect(button, &QToolButton::clicked, this, [this, &companion] { runCompanion(companion); });
+        addBeside(companion.field, button);
+    }
+}
+
+void CardEditor::runCompanion(const Companion& companion) {
+    if (actions_.contains(companion.action)) {
+        trigger(companion.action);
+    } else if (companion.action == QLatin1String("email")) {
+        sendMessage(emailMessage(toStd(fieldText(companion.field))));
+    } else if (const std::optional<Check> check = checkNamed(toStd(companion.action))) {
+        openCheck(env_, this, *check, fieldText(companion.field));
+    }
+}
+
 QWidget* CardEditor::makeControl(const CardField& field) {
     QWidget* card = grid_->parentWidget();
     const std::size_t index = config_.layout->indexOf(toStd(field.name));
@@ -259,6 +294,13 @@ QWidget* CardEditor::makeControl(const CardField& field) {
             makeProvinceList(combo);
             combo->lineEdit()->setMaxLength(std::min(capacity, 2));
             combo->setFixedWidth(editWidth(combo, 2) + 28);
+            return combo;
+        }
+        case FieldControl::Choice: {
+            auto* combo = new QComboBox(card);
+            makeChoiceList(combo, field.choices);
+            combo->lineEdit()->setMaxLength(capacity);
+            combo->setFixedWidth(editWidth(combo, capacity));
             return combo;
         }
         case FieldControl::Hidden:
@@ -366,6 +408,10 @@ void CardEditor::showRecord(std::uint64_t index, const Record& record) {
     recordShown(index);
 }
 
+CardValues CardEditor::screenValues() const {
+    return [this](std::string_view field) { return toStd(fieldText(fromView(field))); };
+}
+
 Record CardEditor::screenRecord() const {
     Record record(*config_.layout);
     for (std::size_t i = 0; i < config_.layout->fieldCount(); ++i) {
@@ -417,9 +463,9 @@ void CardEditor::navigate(NavigationButton button) {
     }
 }
 
-bool CardEditor::checkRequired() {
-    for (const RequiredField& field : config_.required) {
-        if (trim(toStd(fieldText(field.name))).empty()) {
+bool CardEditor::requireFilled(const std::vector<RequiredField>& fields) {
+    for (const RequiredField& field : fields) {
+        if (trimView(toStd(fieldText(field.name))).empty()) {
             env_.messages.warning(this, field.warning);
             focusField(field.name);
             return false;
@@ -443,7 +489,7 @@ void CardEditor::commitEditing() { custovia::commitEditing(this); }
 
 void CardEditor::save() {
     commitEditing();
-    if (!checkRequired()) return;
+    if (!requireFilled(config_.required) || !acceptsSave()) return;
     computeDerived();
     std::uint64_t index = 0;
     bool updated = false;

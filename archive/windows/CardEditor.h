@@ -15,6 +15,7 @@
 
 #include "app/help.h"
 #include "archive/archive.h"
+#include "archive/card_values.h"
 #include "archive/card_navigation.h"
 #include "archive/windows/Environment.h"
 #include "archive/windows/PictureButton.h"
@@ -31,6 +32,7 @@ enum class FieldControl {
     Check,     // a flag's check box
     Hidden,    // a hidden label (derived fields, attachments)
     Province,  // combo edit offering the province codes; any two characters are accepted
+    Choice,    // combo edit offering the field's choices; any text is accepted
 };
 
 enum FieldRule : unsigned {
@@ -58,11 +60,37 @@ struct CardField {
     // The leaving rule: the text the field takes when it loses the focus and before Save
     // (amounts normalised, say); none leaves the text as it is.
     std::function<QString(const QString&)> leave{};
+    // What a Choice field offers in its list.
+    QStringList choices{};
 };
 
+// A field that must not be empty at Save, and the warning shown when it is.
 struct RequiredField {
     QString name;
     QString warning;
+};
+// A work area's table of required fields, as the window shows them.
+std::vector<RequiredField> requiredFields(const std::vector<RequiredText>& table);
+
+// How a field's companion button shows.
+enum class CompanionKind {
+    Picture,    // the picture alone
+    Captioned,  // the picture with its caption written beside it
+};
+
+// A button that follows a field on the card: a check, an import, a message.
+struct Companion {
+    QString field;  // the field it follows
+    QString name;   // objectName
+    CompanionKind kind = CompanionKind::Picture;
+    QString picture;  // picture file name under templates/pictures
+    QString caption;  // accessible name, written beside a captioned picture
+    QString hint;     // hint line, tooltip and accessible description
+    // What a click does, by name: an action the card set (setAction), "email" (an e-mail to the
+    // field's address) or the check of the field's text ("checkTaxCode", "checkVatNumber",
+    // "checkPaymentCard", "checkIban").
+    QString action;
+    QSize size{24, 24};  // of the picture
 };
 
 struct ToolbarButton {
@@ -82,7 +110,9 @@ struct CardConfig {
     const RecordLayout* layout = nullptr;
     std::vector<CardField> fields;
     std::vector<QString> enterOrder;
+    // Checked in this order at Save.
     std::vector<RequiredField> required;
+    std::vector<Companion> companions;
     std::vector<ToolbarButton> toolbar;
     QString firstField;  // focused on New and Duplicate
     QString initialHint = QStringLiteral("Pronto per archiviare una nuova scheda...");
@@ -129,6 +159,8 @@ public:
     void showRecord(std::uint64_t index, const Record& record);
     // The screen as a record (each field trimmed, flags "Sì"/"No").
     Record screenRecord() const;
+    // Reads the card on screen, field by field, at the moment it is asked.
+    CardValues screenValues() const;
 
     // Runs the leaving rules of the field being edited, so that what Save stores is what
     // those rules make of it; the field keeps the focus.
@@ -159,7 +191,9 @@ protected:
     virtual void presetNew() {}
     // Fields reset on Duplicate (the intervention: date and time, the finished box).
     virtual void presetDuplicate() {}
-    // Derived fields computed at Save, after the required chain.
+    // Checks of Save beyond the required chain, after it: false stops the Save, having said why.
+    virtual bool acceptsSave() { return true; }
+    // Derived fields computed at Save, after the checks.
     virtual void computeDerived() {}
     // Fields kept by New (the intervention keeps the operator).
     virtual bool keptOnNew(const QString&) const { return false; }
@@ -179,6 +213,9 @@ protected:
     // A widget in the cell of a field, after it (icons such as the calendar or an import).
     void addBeside(const QString& field, QWidget* widget);
     void focusField(const QString& name);
+    // True when every field of the checks is filled; else the first empty one's warning is shown
+    // and the focus goes to it.
+    bool requireFilled(const std::vector<RequiredField>& fields);
     QGridLayout* cardGrid() const { return grid_; }
     // The grid of a framed section (created with the section's first field).
     QGridLayout* sectionGrid(const QString& section) const { return sections_.value(section); }
@@ -189,12 +226,13 @@ protected:
 private:
     void buildToolbar(QLayout* into);
     void buildFields();
+    void buildCompanions();
+    void runCompanion(const Companion& companion);
     QWidget* makeControl(const CardField& field);
     QGridLayout* gridFor(const CardField& field);
     void placeField(const CardField& field, QWidget* control);
     void applyRules(const CardField& field, QWidget* control);
     void clearField(const QString& name);
-    bool checkRequired();
     void showArchiveError();
 
     Environment& env_;

@@ -149,9 +149,9 @@ private:
     std::function<void()> action_;
 };
 
-// Clears the text selection the toolkit makes when a field takes the focus by the keyboard:
-// at once, and again once the field has finished taking it.
-void deselectOnFocus(QComboBox* combo) {
+// The focus rule of every list: the selection the toolkit makes when the field takes the focus
+// by the keyboard is cleared at once, and again once the field has finished taking it.
+void clearSelectionOnFocus(QComboBox* combo) {
     new FocusWatcher(combo, [combo](bool in) {
         if (!in || !combo->lineEdit()) return;
         combo->lineEdit()->deselect();
@@ -317,7 +317,7 @@ void makeTimeList(QComboBox* combo, int count, const QString& unlisted) {
     // a pasted or dropped text is no choice from the list either
     combo->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     combo->lineEdit()->setAcceptDrops(false);
-    deselectOnFocus(combo);
+    clearSelectionOnFocus(combo);
     onLeave(combo, [combo, unlisted] {
         if (combo->findText(combo->currentText(), Qt::MatchExactly) < 0) combo->setEditText(unlisted);
     });
@@ -332,11 +332,21 @@ void makeProvinceList(QComboBox* combo) {
     combo->setCompleter(nullptr);  // any two characters are accepted, not only listed ones
     combo->lineEdit()->setMaxLength(2);
     makeUpperTrimmed(combo->lineEdit());
-    deselectOnFocus(combo);
+    clearSelectionOnFocus(combo);
     onLeave(combo, [combo] {
         const QString normal = QString::fromStdString(trim(asciiUpper(combo->currentText().toStdString())));
         if (normal != combo->currentText()) combo->setEditText(normal);
     });
+}
+
+void makeChoiceList(QComboBox* combo, const QStringList& choices) {
+    combo->setEditable(true);
+    combo->clear();
+    combo->addItems(choices);
+    combo->setCurrentIndex(-1);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    makeSingleLine(combo->lineEdit());
+    clearSelectionOnFocus(combo);
 }
 
 Qt::WindowFlags fixedWindowFlags() {

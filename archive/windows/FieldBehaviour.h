@@ -45,15 +45,20 @@ void applyFocusColouring(QWidget* field);
 // field has the focus. The frame is a sibling placed around the field's geometry.
 QFrame* addHighlightFrame(QWidget* field, const QString& frameName);
 
+// The combo edits below share the focus rule of a list: on getting the focus (by Enter, Tab or
+// click) its selection is cleared, so the text stays whole and none of it is selected.
+
 // Hour ("00"-"23") or minute ("00"-"59") combo: typing is blocked, values come from the
 // list, a value not in the list becomes "00" (or empty, with unlisted) when the field is left.
-// Taking the focus, by Enter, Tab or click, leaves its text unselected. The list's current
-// item is always the one its text names, however the text was set.
+// The list's current item is always the one its text names, however the text was set.
 void makeTimeList(QComboBox* combo, int count, const QString& unlisted = QStringLiteral("00"));
 
 // Combo edit offering the province codes: any two characters are accepted, trimmed and
-// upper-cased on every keystroke and on leaving; taking the focus leaves the text unselected.
+// upper-cased on every keystroke and on leaving.
 void makeProvinceList(QComboBox* combo);
+
+// Combo edit offering a fixed list of choices: any text is accepted, the list only proposes.
+void makeChoiceList(QComboBox* combo, const QStringList& choices);
 
 // Runs the action when the field loses the focus, and when commitEditing() finds it focused.
 void onLeave(QWidget* field, std::function<void()> action);

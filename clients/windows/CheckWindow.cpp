@@ -7,10 +7,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <map>
+#include <memory>
 
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/qt_text.h"
+#include "clients/windows/TfrmCarta.h"
+#include "clients/windows/TfrmCodFisc.h"
+#include "clients/windows/TfrmIban.h"
+#include "clients/windows/TfrmPartitaIva.h"
 
 namespace custovia {
 namespace {
@@ -87,6 +93,52 @@ void CheckWindow::runCheck() {
         input_->setFocus(Qt::OtherFocusReason);
     else
         accept();
+}
+
+void openCheck(Environment& env, QWidget* owner, Check check, const QString& fieldText) {
+    const std::string trimmed = trim(fieldText.toStdString());
+    const QString text = QString::fromStdString(trimmed);
+    std::unique_ptr<CheckWindow> window;
+    switch (checkFor(check, trimmed)) {
+        case Check::TaxCode:
+            window = std::make_unique<TfrmCodFisc>(env, owner, text);
+            break;
+        case Check::VatNumber:
+            window = std::make_unique<TfrmPartitaIva>(env, owner, text);
+            break;
+        case Check::PaymentCard:
+            window = std::make_unique<TfrmCarta>(env, owner, text);
+            break;
+        case Check::Iban:
+            window = std::make_unique<TfrmIban>(env, owner, text);
+            break;
+    }
+    window->exec();
+}
+
+Companion checkButton(Check check, const QString& field, const QString& nameEnding,
+                      const QString& captionEnding) {
+    struct Look {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    static const std::map<Check, Look> kLooks{
+        {Check::TaxCode, {"btnCodFisc", "Controlla codice fiscale", "Controlla il codice fiscale."}},
+        {Check::VatNumber, {"btnPartitaIva", "Controlla partita IVA", "Controlla il numero di partita IVA."}},
+        {Check::PaymentCard,
+         {"btnCarta", "Controlla carta di credito", "Controlla il numero di carta di credito."}},
+        {Check::Iban, {"btnIban", "Controlla IBAN", "Controlla l'IBAN."}},
+    };
+    const Look& look = kLooks.at(check);
+    const std::string_view action = checkName(check);
+    return {field,
+            QString::fromUtf8(look.name) + nameEnding,
+            CompanionKind::Picture,
+            QStringLiteral("controlla"),
+            QString::fromUtf8(look.caption) + captionEnding,
+            QString::fromUtf8(look.hint),
+            QString::fromUtf8(action.data(), qsizetype(action.size()))};
 }
 
 }  // namespace custovia

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <string_view>
 
+#include "archive/windows/CardEditor.h"
 #include "archive/windows/Environment.h"
 #include "clients/checks.h"
 
@@ -39,5 +40,15 @@ private:
     CheckResult (*check_)(std::string_view);
     QLineEdit* input_;
 };
+
+// Opens the window of a check on the text of a card's field, trimmed, and waits until it closes;
+// a tax code goes where checkFor() sends it. The checks never write back into the card.
+void openCheck(Environment& env, QWidget* owner, Check check, const QString& fieldText);
+
+// A card's button for the check of a field, as every card shows it: the "controlla" picture and
+// the check's caption and hint, named after the check (btnCodFisc, btnPartitaIva, btnCarta,
+// btnIban) followed by nameEnding, its caption followed by captionEnding.
+Companion checkButton(Check check, const QString& field, const QString& nameEnding = {},
+                      const QString& captionEnding = {});
 
 }  // namespace custovia

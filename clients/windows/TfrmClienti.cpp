@@ -2,13 +2,10 @@
 
 #include "archive/text.h"
 #include "archive/windows/TfrmAllegaCartella.h"
+#include "clients/windows/CheckWindow.h"
 #include "clients/clients.h"
 #include "clients/windows/TfrmAllegaExcel.h"
-#include "clients/windows/TfrmCarta.h"
-#include "clients/windows/TfrmCodFisc.h"
 #include "clients/windows/TfrmExpClienti.h"
-#include "clients/windows/TfrmIban.h"
-#include "clients/windows/TfrmPartitaIva.h"
 #include "clients/windows/TfrmPrivacy.h"
 #include "clients/windows/TfrmRicontatta.h"
 #include "clients/windows/TfrmTrovaClienti.h"
@@ -101,16 +98,18 @@ CardConfig clientCard() {
                     "txtEmail",    "txtCodFisc",      "txtCarta",       "txtScadeCarta", "txtPartitaIva",
                     "txtIban",     "txtDocumento",    "txtOccupazione", "txtCivile",     "txtTitoli",
                     "txtProdotti", "txtZona",         "txtQuestioni",   "txtNote"};
-    c.required = {
-        {"txtCliente",
-         "Attenzione: per salvare la scheda è necessario indicare "
-         "il nome del cliente."},
-        {"txtTelCel",
-         "Attenzione: per salvare la scheda è necessario indicare "
-         "il numero di cellulare del cliente."},
-        {"txtCodFisc",
-         "Attenzione: per salvare la scheda è necessario indicare "
-         "il codice fiscale del cliente."},
+    c.required = requiredFields(clientSaveChecks());
+    c.companions = {
+        {"txtEmail", "btnEmail", CompanionKind::Picture, "email", "Invia e-mail",
+         "Invia una e-mail all'indirizzo indicato.", "email"},
+        checkButton(Check::TaxCode, "txtCodFisc"),
+        checkButton(Check::PaymentCard, "txtCarta"),
+        checkButton(Check::VatNumber, "txtPartitaIva"),
+        checkButton(Check::Iban, "txtIban"),
+        {"txtQuestioni", "btnProve", CompanionKind::Captioned, "servizi", "Servizi forniti",
+         "Visualizza il riepilogo dei servizi forniti al cliente.", "services", QSize(28, 28)},
+        {"txtNote", "btnPrivacy", CompanionKind::Picture, "privacy", "Modulo privacy",
+         "Stampa liberatoria per il trattamento dei dati personali.", "privacy", QSize(28, 28)},
     };
     c.toolbar = toolbarWithBrowsing({
         {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
@@ -138,52 +137,9 @@ CardConfig clientCard() {
 }  // namespace
 
 TfrmClienti::TfrmClienti(Environment& env, QWidget* parent) : CardEditor(env, clientCard(), parent) {
-    addCompanions();
-    wireWindows();
-}
-
-void TfrmClienti::addCompanions() {
-    const auto button = [this](const char* name, const char* picture, const char* label, const char* hint,
-                               const char* field, QSize size, std::function<void()> action) {
-        auto* b = new PictureButton(QString::fromLatin1(name),
-                                    QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(picture)),
-                                    QString::fromUtf8(label), QString::fromUtf8(hint),
-                                    control(QString::fromLatin1(field))->parentWidget(), size);
-        addBeside(QString::fromLatin1(field), b);
-        connect(b, &QToolButton::clicked, this, std::move(action));
-        return b;
-    };
-    // a check window opened on the trimmed field; the checks never write back
-    // into the card
-    const auto check = [this]<typename Window>(const char* field) {
-        return [this, field] {
-            Window window(env(), this, trimmedField(QString::fromLatin1(field)));
-            window.exec();
-        };
-    };
-    const QSize small(24, 24);
-    button("btnEmail", "email", "Invia e-mail", "Invia una e-mail all'indirizzo indicato.", "txtEmail", small,
-           [this] { sendEmail(); });
-    button("btnCodFisc", "controlla", "Controlla codice fiscale", "Controlla il codice fiscale.",
-           "txtCodFisc", small, [this] { checkTaxCode(); });
-    button("btnCarta", "controlla", "Controlla carta di credito", "Controlla il numero di carta di credito.",
-           "txtCarta", small, check.operator()<TfrmCarta>("txtCarta"));
-    button("btnPartitaIva", "controlla", "Controlla partita IVA", "Controlla il numero di partita IVA.",
-           "txtPartitaIva", small, check.operator()<TfrmPartitaIva>("txtPartitaIva"));
-    button("btnIban", "controlla", "Controlla IBAN", "Controlla l'IBAN.", "txtIban", small,
-           check.operator()<TfrmIban>("txtIban"));
-
-    auto* prove = button("btnProve", "servizi", "Servizi forniti",
-                         "Visualizza il riepilogo dei servizi forniti al cliente.", "txtQuestioni",
-                         QSize(28, 28), [this] { openServices(); });
-    prove->setText(QStringLiteral("Servizi forniti"));
-    prove->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button("btnPrivacy", "privacy", "Modulo privacy",
-           "Stampa liberatoria per il trattamento dei dati personali.", "txtNote", QSize(28, 28),
-           [this] { openPrivacy(); });
-
     hintLine()->attach(control(QStringLiteral("chkRicontatta")),
                        QStringLiteral("Annota che il cliente è da ricontattare per questioni in sospeso."));
+    wireWindows();
 }
 
 void TfrmClienti::wireWindows() {
@@ -206,31 +162,11 @@ void TfrmClienti::wireWindows() {
     setAction(QStringLiteral("cmdStampa"), [this] { printCard(); });
     setAction(QStringLiteral("cmdAnteprima"), [this] { previewCard(); });
     setAction(QStringLiteral("cmdPDF"), [this] { createPdf(); });
+    setAction(QStringLiteral("services"), [this] { openServices(); });
+    setAction(QStringLiteral("privacy"), [this] { openPrivacy(); });
 }
 
 QString TfrmClienti::trimmedField(const QString& name) const { return trimmedText(fieldText(name)); }
-
-ClientValues TfrmClienti::screenValues() const {
-    return [this](std::string_view field) {
-        return fieldText(QString::fromUtf8(field.data(), qsizetype(field.size()))).toStdString();
-    };
-}
-
-void TfrmClienti::sendEmail() {
-    sendMessage(emailMessage(fieldText(QStringLiteral("txtEmail")).toStdString()));
-}
-
-void TfrmClienti::checkTaxCode() {
-    const QString code = trimmedField(QStringLiteral("txtCodFisc"));
-    // a firm's tax code is its VAT number
-    if (taxCodeRoute(code.toStdString()) == TaxCodeRoute::VatNumber) {
-        TfrmPartitaIva window(env(), this, code);
-        window.exec();
-    } else {
-        TfrmCodFisc window(env(), this, code);
-        window.exec();
-    }
-}
 
 void TfrmClienti::openServices() {
     if (position().trimmed().isEmpty()) {

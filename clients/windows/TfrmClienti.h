@@ -11,11 +11,6 @@ class TfrmClienti final : public CardEditor {
 public:
     explicit TfrmClienti(Environment& env, QWidget* parent = nullptr);
 
-    // Reads the card on screen, field by field, at the moment it is asked.
-    ClientValues screenValues() const;
-
-    void sendEmail();     // btnEmail
-    void checkTaxCode();  // btnCodFisc
     void openServices();  // btnProve
     void openPrivacy();   // btnPrivacy
     void printCard();     // cmdStampa
@@ -23,7 +18,6 @@ public:
     void createPdf();     // cmdPDF
 
 private:
-    void addCompanions();
     void wireWindows();
     QString trimmedField(const QString& name) const;
 };

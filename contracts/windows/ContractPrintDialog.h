@@ -4,7 +4,7 @@
 // Vigilanza" template from the card on screen, saved or not, with that logo.
 #include <QImage>
 
-#include "emergencies/intervention_card.h"
+#include "archive/card_values.h"
 #include "report/windows/PrintDialog.h"
 
 namespace custovia {

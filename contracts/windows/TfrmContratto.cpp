@@ -1,10 +1,6 @@
 #include "contracts/windows/TfrmContratto.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QKeyEvent>
-#include <QLayout>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -12,9 +8,8 @@
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/TfrmAllegaCartella.h"
+#include "clients/windows/CheckWindow.h"
 #include "clients/client_lists.h"
-#include "clients/windows/TfrmCodFisc.h"
-#include "clients/windows/TfrmPartitaIva.h"
 #include "clients/windows/TfrmTrovaClienti.h"
 #include "contracts/contract_card.h"
 #include "contracts/contracts.h"
@@ -63,6 +58,12 @@ CardField province(const char* name, const QString& section, int row, int column
     return {name, "Prov.", FieldControl::Province, Highlight, row, column, 1, section, {}};
 }
 
+// Free text, with a fixed list to choose from.
+CardField choice(const char* name, const char* caption, const QString& section, int row, int column, int span,
+                 const QStringList& choices) {
+    return {name, caption, FieldControl::Choice, Highlight, row, column, span, section, {}, choices};
+}
+
 // The fee as it reads once left, and before Save stores it.
 QString normalisedFee(const QString& typed) { return qt(normaliseFee(typed.toStdString())); }
 
@@ -91,7 +92,7 @@ std::vector<CardField> contractFields() {
         field("txtCodFiscCli", "Codice fiscale:", kClient, 2, 1, 2, upper),
         field("txtViaCli", "Via e numero civico:", kClient, 3, 0, 3),
         field("txtTelCli", "Telefono:", kClient, 4, 0),
-        field("txtQualitaCli", "Frequenza ispezioni:", kClient, 4, 1, 2, NoRule),
+        choice("txtQualitaCli", "Frequenza ispezioni:", kClient, 4, 1, 2, kFrequencies),
         field("txtTipoImpianto", "Tipo sito vigilato:", kTerms, 0, 0),
         field("txtMarca", "Ubicazione sito:", kTerms, 0, 1, 2),
         field("txtMatricola", "Durata contratto:", kTerms, 1, 0),
@@ -101,7 +102,7 @@ std::vector<CardField> contractFields() {
         field("txtUbicazione", "Polizza assicurativa:", kTerms, 3, 0, 3),
         field("txtDurata", "Orari ispezioni:", kTerms, 4, 0),
         field("txtTotale", "Durata media:", kTerms, 4, 1, 2),
-        field("txtPeriodicita", "Periodicità canone:", kTerms, 5, 0, 1, NoRule),
+        choice("txtPeriodicita", "Periodicità canone:", kTerms, 5, 0, 1, kPeriods),
         {"txtImpCanone", "Importo canone:", FieldControl::Edit, Highlight | DigitWidth, 5, 1, 2, kTerms,
          normalisedFee},
         field("txtPagamento", "Modalità di pagamento:", kTerms, 6, 0, 3),
@@ -140,7 +141,15 @@ CardConfig contractCard() {
         "txtTotale",        "txtPeriodicita", "txtImpCanone",       "txtPagamento",  "txtOpInc01",
         "txtOpInc02",       "txtOpInc03",     "txtOpInc04",         "txtOpEsc01",    "txtOpEsc02",
         "txtOpEsc03",       "txtOpEsc04"};
-    for (const RequiredText& r : contractSaveChecks()) c.required.push_back({qt(r.field), qt(r.warning)});
+    c.required = requiredFields(contractSaveChecks());
+    c.companions = {
+        {"txtData", "btnData", CompanionKind::Picture, "avanti", "Data corrente",
+         "Inserisci la data corrente.", "today"},
+        checkButton(Check::VatNumber, "txtPartitaIva"),
+        checkButton(Check::TaxCode, "txtCodFisc"),
+        checkButton(Check::VatNumber, "txtPartitaIvaCli", "Cli", " del cliente"),
+        checkButton(Check::TaxCode, "txtCodFiscCli", "Cli", " del cliente"),
+    };
     c.toolbar = {
         {"cmdNuovo", "nuovo", "Nuovo contratto",
          "Predispone la schermata per l'emissione di un nuovo contratto."},
@@ -175,107 +184,21 @@ CardConfig contractCard() {
     return c;
 }
 
-// The list selection of a combo is cleared each time the field takes the focus; the text stays.
-class SelectionClearer final : public QObject {
-public:
-    explicit SelectionClearer(QComboBox* combo) : QObject(combo), combo_(combo) {
-        combo->installEventFilter(this);
-        combo->lineEdit()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn && combo_->currentIndex() >= 0) {
-            const QString text = combo_->currentText();
-            combo_->setCurrentIndex(-1);
-            combo_->setEditText(text);
-        }
-        return false;
-    }
-
-private:
-    QComboBox* combo_;
-};
-
-// Turns a card's line edit into an editable combo offering a list; the line edit stays the
-// card's control, so reading, writing and the leaving rules work on it as before.
-QComboBox* offerList(QWidget* edit, const QStringList& choices) {
-    auto* line = qobject_cast<QLineEdit*>(edit);
-    auto* combo = new QComboBox(edit->parentWidget());
-    combo->setObjectName(edit->objectName());
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setAccessibleName(edit->accessibleName());
-    // the combo takes the edit's width; the edit gives up its own, so the arrow stays in view
-    combo->setFixedWidth(edit->maximumWidth());
-    if (QLayout* layout = edit->parentWidget()->layout()) delete layout->replaceWidget(edit, combo);
-    const int limit = line->maxLength();
-    line->setMinimumWidth(0);
-    line->setMaximumWidth(QWIDGETSIZE_MAX);
-    combo->setLineEdit(line);
-    line->setMaxLength(limit);
-    combo->addItems(choices);
-    combo->setCurrentIndex(-1);
-    for (QLabel* caption : combo->parentWidget()->findChildren<QLabel*>())
-        if (caption->buddy() == edit) caption->setBuddy(combo);
-    new SelectionClearer(combo);
-    // the combo hands its keys to the edit past the edit's filters: Enter is sent through them,
-    // so that it moves on in the Enter ring as from any other field
-    onEnter(combo, [line] {
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QCoreApplication::sendEvent(line, &enter);
-    });
-    addHighlightFrame(combo, QStringLiteral("eff") + combo->objectName().mid(3));
-    return combo;
-}
-
 }  // namespace
 
 TfrmContratto::TfrmContratto(Environment& env, QWidget* parent) : CardEditor(env, contractCard(), parent) {
     env.windows.add(qt(kContractImportTag), this);
-    addCompanions();
+    finishCard();
     wireWindows();
     watchFirmFields();
 }
 
 QString TfrmContratto::today() const { return qt(formatDate(env().clock.now())); }
 
-void TfrmContratto::addCompanions() {
-    // fixed lists for the inspection frequency and the fee's period; any text is accepted
-    offerList(control(QStringLiteral("txtQualitaCli")), kFrequencies);
-    offerList(control(QStringLiteral("txtPeriodicita")), kPeriods);
-
+void TfrmContratto::finishCard() {
     auto* fee = qobject_cast<QLineEdit*>(control(QStringLiteral("txtImpCanone")));
     fee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     makeAmountKeys(fee);
-
-    auto* btnData =
-        new PictureButton(QStringLiteral("btnData"), QStringLiteral(":/templates/pictures/avanti.svg"),
-                          QStringLiteral("Data corrente"), QStringLiteral("Inserisci la data corrente."),
-                          control(QStringLiteral("txtData"))->parentWidget(), {24, 24});
-    connect(btnData, &QToolButton::clicked, this,
-            [this] { setFieldText(QStringLiteral("txtData"), today()); });
-    addBeside(QStringLiteral("txtData"), btnData);
-
-    struct Check {
-        const char* button;
-        const char* field;
-        const char* name;
-        const char* hint;
-    };
-    for (const Check c :
-         {Check{"btnPartitaIva", "txtPartitaIva", "Controlla partita IVA",
-                "Controlla il numero di partita IVA."},
-          {"btnCodFisc", "txtCodFisc", "Controlla codice fiscale", "Controlla il codice fiscale."},
-          {"btnPartitaIvaCli", "txtPartitaIvaCli", "Controlla partita IVA del cliente",
-           "Controlla il numero di partita IVA."},
-          {"btnCodFiscCli", "txtCodFiscCli", "Controlla codice fiscale del cliente",
-           "Controlla il codice fiscale."}}) {
-        auto* button = new PictureButton(c.button, QStringLiteral(":/templates/pictures/controlla.svg"),
-                                         c.name, c.hint, control(c.field)->parentWidget(), {24, 24});
-        connect(button, &QToolButton::clicked, this, [this, field = QString(c.field)] { checkCode(field); });
-        addBeside(c.field, button);
-    }
 
     auto* cmdLogo = new PictureButton(
         QStringLiteral("cmdLogo"), QStringLiteral(":/templates/pictures/pulsante_logo.svg"),
@@ -300,7 +223,7 @@ void TfrmContratto::addCompanions() {
 
 void TfrmContratto::wireWindows() {
     setAction(QStringLiteral("cmdNuovo"), [this] { newContract(); });
-    setAction(QStringLiteral("cmdSalva"), [this] { saveContract(); });
+    setAction(QStringLiteral("today"), [this] { setFieldText(QStringLiteral("txtData"), today()); });
     setAction(QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaContratti window(env(), this);
         window.setModeTag(config().areaTag);
@@ -409,21 +332,12 @@ void TfrmContratto::newContract() {
     focusField(QStringLiteral("txtCliente"));
 }
 
-void TfrmContratto::saveContract() {
-    commitEditing();  // the field being edited (the fee, say) runs its leaving rule first
-    const CardValues card = screenValues();
-    if (const RequiredText* missing = firstMissing(contractSaveChecks(), card)) {
-        env().messages.warning(this, qt(missing->warning));
-        focusField(qt(missing->field));
-        return;
-    }
+bool TfrmContratto::acceptsSave() {
     // the date is stored as typed, once it names a day that exists
-    if (!isValidContractDate(trim(card("txtData")))) {
-        env().messages.warning(this, qt(kContractDateWarning));
-        focusField(QStringLiteral("txtData"));
-        return;
-    }
-    save();
+    if (isValidContractDate(trim(fieldText(QStringLiteral("txtData")).toStdString()))) return true;
+    env().messages.warning(this, qt(kContractDateWarning));
+    focusField(QStringLiteral("txtData"));
+    return false;
 }
 
 void TfrmContratto::presetDuplicate() {
@@ -431,22 +345,6 @@ void TfrmContratto::presetDuplicate() {
     // attachments included, as the renewal refers to the same files
     setFieldText(QStringLiteral("txtNumContratto"), QString());
     setFieldText(QStringLiteral("txtData"), today());
-}
-
-void TfrmContratto::checkCode(const QString& field) {
-    const QString text = fieldText(field).trimmed();
-    const bool taxCode = field.startsWith(QLatin1String("txtCodFisc"));
-    // a tax code of digits alone is a company's VAT number
-    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
-    if (taxCode && !digits) {
-        TfrmCodFisc window(env(), this, text);
-        window.exec();
-    } else {
-        TfrmPartitaIva window(env(), this, text);
-        window.exec();
-    }
 }
 
 void TfrmContratto::beforeLeaving() {
@@ -459,12 +357,6 @@ void TfrmContratto::beforeLeaving() {
         env().messages.warning(
             this, notStoredMessage(QStringLiteral("memorizzare i dati dell'Istituto di Vigilanza")));
     }
-}
-
-CardValues TfrmContratto::screenValues() const {
-    return [this](std::string_view field) {
-        return fieldText(QString::fromUtf8(field.data(), qsizetype(field.size()))).toStdString();
-    };
 }
 
 }  // namespace custovia

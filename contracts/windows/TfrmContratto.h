@@ -8,7 +8,6 @@
 #include <QHash>
 
 #include "archive/windows/CardEditor.h"
-#include "emergencies/intervention_card.h"
 
 namespace custovia {
 
@@ -17,27 +16,23 @@ class TfrmContratto final : public CardEditor {
 public:
     explicit TfrmContratto(Environment& env, QWidget* parent = nullptr);
 
-    void newContract();   // cmdNuovo
-    void saveContract();  // cmdSalva
-    // Reads the card on screen, field by field, at the moment it is asked.
-    CardValues screenValues() const;
-    // The firm's current data and place of signature, by card field.
-    const QHash<QString, QString>& firmData() const { return firm_; }
+    void newContract();  // cmdNuovo
 
 protected:
     void prepareShow() override;
     void presetNew() override;
     void presetDuplicate() override;
+    // the date of signature names a day that exists
+    bool acceptsSave() override;
     bool keptOnNew(const QString& field) const override;
     void beforeLeaving() override;
 
 private:
-    void addCompanions();
+    void finishCard();
     void wireWindows();
     void watchFirmFields();
     void readFirmData();
     void putFirmDataOnCard();
-    void checkCode(const QString& field);
     QString today() const;
 
     QHash<QString, QString> firm_;

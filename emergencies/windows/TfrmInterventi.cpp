@@ -48,9 +48,16 @@ CardConfig interventionCard() {
     c.enterOrder = {"txtData",   "txtOre",    "txtMinuti", "txtOperatore", "txtUtente",
                     "txtCelUte", "txtGuasto", "txtLuogo",  "txtTecnico",   "txtCelTec",
                     "txtTipo",   "txtTarga",  "txtNote"};
-    for (const RequiredText& r : interventionSaveChecks())
-        c.required.push_back({QString::fromUtf8(r.field.data(), int(r.field.size())),
-                              QString::fromUtf8(r.warning.data(), int(r.warning.size()))});
+    c.required = requiredFields(interventionSaveChecks());
+    c.companions = {
+        {"txtUtente", "impCliente", CompanionKind::Picture, "importa", "Importa cliente",
+         "Importa i dati dall'archivio dei clienti.", "importClient"},
+        {"txtTecnico", "impOperatore", CompanionKind::Picture, "importa", "Importa operatore",
+         "Importa i dati dall'archivio dei dipendenti.", "importOperator"},
+        {"txtCelTec", "btnWhatsApp", CompanionKind::Captioned, "whatsapp", "Invia messaggio",
+         "Invia all'operatore un messaggio di WhatsApp con la richiesta di pronto intervento.", "whatsApp",
+         QSize(32, 32)},
+    };
     c.toolbar = toolbarWithBrowsing(
         {
             {"cmdNuovo", "nuovo", "Nuova scheda",
@@ -80,44 +87,12 @@ CardConfig interventionCard() {
 
 TfrmInterventi::TfrmInterventi(Environment& env, QWidget* parent)
     : CardEditor(env, interventionCard(), parent) {
-    addCompanions();
+    finishCard();
     wireWindows();
 }
 
-void TfrmInterventi::addCompanions() {
+void TfrmInterventi::finishCard() {
     QWidget* card = cardGrid()->parentWidget();
-    auto* impCliente =
-        new PictureButton(QStringLiteral("impCliente"), QStringLiteral(":/templates/pictures/importa.svg"),
-                          QStringLiteral("Importa cliente"),
-                          QStringLiteral("Importa i dati dall'archivio dei clienti."), card, {24, 24});
-    auto* impOperatore =
-        new PictureButton(QStringLiteral("impOperatore"), QStringLiteral(":/templates/pictures/importa.svg"),
-                          QStringLiteral("Importa operatore"),
-                          QStringLiteral("Importa i dati dall'archivio dei dipendenti."), card, {24, 24});
-    // the reporter comes from the client archive, through its search window
-    connect(impCliente, &QToolButton::clicked, this, [this] {
-        TfrmTrovaClienti window(env(), QStringLiteral("interventi"), this);
-        window.exec();
-    });
-    // the operator comes from the employee archive, through its search window
-    connect(impOperatore, &QToolButton::clicked, this, [this] {
-        TfrmTrovaDipendenti window(env(), this);
-        window.setModeTag(QStringLiteral("interventi"));
-        window.exec();
-    });
-    addBeside(QStringLiteral("txtUtente"), impCliente);
-    addBeside(QStringLiteral("txtTecnico"), impOperatore);
-
-    auto* whatsApp = new PictureButton(
-        QStringLiteral("btnWhatsApp"), QStringLiteral(":/templates/pictures/whatsapp.svg"),
-        QStringLiteral("Invia messaggio"),
-        QStringLiteral("Invia all'operatore un messaggio di WhatsApp con la richiesta di pronto intervento."),
-        card, {32, 32});
-    whatsApp->setText(QStringLiteral("Invia messaggio"));
-    whatsApp->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    addBeside(QStringLiteral("txtCelTec"), whatsApp);
-    connect(whatsApp, &QToolButton::clicked, this, &TfrmInterventi::sendWhatsApp);
-
     // the notes carry a picture instead of a caption
     auto* notesIcon = new QLabel(card);
     notesIcon->setPixmap(QIcon(QStringLiteral(":/templates/pictures/note.svg")).pixmap(32, 32));
@@ -131,6 +106,21 @@ void TfrmInterventi::addCompanions() {
 }
 
 void TfrmInterventi::wireWindows() {
+    // the reporter comes from the client archive, through its search window
+    setAction(QStringLiteral("importClient"), [this] {
+        TfrmTrovaClienti window(env(), config().areaTag, this);
+        window.exec();
+    });
+    // the operator comes from the employee archive, through its search window
+    setAction(QStringLiteral("importOperator"), [this] {
+        TfrmTrovaDipendenti window(env(), this);
+        window.setModeTag(config().areaTag);
+        window.exec();
+    });
+    setAction(QStringLiteral("whatsApp"), [this] {
+        if (requireFilled(requiredFields(interventionWhatsAppChecks())))
+            sendMessage(interventionWhatsApp(screenValues()));
+    });
     setAction(QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaInterventi window(env(), this);
         window.setModeTag(config().areaTag);
@@ -195,23 +185,6 @@ void TfrmInterventi::beforeLeaving() {
         // the work area closes all the same; the user knows the name will not be there next time
         env().messages.warning(this, notStoredMessage(QStringLiteral("memorizzare il nome dell'operatore")));
     }
-}
-
-CardValues TfrmInterventi::screenValues() const {
-    return [this](std::string_view field) {
-        return fieldText(QString::fromUtf8(field.data(), int(field.size()))).toStdString();
-    };
-}
-
-void TfrmInterventi::sendWhatsApp() {
-    const CardValues card = screenValues();
-    if (const RequiredText* missing = firstMissing(interventionWhatsAppChecks(), card)) {
-        env().messages.warning(this,
-                               QString::fromUtf8(missing->warning.data(), int(missing->warning.size())));
-        focusField(QString::fromUtf8(missing->field.data(), int(missing->field.size())));
-        return;
-    }
-    sendMessage(interventionWhatsApp(card));
 }
 
 }  // namespace custovia

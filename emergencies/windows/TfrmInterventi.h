@@ -10,10 +10,6 @@ class TfrmInterventi final : public CardEditor {
 public:
     explicit TfrmInterventi(Environment& env, QWidget* parent = nullptr);
 
-    void sendWhatsApp();
-    // Reads the card on screen, field by field, at the moment it is asked.
-    CardValues screenValues() const;
-
 protected:
     void prepareShow() override;
     void presetNew() override;
@@ -24,7 +20,7 @@ protected:
 
 private:
     void presetNow();
-    void addCompanions();
+    void finishCard();
     void wireWindows();
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The preview of the printed employee card: "Annulla" or "Mostra anteprima", which fills
 // "Scheda Dipendente" as the print window does and shows it in the preview window.
-#include "emergencies/intervention_card.h"
+#include "archive/card_values.h"
 #include "report/windows/PrintDialog.h"
 
 namespace custovia {

@@ -10,9 +10,7 @@
 #include "archive/shell.h"
 #include "archive/text.h"
 #include "archive/windows/TfrmAllegaCartella.h"
-#include "clients/windows/TfrmCodFisc.h"
-#include "clients/windows/TfrmIban.h"
-#include "clients/windows/TfrmPartitaIva.h"
+#include "clients/windows/CheckWindow.h"
 #include "employees/employee_photos.h"
 #include "employees/employees.h"
 #include "employees/windows/EmployeePictures.h"
@@ -93,7 +91,14 @@ CardConfig employeeCard() {
                     "txtCivile",     "txtPartitaIva", "txtStudio",    "txtLingue",       "txtEmail",
                     "txtTel",        "txtCel",        "txtQualifica", "txtReparto",      "txtDisponibilita",
                     "txtMansioni",   "txtIban",       "txtDataAss",   "txtRetribuzione", "txtNote"};
-    for (const RequiredText& r : employeeSaveChecks()) c.required.push_back({qs(r.field), qs(r.warning)});
+    c.required = requiredFields(employeeSaveChecks());
+    c.companions = {
+        {"txtEmail", "btnEmail", CompanionKind::Picture, "email", "Invia e-mail",
+         "Invia una e-mail all'indirizzo indicato.", "email"},
+        checkButton(Check::TaxCode, "txtCodFisc"),
+        checkButton(Check::VatNumber, "txtPartitaIva"),
+        checkButton(Check::Iban, "txtIban"),
+    };
     c.toolbar = toolbarWithBrowsing(
         {
             {"cmdNuovo", "nuovo", "Nuova scheda",
@@ -121,7 +126,6 @@ CardConfig employeeCard() {
 TfrmDipendenti::TfrmDipendenti(Environment& env, QWidget* parent) : CardEditor(env, employeeCard(), parent) {
     env.windows.add(qs(kEmployeePhotoTag), this);
     buildPhotoColumn();
-    addFieldButtons();
     wireWindows();
 }
 
@@ -182,54 +186,6 @@ void TfrmDipendenti::buildPhotoColumn() {
     scroll->setWidget(page);
 }
 
-void TfrmDipendenti::addFieldButtons() {
-    struct Beside {
-        const char* field;
-        const char* name;
-        const char* picture;
-        const char* label;
-        const char* hint;
-        std::function<void()> action;
-    };
-    const std::vector<Beside> buttons = {
-        {"txtEmail", "btnEmail", "email", "Invia e-mail", "Invia una e-mail all'indirizzo indicato.",
-         [this] { sendMessage(emailMessage(fieldText(QStringLiteral("txtEmail")).toStdString())); }},
-        {"txtCodFisc", "btnCodFisc", "controlla", "Controlla codice fiscale", "Controlla il codice fiscale.",
-         [this] { openTaxCodeCheck(); }},
-        {"txtPartitaIva", "btnPartitaIva", "controlla", "Controlla partita IVA",
-         "Controlla il numero di partita IVA.",
-         [this] {
-             TfrmPartitaIva check(env(), this,
-                                  QString::fromStdString(trim(fieldText("txtPartitaIva").toStdString())));
-             check.exec();
-         }},
-        {"txtIban", "btnIban", "controlla", "Controlla IBAN", "Controlla l'IBAN.",
-         [this] {
-             TfrmIban check(env(), this, QString::fromStdString(trim(fieldText("txtIban").toStdString())));
-             check.exec();
-         }},
-    };
-    for (const Beside& b : buttons) {
-        QWidget* field = control(QLatin1String(b.field));
-        auto* button = new PictureButton(
-            QLatin1String(b.name), QStringLiteral(":/templates/pictures/%1.svg").arg(b.picture),
-            QString::fromUtf8(b.label), QString::fromUtf8(b.hint), field->parentWidget(), {24, 24});
-        connect(button, &QToolButton::clicked, this, b.action);
-        addBeside(QLatin1String(b.field), button);
-    }
-}
-
-void TfrmDipendenti::openTaxCodeCheck() {
-    const QString code = QString::fromStdString(trim(fieldText(QStringLiteral("txtCodFisc")).toStdString()));
-    if (taxCodeCheckFor(code.toStdString()) == TaxCodeCheck::VatNumber) {
-        TfrmPartitaIva check(env(), this, code);
-        check.exec();
-    } else {
-        TfrmCodFisc check(env(), this, code);
-        check.exec();
-    }
-}
-
 void TfrmDipendenti::wireWindows() {
     setAction(QStringLiteral("cmdTrova"), [this] {
         TfrmTrovaDipendenti window(env(), this);
@@ -267,10 +223,6 @@ void TfrmDipendenti::wireWindows() {
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setFixedWidth(button->sizeHint().width() + 8);
     }
-}
-
-CardValues TfrmDipendenti::screenValues() const {
-    return [this](std::string_view field) { return fieldText(qs(field)).toStdString(); };
 }
 
 QImage TfrmDipendenti::photo() const { return imgFoto_->picture(); }

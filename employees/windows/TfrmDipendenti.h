@@ -3,7 +3,6 @@
 // The photo is kept as a JPEG file named after the card's record number; the frame shows it
 // after every navigation or recall, and Save stores it.
 #include "archive/windows/CardEditor.h"
-#include "emergencies/intervention_card.h"
 
 namespace custovia {
 
@@ -18,8 +17,6 @@ public:
     // changes nothing.
     void importPhoto(const QImage& picture);
     QImage photo() const;
-    // Reads the card on screen, field by field, at the moment it is asked.
-    CardValues screenValues() const;
 
     // The photo actions, as the buttons run them.
     void loadPhotoFromFile();
@@ -36,10 +33,8 @@ protected:
 
 private:
     void buildPhotoColumn();
-    void addFieldButtons();
     void wireWindows();
     void showPlaceholder();
-    void openTaxCodeCheck();
 
     PhotoFrame* imgFoto_ = nullptr;
     // The picture was set on this card (New, Duplicate, Carica, webcam, erase) and not yet

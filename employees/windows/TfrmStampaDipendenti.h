@@ -1,7 +1,7 @@
 #pragma once
 // The printed employee card: "Annulla" or "Stampa", which fills "Scheda Dipendente" from the
 // card on screen (saved or not) and its photo, prints it through the print dialog and closes.
-#include "emergencies/intervention_card.h"
+#include "archive/card_values.h"
 #include "report/windows/PrintDialog.h"
 
 namespace custovia {

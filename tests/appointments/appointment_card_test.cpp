@@ -32,6 +32,29 @@ TEST(AppointmentMessages, TheAddressesCarryTheNumberAndTheEncodedText) {
               "https://web.whatsapp.com/send?phone=333%20%26%201&text=G");
 }
 
+TEST(AppointmentChecks, SaveAndTheConfirmationNeedTheirFieldsInOrder) {
+    std::map<std::string, std::string, std::less<>> card{
+        {"txtData", "15/03/2026"}, {"txtAvviso", "0"}, {"txtCausale", "Ronda"}, {"txtContatto", "Rossi"}};
+    const AppointmentScreen screen = [&card](std::string_view f) {
+        const auto it = card.find(f);
+        return it == card.end() ? std::string() : it->second;
+    };
+    EXPECT_EQ(firstMissing(appointmentSaveChecks(), screen)->warning,
+              "Attenzione: per salvare la scheda è necessario indicare il numero di cellulare del cliente.");
+    EXPECT_EQ(firstMissing(appointmentWhatsAppChecks(), screen)->field, "txtCel");
+    card["txtCel"] = "333";
+    card["txtData"] = " ";
+    EXPECT_EQ(firstMissing(appointmentSaveChecks(), screen)->field, "txtData");
+    EXPECT_EQ(
+        firstMissing(appointmentWhatsAppChecks(), screen)->warning,
+        "Attenzione: per inviare la conferma dell'appuntamento al cliente tramite WhatsApp è necessario "
+        "indicare la data.");
+    // the confirmation needs only the date and the mobile
+    card = {{"txtData", "15/03/2026"}, {"txtCel", "333"}};
+    EXPECT_EQ(firstMissing(appointmentWhatsAppChecks(), screen), nullptr);
+    EXPECT_EQ(firstMissing(appointmentSaveChecks(), screen)->field, "txtAvviso");
+}
+
 TEST(PrintedAppointmentCard, TakesTheScreenTrimmedAndTheMomentOfPrinting) {
     report::Template card = report::parseTemplate(test::readBytes(
         std::filesystem::path(CUSTOVIA_SOURCE_DIR) / "templates/reports/scheda_appuntamento.report"));

@@ -83,6 +83,30 @@ void expectAll(CheckResult (*check)(std::string_view), const std::vector<Case>& 
     }
 }
 
+// ---- which check a card's button opens
+
+TEST(CheckButton, ATaxCodeOfDigitsAloneOpensTheVatCheck) {
+    for (const char* digits : {" 01234567890 ", "01234567897", "\t0123\x7f"})
+        EXPECT_EQ(checkFor(Check::TaxCode, digits), Check::VatNumber) << digits;
+    for (const char* other : {"", "   ", "RSSMRA80A01H501U", "0123456789O", "0123456789X", "123 456"})
+        EXPECT_EQ(checkFor(Check::TaxCode, other), Check::TaxCode) << other;
+    // the other checks take whatever the field holds
+    for (const Check asked : {Check::VatNumber, Check::PaymentCard, Check::Iban})
+        for (const char* text : {"", "01234567890", "RSSMRA80A01H501U"})
+            EXPECT_EQ(checkFor(asked, text), asked) << text;
+}
+
+TEST(CheckButton, TheFourChecksAreNamedAndNothingElseIs) {
+    EXPECT_EQ(checkNamed("checkTaxCode"), Check::TaxCode);
+    EXPECT_EQ(checkNamed("checkVatNumber"), Check::VatNumber);
+    EXPECT_EQ(checkNamed("checkPaymentCard"), Check::PaymentCard);
+    EXPECT_EQ(checkNamed("checkIban"), Check::Iban);
+    for (const char* other : {"", "email", "checkiban", "checkIban "})
+        EXPECT_FALSE(checkNamed(other)) << other;
+    for (const Check check : {Check::TaxCode, Check::VatNumber, Check::PaymentCard, Check::Iban})
+        EXPECT_EQ(checkNamed(checkName(check)), check);
+}
+
 // ---- tax code
 
 const std::string kTaxLength =

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "archive/archive.h"
 #include "archive/shell.h"
@@ -149,11 +151,21 @@ TEST(ClientExport, ThreeClientsGiveAHeaderRowAndThreeRowsOf25Cells) {
     EXPECT_EQ(bytes.find("40100"), std::string::npos);  // the postal code is not exported
 }
 
-TEST(ClientCard, TheTaxCodeButtonSendsAnAllDigitTextToTheVatCheck) {
-    EXPECT_EQ(taxCodeRoute(" 01234567897 "), TaxCodeRoute::VatNumber);
-    EXPECT_EQ(taxCodeRoute("RSSMRA80A01H501U"), TaxCodeRoute::TaxCode);
-    EXPECT_EQ(taxCodeRoute("0123456789X"), TaxCodeRoute::TaxCode);
-    EXPECT_EQ(taxCodeRoute("   "), TaxCodeRoute::TaxCode);
+TEST(ClientCard, SaveNeedsTheNameTheMobileAndTheTaxCodeInThisOrder) {
+    std::map<std::string, std::string, std::less<>> card;
+    const ClientValues values = [&card](std::string_view f) {
+        const auto it = card.find(f);
+        return it == card.end() ? std::string() : it->second;
+    };
+    std::vector<std::string> order;
+    for (const RequiredText* missing = firstMissing(clientSaveChecks(), values); missing;
+         missing = firstMissing(clientSaveChecks(), values)) {
+        order.emplace_back(missing->field);
+        card[std::string(missing->field)] = "x";
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"txtCliente", "txtTelCel", "txtCodFisc"}));
+    EXPECT_EQ(clientSaveChecks().back().warning,
+              "Attenzione: per salvare la scheda è necessario indicare il codice fiscale del cliente.");
 }
 
 TEST(ClientCard, TheEmailLinkCanNeverAddARecipientOrASubject) {

@@ -72,11 +72,5 @@ TEST(EmployeeSaveChecks, NameSexMobileGradeDepartmentInThisOrder) {
               "Attenzione: per salvare la scheda è necessario indicare la qualifica dal dipendente.");
 }
 
-TEST(TaxCodeButton, DigitsOnlyOpenTheVatCheck) {
-    EXPECT_EQ(taxCodeCheckFor(" 01234567890 "), TaxCodeCheck::VatNumber);
-    for (const char* other : {"", "   ", "RSSMRA80A01H501U", "0123456789O", "123 456"})
-        EXPECT_EQ(taxCodeCheckFor(other), TaxCodeCheck::TaxCode) << other;
-}
-
 }  // namespace
 }  // namespace custovia
