@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <stdexcept>
 
 #ifdef __SSE2__
@@ -147,17 +148,26 @@ bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) 
     // two bytes stand are found sixteen at a time before the rest is compared
     const FoldedByte first(loweredNeedle[0]), second(loweredNeedle[loweredNeedle.size() > 1 ? 1 : 0]);
     const std::size_t secondAt = loweredNeedle.size() > 1 ? 1 : 0;
-    for (; at + 16 <= starts; at += 16) {
-        const char* chunk = haystack.data() + at;
-        auto candidates =
-            unsigned(_mm_movemask_epi8(_mm_and_si128(first.equal(chunk), second.equal(chunk + secondAt))));
+    const auto candidatesAt = [&](const char* chunk) {
+        return unsigned(_mm_movemask_epi8(_mm_and_si128(first.equal(chunk), second.equal(chunk + secondAt))));
+    };
+    const auto anyMatches = [&](unsigned candidates) {
         for (; candidates != 0; candidates &= candidates - 1)
             if (matchesAt(at + std::size_t(std::countr_zero(candidates)))) return true;
-    }
-#endif
+        return false;
+    };
+    for (; at + 16 <= starts; at += 16)
+        if (anyMatches(candidatesAt(haystack.data() + at))) return true;
+    if (at == starts) return false;
+    // the last places (most fields are shorter than sixteen bytes) through a padded copy
+    alignas(16) char last[32] = {};
+    std::memcpy(last, haystack.data() + at, std::min<std::size_t>(haystack.size() - at, 17));
+    return anyMatches(candidatesAt(last) & ((1u << (starts - at)) - 1));
+#else
     for (; at < starts; ++at)
         if (matchesAt(at)) return true;
     return false;
+#endif
 }
 
 void collectRows(Archive& archive, const RecordCondition& listed, const RowFunction& row,
