@@ -28,13 +28,6 @@ Record::Record(const RecordLayout& layout, std::string_view bytes)
     bytes_.resize(layout.size(), '\0');
 }
 
-std::string_view rawField(const RecordLayout& layout, std::string_view recordBytes, std::size_t i) {
-    const std::size_t at = layout.offset(i);
-    const auto capacity = std::size_t(layout.field(i).capacity);
-    const auto length = std::min<std::size_t>(static_cast<unsigned char>(recordBytes[at]), capacity);
-    return recordBytes.substr(at + 1, length);
-}
-
 std::string decodeField(std::string_view raw) { return fieldFromCp1252(trimView(raw)); }
 
 std::string Record::get(std::size_t field) const { return decodeField(rawField(*layout_, bytes_, field)); }

@@ -1,5 +1,6 @@
 #pragma once
 // Fixed-size records of length-prefixed Windows-1252 text fields.
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <string>
@@ -60,7 +61,13 @@ private:
 
 // The stored bytes of field i inside a record's bytes; a corrupt length byte larger than
 // the capacity reads as the capacity, so no read ever leaves the field.
-std::string_view rawField(const RecordLayout& layout, std::string_view recordBytes, std::size_t i);
+// (Here, not in the source file: a scan calls it for every field of every record.)
+inline std::string_view rawField(const RecordLayout& layout, std::string_view recordBytes, std::size_t i) {
+    const std::size_t at = layout.offset(i);
+    const auto capacity = std::size_t(layout.field(i).capacity);
+    const auto length = std::min<std::size_t>(static_cast<unsigned char>(recordBytes[at]), capacity);
+    return recordBytes.substr(at + 1, length);
+}
 std::string decodeField(std::string_view raw);
 
 }  // namespace custovia
