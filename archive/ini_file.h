@@ -12,6 +12,12 @@
 
 namespace custovia {
 
+// A key of a settings file's section and the window field that shows its value.
+struct FieldSetting {
+    std::string_view key;
+    std::string_view field;
+};
+
 // Reads [section] key; a missing file, section or key reads as the empty text.
 // Throws ArchiveError when the file exists but cannot be read.
 std::string readIniString(const std::filesystem::path& file, std::string_view section, std::string_view key);

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/ini_file.h"
+
 namespace custovia {
 
 inline constexpr std::string_view kPrivacySettingsFile = "Liberatoria_Privacy.ini";
@@ -14,10 +16,7 @@ inline constexpr std::string_view kPrivacySection = "Modulo Privacy";
 inline constexpr std::string_view kPrivacyDocumentFile = "Modulo_Privacy.rtf";
 
 // A setting of the firm and the field of the privacy window that shows it.
-struct PrivacySetting {
-    std::string_view key;
-    std::string_view control;
-};
+using PrivacySetting = FieldSetting;
 
 // In the order they are written when the window closes.
 const std::vector<PrivacySetting>& privacySettings();

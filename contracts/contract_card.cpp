@@ -171,19 +171,27 @@ void fillContract(report::Template& contract, const CardValues& screen) {
                              "txtOpEsc04",      "txtDurata",        "txtTotale",      "txtPeriodicita",
                              "txtPagamento"})
         contract.setText(same, v(same));
-    contract.setText("txtPartitaIva", "P. IVA: " + v("txtPartitaIva"));
-    contract.setText("txtCodFisc", "C.F. " + v("txtCodFisc"));
-    contract.setText("txtSede", "Sede legale:  " + v("txtSede") + "  " + v("txtProvRes") +
-                                    "     CAP:  " + v("txtCapRes") + "     " + v("txtVia"));
-    contract.setText("txtTelUff", "Tel.  " + v("txtTelUff"));
-    contract.setText("txtTelCel", "PEC:  " + v("txtTelCel"));
-    contract.setText("txtFax", "Rappresentante legale:  " + v("txtFax"));
-    contract.setText("txtPartitaIvaCli", "P. IVA: " + v("txtPartitaIvaCli"));
-    contract.setText("txtCodFiscCli", "C.F. " + v("txtCodFiscCli"));
-    contract.setText("txtComuneCli", "Residenza:  " + v("txtComuneCli") + "  " + v("txtProvCli") +
-                                         "     CAP:  " + v("txtCapCli") + "     " + v("txtViaCli"));
-    contract.setText("txtTelCli", "Tel.  " + v("txtTelCli"));
-    contract.setText("txtImpCanone", "€ " + v("txtImpCanone"));
+    // the objects that print a field after its caption
+    static const std::pair<const char*, const char*> captioned[] = {
+        {"txtPartitaIva", "P. IVA: "},
+        {"txtCodFisc", "C.F. "},
+        {"txtTelUff", "Tel.  "},
+        {"txtTelCel", "PEC:  "},
+        {"txtFax", "Rappresentante legale:  "},
+        {"txtPartitaIvaCli", "P. IVA: "},
+        {"txtCodFiscCli", "C.F. "},
+        {"txtTelCli", "Tel.  "},
+        {"txtImpCanone", "€ "},
+    };
+    for (const auto& [name, caption] : captioned) contract.setText(name, caption + v(name));
+    // the firm's seat and the client's residence: town, province, postal code and street on one line
+    auto address = [&v](const char* caption, const char* town, const char* province, const char* postcode,
+                        const char* street) {
+        return caption + v(town) + "  " + v(province) + "     CAP:  " + v(postcode) + "     " + v(street);
+    };
+    contract.setText("txtSede", address("Sede legale:  ", "txtSede", "txtProvRes", "txtCapRes", "txtVia"));
+    contract.setText("txtComuneCli",
+                     address("Residenza:  ", "txtComuneCli", "txtProvCli", "txtCapCli", "txtViaCli"));
 }
 
 }  // namespace custovia

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "archive/card_values.h"
+#include "archive/ini_file.h"
 #include "report/template.h"
 
 namespace custovia {
@@ -50,10 +51,7 @@ inline constexpr std::string_view kNumberingStartKey = "Inizio";
 inline constexpr std::string_view kLogoFile = "Logo.bmp";
 
 // The firm's data and the usual place of signature: a key of the firm's section per card field.
-struct FirmSetting {
-    std::string_view key;
-    std::string_view field;
-};
+using FirmSetting = FieldSetting;
 const std::vector<FirmSetting>& firmSettings();
 
 // Fills page 1 of the "Contratto Vigilanza" template from the card as it is on screen, each

@@ -16,17 +16,14 @@
 #include "archive/shell.h"
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/qt_text.h"
 #include "clients/windows/TfrmTrovaClienti.h"
 #include "clients/services.h"
 
 namespace custovia {
 namespace {
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 bool blank(const QString& text) { return trimView(text.toStdString()).empty(); }
-QString picture(const char* name) {
-    return QStringLiteral(":/templates/pictures/%1.svg").arg(QLatin1String(name));
-}
 
 const QString kServices = QStringLiteral("DESCRIZIONE SERVIZI");
 const QString kClient = QStringLiteral("DATI CLIENTE");
@@ -36,14 +33,12 @@ CardConfig appointmentCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmArchivio_Scadenze");
     c.caption = QStringLiteral(" Custovia - Schedario Appuntamenti");
-    c.areaTag = fromView(kAppointmentsTag);
+    c.areaTag = toQString(kAppointmentsTag);
     c.areaName = QStringLiteral("Schedario Appuntamenti");
-    c.calendarTag = fromView(kAppointmentDateTag);
+    c.calendarTag = toQString(kAppointmentDateTag);
     c.archiveFile = std::string(kAppointmentsFile);
     c.layout = &appointmentLayout();
-    const auto amount = [](const QString& typed) {
-        return QString::fromStdString(normaliseAmount(typed.toStdString()));
-    };
+    const auto amount = [](const QString& typed) { return toQString(normaliseAmount(typed.toStdString())); };
     const auto noticeDays = [](const QString& typed) { return blank(typed) ? QStringLiteral("0") : typed; };
     // the first row of the card holds its title picture
     // name, caption, control, rules, row, column, span, section, leaving rule
@@ -132,7 +127,7 @@ void TfrmArchivio_Scadenze::finishCard() {
     QWidget* card = cardGrid()->parentWidget();
     auto* title = new QLabel(card);
     title->setObjectName(QStringLiteral("imgTitolo"));
-    title->setPixmap(QIcon(picture("titolo_scheda_appuntamento")).pixmap(QSize(300, 44)));
+    title->setPixmap(QIcon(pictureResource("titolo_scheda_appuntamento")).pixmap(QSize(300, 44)));
     title->setAccessibleName(QStringLiteral("SCHEDA APPUNTAMENTO"));
     cardGrid()->addWidget(title, 0, 0, 1, -1, Qt::AlignLeft);
 
@@ -151,43 +146,21 @@ void TfrmArchivio_Scadenze::finishCard() {
 
 void TfrmArchivio_Scadenze::wireWindows() {
     // the client search window copies the chosen client into this card, found by its tag
-    setAction(QStringLiteral("importClient"), [this] {
-        TfrmTrovaClienti window(env(), config().areaTag, this);
-        window.exec();
-    });
+    opensWindow(QStringLiteral("importClient"),
+                [this] { return TfrmTrovaClienti(env(), config().areaTag, this); });
     setAction(QStringLiteral("whatsApp"), [this] {
         if (requireFilled(requiredFields(appointmentWhatsAppChecks())))
             sendMessage(confirmationMessage(screenValues()));
     });
-    setAction(QStringLiteral("cmdTrova"), [this] {
-        TfrmTrovaScadenze window(env(), this);
-        window.setModeTag(config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdAssolti"), [this] {
-        TfrmAssolti window(env(), this);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdDaAssolvere"), [this] {
-        TfrmConfermati window(env(), this);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdScaduti"), [this] {
-        TfrmScaduti window(env(), this);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdEsporta"), [this] {
-        TfrmExpScadenzario window(env(), this);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdStampa"), [this] {
-        TfrmStampaScadenza window(this, env(), screenValues());
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdAnteprima"), [this] {
-        TfrmStartup window(this, env(), screenValues());
-        window.exec();
-    });
+    opensWindow(
+        QStringLiteral("cmdTrova"), [this] { return TfrmTrovaScadenze(env(), this); }, config().areaTag);
+    opensWindow(QStringLiteral("cmdAssolti"), [this] { return TfrmAssolti(env(), this); });
+    opensWindow(QStringLiteral("cmdDaAssolvere"), [this] { return TfrmConfermati(env(), this); });
+    opensWindow(QStringLiteral("cmdScaduti"), [this] { return TfrmScaduti(env(), this); });
+    opensWindow(QStringLiteral("cmdEsporta"), [this] { return TfrmExpScadenzario(env(), this); });
+    opensWindow(QStringLiteral("cmdStampa"),
+                [this] { return TfrmStampaScadenza(this, env(), screenValues()); });
+    opensWindow(QStringLiteral("cmdAnteprima"), [this] { return TfrmStartup(this, env(), screenValues()); });
 }
 
 void TfrmArchivio_Scadenze::presetNew() {
@@ -209,7 +182,7 @@ void TfrmArchivio_Scadenze::computeDerived() {
         setFieldText(QStringLiteral("txtImporto"), QStringLiteral("0,00"));
     const std::string hours = trim(fieldText(QStringLiteral("txtOreApp")).toStdString());
     const std::string minutes = trim(fieldText(QStringLiteral("txtMinutiApp")).toStdString());
-    setFieldText(QStringLiteral("lblOra"), QString::fromStdString(hours + ":" + minutes));
+    setFieldText(QStringLiteral("lblOra"), toQString(hours + ":" + minutes));
 }
 
 }  // namespace custovia

@@ -13,17 +13,14 @@
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/TfrmCalendario.h"
+#include "archive/windows/qt_text.h"
 #include "clients/checks.h"
 #include "clients/windows/CheckWindow.h"
 
 namespace custovia {
 namespace {
 
-QString picturePath(const QString& name) { return QStringLiteral(":/templates/pictures/%1.svg").arg(name); }
-
 std::string toStd(const QString& text) { return text.toStdString(); }
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The card's readable width: wider screens leave margins on both sides.
 constexpr int kCardMaxWidth = 1180;
@@ -87,7 +84,7 @@ private:
 
 std::vector<RequiredField> requiredFields(const std::vector<RequiredText>& table) {
     std::vector<RequiredField> fields;
-    for (const RequiredText& r : table) fields.push_back({fromView(r.field), fromView(r.warning)});
+    for (const RequiredText& r : table) fields.push_back({toQString(r.field), toQString(r.warning)});
     return fields;
 }
 
@@ -171,7 +168,7 @@ void CardEditor::buildToolbar(QLayout* into) {
             continue;
         }
         auto* button =
-            new PictureButton(def.name, picturePath(def.picture), def.label, def.hint, centralWidget());
+            new PictureButton(def.name, pictureResource(def.picture), def.label, def.hint, centralWidget());
         button->setProperty("hint", def.hint);
         buttons_.insert(def.name, button);
         connect(button, &QToolButton::clicked, this, [this, name = def.name] { trigger(name); });
@@ -234,7 +231,7 @@ void CardEditor::buildFields() {
         applyRules(field, control);
         if (field.control == FieldControl::Date && !config_.calendarTag.isEmpty()) {
             auto* impData = new PictureButton(
-                QStringLiteral("impData"), picturePath(QStringLiteral("calendario")),
+                QStringLiteral("impData"), pictureResource(QStringLiteral("calendario")),
                 QStringLiteral("Calendario"), config_.calendarHint, control->parentWidget(), QSize(24, 24));
             connect(impData, &QToolButton::clicked, this, [this] { openCalendar(); });
             addBeside(field.name, impData);
@@ -248,9 +245,9 @@ void CardEditor::buildFields() {
 
 void CardEditor::buildCompanions() {
     for (const Companion& companion : config_.companions) {
-        auto* button = new PictureButton(companion.name, picturePath(companion.picture), companion.caption,
-                                         companion.hint, controls_.value(companion.field)->parentWidget(),
-                                         companion.size);
+        auto* button = new PictureButton(companion.name, pictureResource(companion.picture),
+                                         companion.caption, companion.hint,
+                                         controls_.value(companion.field)->parentWidget(), companion.size);
         if (companion.kind == CompanionKind::Captioned) {
             button->setText(companion.caption);
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -364,7 +361,7 @@ QString CardEditor::fieldText(const QString& name) const {
     if (auto* edit = qobject_cast<QLineEdit*>(c)) return edit->text();
     if (auto* combo = qobject_cast<QComboBox*>(c)) return combo->currentText();
     if (auto* box = qobject_cast<QCheckBox*>(c))
-        return fromStd(std::string(box->isChecked() ? kFlagYes : kFlagNo));
+        return toQString(std::string(box->isChecked() ? kFlagYes : kFlagNo));
     if (auto* label = qobject_cast<QLabel*>(c)) return label->text();
     return {};
 }
@@ -377,8 +374,8 @@ void CardEditor::setFieldText(const QString& name, const QString& text) {
     } else if (auto* combo = qobject_cast<QComboBox*>(c)) {
         combo->setEditText(text);
     } else if (auto* box = qobject_cast<QCheckBox*>(c)) {
-        if (text == fromStd(std::string(kFlagYes))) box->setChecked(true);
-        if (text == fromStd(std::string(kFlagNo))) box->setChecked(false);
+        if (text == toQString(kFlagYes)) box->setChecked(true);
+        if (text == toQString(kFlagNo)) box->setChecked(false);
     } else if (auto* label = qobject_cast<QLabel*>(c)) {
         label->setText(text);
     }
@@ -400,8 +397,8 @@ void CardEditor::showRecord(std::uint64_t index, const Record& record) {
     {
         const QScopedValueRollback showing(showingRecord_, true);
         for (std::size_t i = 0; i < record.layout().fieldCount(); ++i) {
-            const QString name = fromStd(record.layout().field(i).name);
-            if (controls_.contains(name)) setFieldText(name, fromStd(record.get(i)));
+            const QString name = toQString(record.layout().field(i).name);
+            if (controls_.contains(name)) setFieldText(name, toQString(record.get(i)));
         }
     }
     setPosition(QString::number(index + 1));
@@ -409,13 +406,13 @@ void CardEditor::showRecord(std::uint64_t index, const Record& record) {
 }
 
 CardValues CardEditor::screenValues() const {
-    return [this](std::string_view field) { return toStd(fieldText(fromView(field))); };
+    return [this](std::string_view field) { return toStd(fieldText(toQString(field))); };
 }
 
 Record CardEditor::screenRecord() const {
     Record record(*config_.layout);
     for (std::size_t i = 0; i < config_.layout->fieldCount(); ++i) {
-        const QString name = fromStd(config_.layout->field(i).name);
+        const QString name = toQString(config_.layout->field(i).name);
         record.set(i, toStd(fieldText(name)));
     }
     return record;

@@ -175,6 +175,18 @@ public:
     // Toolbar actions beyond the shared ones (cmdTrova, cmdStampa, ...).
     void setAction(const QString& button, std::function<void()> action);
     void trigger(const QString& button);
+    // The button opens a modal window, which `make` builds at each click from the card as it is
+    // then: `[this] { return TfrmStampaX(this, env(), screenValues()); }`. A search window given
+    // a mode tag brings its choice back to the card of that tag.
+    template <typename Make>
+    void opensWindow(const QString& button, Make make, const QString& modeTag = {}) {
+        setAction(button, [make = std::move(make), modeTag] {
+            auto window = make();
+            if constexpr (requires { window.setModeTag(modeTag); })
+                if (!modeTag.isEmpty()) window.setModeTag(modeTag);
+            window.exec();
+        });
+    }
 
     void newCard();
     void save();

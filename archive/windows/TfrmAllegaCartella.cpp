@@ -27,7 +27,7 @@ const QString kNameTooLong = QStringLiteral(
     "scheda.\r\n\r\nRinominare il file con un nome più breve e ripetere l'operazione.");
 constexpr int kDescriptionLength = 250;
 
-QString trimmed(const QString& text) { return QString::fromStdString(trim(text.toStdString())); }
+QString trimmed(const QString& text) { return toQString(trim(text.toStdString())); }
 
 // "01", "02", "03" and "1°", "2°", "3°" for the slot of that index.
 QString suffix(int index) { return QStringLiteral("0%1").arg(index + 1); }
@@ -141,7 +141,7 @@ void TfrmAllegaCartella::browse(const Slot& slot) {
         env_.messages.warning(this, kNameTooLong);
         return;
     }
-    slot.name->setText(QString::fromStdString(*name));
+    slot.name->setText(toQString(*name));
     // failures are silent: the name stays and refers to whatever the folder holds
     copyIntoAttachments(env_.folder, pathFromUtf8(chosen.toStdString()), *name,
                         [this] { return env_.messages.question(this, kOverwriteQuestion); });

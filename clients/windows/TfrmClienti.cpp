@@ -2,6 +2,7 @@
 
 #include "archive/text.h"
 #include "archive/windows/TfrmAllegaCartella.h"
+#include "archive/windows/qt_text.h"
 #include "clients/windows/CheckWindow.h"
 #include "clients/clients.h"
 #include "clients/windows/TfrmAllegaExcel.h"
@@ -25,13 +26,13 @@ const QString kPdfFailure = QStringLiteral(
     "dati.\n\r\n\rAccertarsi che il documento non sia già "
     "aperto.");
 
-QString trimmedText(const QString& text) { return QString::fromStdString(trim(text.toStdString())); }
+QString trimmedText(const QString& text) { return toQString(trim(text.toStdString())); }
 
 CardConfig clientCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmClienti");
     c.caption = QStringLiteral(" Custovia - Clienti e Servizi");
-    c.areaTag = QString::fromUtf8(kClientsTag.data(), qsizetype(kClientsTag.size()));
+    c.areaTag = toQString(kClientsTag);
     c.areaName = QStringLiteral("Clienti e Servizi");
     c.archiveFile = std::string(kClientsFile);
     c.layout = &clientLayout();
@@ -143,22 +144,12 @@ TfrmClienti::TfrmClienti(Environment& env, QWidget* parent) : CardEditor(env, cl
 }
 
 void TfrmClienti::wireWindows() {
-    setAction(QStringLiteral("cmdTrova"), [this] {
-        TfrmTrovaClienti window(env(), config().areaTag, this);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdRicontatta"), [this] {
-        TfrmRicontatta window(env(), this);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdFile"), [this] {
-        TfrmAllegaCartella window(env(), this, config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdEsporta"), [this] {
-        TfrmExpClienti window(env(), this);
-        window.exec();
-    });
+    opensWindow(QStringLiteral("cmdTrova"),
+                [this] { return TfrmTrovaClienti(env(), config().areaTag, this); });
+    opensWindow(QStringLiteral("cmdRicontatta"), [this] { return TfrmRicontatta(env(), this); });
+    opensWindow(QStringLiteral("cmdFile"),
+                [this] { return TfrmAllegaCartella(env(), this, config().areaTag); });
+    opensWindow(QStringLiteral("cmdEsporta"), [this] { return TfrmExpClienti(env(), this); });
     setAction(QStringLiteral("cmdStampa"), [this] { printCard(); });
     setAction(QStringLiteral("cmdAnteprima"), [this] { previewCard(); });
     setAction(QStringLiteral("cmdPDF"), [this] { createPdf(); });
@@ -196,7 +187,7 @@ void TfrmClienti::openPrivacy() {
     };
     for (const auto& [form, card] : copied)
         window.setFieldText(QString::fromLatin1(form), trimmedField(QString::fromLatin1(card)));
-    window.setFieldText(QStringLiteral("txtData"), QString::fromStdString(formatDate(env().clock.now())));
+    window.setFieldText(QStringLiteral("txtData"), toQString(formatDate(env().clock.now())));
     window.exec();
 }
 

@@ -174,7 +174,7 @@ void TfrmPrivacy::readSettings() {
             // an unreadable settings file starts the firm's fields empty, like a
             // missing one
         }
-        setFieldText(toQString(s.control), QString::fromStdString(value));
+        setFieldText(toQString(s.field), QString::fromStdString(value));
     }
 }
 
@@ -183,7 +183,7 @@ void TfrmPrivacy::closeAndStore() {
     const std::filesystem::path file = env_.file(kPrivacySettingsFile);
     IniValues firm;
     for (const PrivacySetting& s : privacySettings())
-        firm.emplace_back(std::string(s.key), trim(fieldText(toQString(s.control)).toStdString()));
+        firm.emplace_back(std::string(s.key), trim(fieldText(toQString(s.field)).toStdString()));
     try {
         writeIniStrings(file, kPrivacySection, firm, env_.files);
     } catch (const ArchiveError&) {

@@ -8,6 +8,7 @@
 #include "archive/text.h"
 #include "archive/windows/FieldBehaviour.h"
 #include "archive/windows/TfrmAllegaCartella.h"
+#include "archive/windows/qt_text.h"
 #include "clients/windows/CheckWindow.h"
 #include "clients/client_lists.h"
 #include "clients/windows/TfrmTrovaClienti.h"
@@ -22,8 +23,6 @@
 
 namespace custovia {
 namespace {
-
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The card's framed sections, in the order the card shows them.
 const QString kFirm = QStringLiteral("Istituto di Vigilanza");
@@ -65,7 +64,7 @@ CardField choice(const char* name, const char* caption, const QString& section, 
 }
 
 // The fee as it reads once left, and before Save stores it.
-QString normalisedFee(const QString& typed) { return qt(normaliseFee(typed.toStdString())); }
+QString normalisedFee(const QString& typed) { return toQString(normaliseFee(typed.toStdString())); }
 
 std::vector<CardField> contractFields() {
     const unsigned upper = Highlight | UpperCase;
@@ -126,7 +125,7 @@ CardConfig contractCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmContratto");
     c.caption = QStringLiteral(" Custovia - Stesura Contratti");
-    c.areaTag = qt(kContractsTag);
+    c.areaTag = toQString(kContractsTag);
     c.areaName = QStringLiteral("Stesura Contratti");
     c.archiveFile = std::string(kContractsFile);
     c.layout = &contractLayout();
@@ -187,32 +186,29 @@ CardConfig contractCard() {
 }  // namespace
 
 TfrmContratto::TfrmContratto(Environment& env, QWidget* parent) : CardEditor(env, contractCard(), parent) {
-    env.windows.add(qt(kContractImportTag), this);
+    env.windows.add(toQString(kContractImportTag), this);
     finishCard();
     wireWindows();
     watchFirmFields();
 }
 
-QString TfrmContratto::today() const { return qt(formatDate(env().clock.now())); }
+QString TfrmContratto::today() const { return toQString(formatDate(env().clock.now())); }
 
 void TfrmContratto::finishCard() {
     auto* fee = qobject_cast<QLineEdit*>(control(QStringLiteral("txtImpCanone")));
     fee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     makeAmountKeys(fee);
 
-    auto* cmdLogo = new PictureButton(
-        QStringLiteral("cmdLogo"), QStringLiteral(":/templates/pictures/pulsante_logo.svg"),
-        QStringLiteral("Logo"), QStringLiteral("Carica il logo dell'Istituto di Vigilanza."),
-        control(QStringLiteral("txtDitta"))->parentWidget(), {120, 74});
+    auto* cmdLogo =
+        new PictureButton(QStringLiteral("cmdLogo"), pictureResource("pulsante_logo"), QStringLiteral("Logo"),
+                          QStringLiteral("Carica il logo dell'Istituto di Vigilanza."),
+                          control(QStringLiteral("txtDitta"))->parentWidget(), {120, 74});
     // over the firm's six rows, right after its widest field: the column after the three
     // columns of caption and control, which takes the room left
     const int afterFields = 6;
     sectionGrid(kFirm)->addWidget(cmdLogo, 0, afterFields, 6, 1, Qt::AlignLeft | Qt::AlignVCenter);
     hintLine()->attach(cmdLogo, cmdLogo->hint());
-    connect(cmdLogo, &QToolButton::clicked, this, [this] {
-        TfrmLogo window(env(), this);
-        window.exec();
-    });
+    connect(cmdLogo, &QToolButton::clicked, this, [this] { trigger(QStringLiteral("cmdLogo")); });
 
     if (auto* print = qobject_cast<QToolButton*>(toolbarButton(QStringLiteral("cmdStampa")))) {
         print->setText(QStringLiteral("Stampa"));
@@ -224,36 +220,20 @@ void TfrmContratto::finishCard() {
 void TfrmContratto::wireWindows() {
     setAction(QStringLiteral("cmdNuovo"), [this] { newContract(); });
     setAction(QStringLiteral("today"), [this] { setFieldText(QStringLiteral("txtData"), today()); });
-    setAction(QStringLiteral("cmdTrova"), [this] {
-        TfrmTrovaContratti window(env(), this);
-        window.setModeTag(config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdAllega"), [this] {
-        TfrmAllegaCartella window(env(), this, config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdStampa"), [this] {
-        TfrmStampaCon window(this, env(), screenValues());
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdAnteprima"), [this] {
-        TfrmAnteprimaCon window(this, env(), screenValues());
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdNumerazione"), [this] {
-        TfrmNumerazione window(env(), this, config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdEsporta"), [this] {
-        TfrmExpContratti window(env(), this);
-        window.exec();
-    });
+    opensWindow(QStringLiteral("cmdLogo"), [this] { return TfrmLogo(env(), this); });
+    opensWindow(
+        QStringLiteral("cmdTrova"), [this] { return TfrmTrovaContratti(env(), this); }, config().areaTag);
+    opensWindow(QStringLiteral("cmdAllega"),
+                [this] { return TfrmAllegaCartella(env(), this, config().areaTag); });
+    opensWindow(QStringLiteral("cmdStampa"), [this] { return TfrmStampaCon(this, env(), screenValues()); });
+    opensWindow(QStringLiteral("cmdAnteprima"),
+                [this] { return TfrmAnteprimaCon(this, env(), screenValues()); });
+    opensWindow(QStringLiteral("cmdNumerazione"),
+                [this] { return TfrmNumerazione(env(), this, config().areaTag); });
+    opensWindow(QStringLiteral("cmdEsporta"), [this] { return TfrmExpContratti(env(), this); });
     // the client search copies the chosen client into the card registered under "contratto"
-    setAction(QStringLiteral("cmdImporta"), [this] {
-        TfrmTrovaClienti window(env(), qt(kContractImportTag), this);
-        window.exec();
-    });
+    opensWindow(QStringLiteral("cmdImporta"),
+                [this] { return TfrmTrovaClienti(env(), toQString(kContractImportTag), this); });
 }
 
 void TfrmContratto::watchFirmFields() {
@@ -261,7 +241,7 @@ void TfrmContratto::watchFirmFields() {
     // (typing, a paste from the context menu, an input method, a screen reader), except the
     // change that puts an archived contract on screen
     for (const FirmSetting& s : firmSettings()) {
-        const QString name = qt(s.field);
+        const QString name = toQString(s.field);
         QWidget* c = control(name);
         auto remember = [this, name] {
             if (!showingRecord()) firm_.insert(name, fieldText(name));
@@ -280,12 +260,13 @@ void TfrmContratto::readFirmData() {
         } catch (const ArchiveError&) {
             // an unreadable settings file starts the firm's data empty, like a missing one
         }
-        firm_.insert(qt(s.field), qt(value));
+        firm_.insert(toQString(s.field), toQString(value));
     }
 }
 
 void TfrmContratto::putFirmDataOnCard() {
-    for (const FirmSetting& s : firmSettings()) setFieldText(qt(s.field), firm_.value(qt(s.field)));
+    for (const FirmSetting& s : firmSettings())
+        setFieldText(toQString(s.field), firm_.value(toQString(s.field)));
 }
 
 void TfrmContratto::prepareShow() {
@@ -298,7 +279,7 @@ void TfrmContratto::prepareShow() {
 bool TfrmContratto::keptOnNew(const QString& field) const {
     if (field == QLatin1String("txtNumContratto")) return true;
     for (const FirmSetting& s : firmSettings())
-        if (field == qt(s.field)) return true;
+        if (field == toQString(s.field)) return true;
     return false;
 }
 
@@ -327,7 +308,7 @@ void TfrmContratto::newContract() {
         return;
     }
     newCard();  // the firm's data stay on screen as they are
-    setFieldText(QStringLiteral("txtNumContratto"), qt(proposedContractNumber(start, archived)));
+    setFieldText(QStringLiteral("txtNumContratto"), toQString(proposedContractNumber(start, archived)));
     setFieldText(QStringLiteral("txtData"), today());
     focusField(QStringLiteral("txtCliente"));
 }
@@ -335,7 +316,7 @@ void TfrmContratto::newContract() {
 bool TfrmContratto::acceptsSave() {
     // the date is stored as typed, once it names a day that exists
     if (isValidContractDate(trim(fieldText(QStringLiteral("txtData")).toStdString()))) return true;
-    env().messages.warning(this, qt(kContractDateWarning));
+    env().messages.warning(this, toQString(kContractDateWarning));
     focusField(QStringLiteral("txtData"));
     return false;
 }
@@ -350,7 +331,7 @@ void TfrmContratto::presetDuplicate() {
 void TfrmContratto::beforeLeaving() {
     IniValues firm;
     for (const FirmSetting& s : firmSettings())
-        firm.emplace_back(std::string(s.key), trim(firm_.value(qt(s.field)).toStdString()));
+        firm.emplace_back(std::string(s.key), trim(firm_.value(toQString(s.field)).toStdString()));
     try {
         writeIniStrings(env().file(kContractSettingsFile), kFirmSection, firm, env().files);
     } catch (const ArchiveError&) {

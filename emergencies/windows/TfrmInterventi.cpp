@@ -4,6 +4,7 @@
 
 #include "archive/ini_file.h"
 #include "archive/windows/TfrmAllegaCartella.h"
+#include "archive/windows/qt_text.h"
 #include "clients/windows/TfrmTrovaClienti.h"
 #include "emergencies/windows/TfrmExpInterventi.h"
 #include "emergencies/windows/TfrmPendenti.h"
@@ -95,7 +96,7 @@ void TfrmInterventi::finishCard() {
     QWidget* card = cardGrid()->parentWidget();
     // the notes carry a picture instead of a caption
     auto* notesIcon = new QLabel(card);
-    notesIcon->setPixmap(QIcon(QStringLiteral(":/templates/pictures/note.svg")).pixmap(32, 32));
+    notesIcon->setPixmap(QIcon(pictureResource("note")).pixmap(32, 32));
     notesIcon->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cardGrid()->addWidget(notesIcon, 7, 0);
     control(QStringLiteral("txtNote"))->setAccessibleName(QStringLiteral("Note"));
@@ -106,42 +107,25 @@ void TfrmInterventi::finishCard() {
 }
 
 void TfrmInterventi::wireWindows() {
-    // the reporter comes from the client archive, through its search window
-    setAction(QStringLiteral("importClient"), [this] {
-        TfrmTrovaClienti window(env(), config().areaTag, this);
-        window.exec();
-    });
-    // the operator comes from the employee archive, through its search window
-    setAction(QStringLiteral("importOperator"), [this] {
-        TfrmTrovaDipendenti window(env(), this);
-        window.setModeTag(config().areaTag);
-        window.exec();
-    });
+    // the reporter comes from the client archive, the operator from the employee archive,
+    // each through its search window
+    opensWindow(QStringLiteral("importClient"),
+                [this] { return TfrmTrovaClienti(env(), config().areaTag, this); });
+    opensWindow(
+        QStringLiteral("importOperator"), [this] { return TfrmTrovaDipendenti(env(), this); },
+        config().areaTag);
     setAction(QStringLiteral("whatsApp"), [this] {
         if (requireFilled(requiredFields(interventionWhatsAppChecks())))
             sendMessage(interventionWhatsApp(screenValues()));
     });
-    setAction(QStringLiteral("cmdTrova"), [this] {
-        TfrmTrovaInterventi window(env(), this);
-        window.setModeTag(config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdPendenti"), [this] {
-        TfrmPendenti window(env(), this);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdFile"), [this] {
-        TfrmAllegaCartella window(env(), this, config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdStampa"), [this] {
-        TfrmStampaIntervento window(this, env(), screenValues());
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdEsporta"), [this] {
-        TfrmExpInterventi window(env(), this);
-        window.exec();
-    });
+    opensWindow(
+        QStringLiteral("cmdTrova"), [this] { return TfrmTrovaInterventi(env(), this); }, config().areaTag);
+    opensWindow(QStringLiteral("cmdPendenti"), [this] { return TfrmPendenti(env(), this); });
+    opensWindow(QStringLiteral("cmdFile"),
+                [this] { return TfrmAllegaCartella(env(), this, config().areaTag); });
+    opensWindow(QStringLiteral("cmdStampa"),
+                [this] { return TfrmStampaIntervento(this, env(), screenValues()); });
+    opensWindow(QStringLiteral("cmdEsporta"), [this] { return TfrmExpInterventi(env(), this); });
 }
 
 void TfrmInterventi::prepareShow() {
@@ -151,28 +135,28 @@ void TfrmInterventi::prepareShow() {
     } catch (const ArchiveError&) {
         // an unreadable settings file starts the operator empty, like a missing one
     }
-    setFieldText(QStringLiteral("txtOperatore"), QString::fromStdString(name));
+    setFieldText(QStringLiteral("txtOperatore"), toQString(name));
     newCard();
 }
 
 void TfrmInterventi::presetNow() {
     const DateTime now = env().clock.now();
-    setFieldText(QStringLiteral("txtData"), QString::fromStdString(formatDate(now)));
-    setFieldText(QStringLiteral("txtOre"), QString::fromStdString(twoDigits(now.hour)));
-    setFieldText(QStringLiteral("txtMinuti"), QString::fromStdString(twoDigits(now.minute)));
+    setFieldText(QStringLiteral("txtData"), toQString(formatDate(now)));
+    setFieldText(QStringLiteral("txtOre"), toQString(twoDigits(now.hour)));
+    setFieldText(QStringLiteral("txtMinuti"), toQString(twoDigits(now.minute)));
 }
 
 void TfrmInterventi::presetNew() { presetNow(); }
 
 void TfrmInterventi::presetDuplicate() {
     presetNow();
-    setFieldText(QStringLiteral("chkTerminato"), QString::fromStdString(std::string(kFlagNo)));
+    setFieldText(QStringLiteral("chkTerminato"), toQString(kFlagNo));
 }
 
 void TfrmInterventi::computeDerived() {
     const std::string hour = trim(fieldText(QStringLiteral("txtOre")).toStdString());
     const std::string minutes = trim(fieldText(QStringLiteral("txtMinuti")).toStdString());
-    setFieldText(QStringLiteral("lblOra"), QString::fromStdString(hour + ":" + minutes));
+    setFieldText(QStringLiteral("lblOra"), toQString(hour + ":" + minutes));
 }
 
 bool TfrmInterventi::keptOnNew(const QString& field) const { return field == QLatin1String("txtOperatore"); }

@@ -10,6 +10,7 @@
 #include "archive/shell.h"
 #include "archive/text.h"
 #include "archive/windows/TfrmAllegaCartella.h"
+#include "archive/windows/qt_text.h"
 #include "clients/windows/CheckWindow.h"
 #include "employees/employee_photos.h"
 #include "employees/employees.h"
@@ -24,8 +25,6 @@
 
 namespace custovia {
 namespace {
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // the card's framed sections, in order
 const QString kPersonal = QStringLiteral("Dati anagrafici");
@@ -49,7 +48,7 @@ CardConfig employeeCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmDipendenti");
     c.caption = QStringLiteral(" Custovia - Archivio Dipendenti");
-    c.areaTag = qs(kEmployeesTag);
+    c.areaTag = toQString(kEmployeesTag);
     c.areaName = QStringLiteral("Archivio Dipendenti");
     c.archiveFile = std::string(kEmployeesFile);
     c.layout = &employeeLayout();
@@ -124,7 +123,7 @@ CardConfig employeeCard() {
 }  // namespace
 
 TfrmDipendenti::TfrmDipendenti(Environment& env, QWidget* parent) : CardEditor(env, employeeCard(), parent) {
-    env.windows.add(qs(kEmployeePhotoTag), this);
+    env.windows.add(toQString(kEmployeePhotoTag), this);
     buildPhotoColumn();
     wireWindows();
 }
@@ -147,23 +146,19 @@ void TfrmDipendenti::buildPhotoColumn() {
         const char* picture;
         const char* label;
         const char* hint;
-        void (TfrmDipendenti::*action)();
     };
     for (const PhotoButton& b : {
-             PhotoButton{"btnCaricaFoto", "carica", "Carica", "Carica una foto esistente.",
-                         &TfrmDipendenti::loadPhotoFromFile},
-             {"btnWebcam", "webcam", "Webcam", "Cattura la foto con una webcam.", nullptr},
-             {"btnSalvaFoto", "salva_foto", "Salva foto su disco", "Salva la foto su disco.",
-              &TfrmDipendenti::savePhotoToDisk},
-             {"btnCancFoto", "gomma", "Cancella foto", "Cancella la foto.", &TfrmDipendenti::erasePhoto},
-             {"btnZoomFoto", "zoom", "Ingrandisci foto", "Visualizza la foto nelle sue dimensioni reali.",
-              nullptr},
+             PhotoButton{"btnCaricaFoto", "carica", "Carica", "Carica una foto esistente."},
+             {"btnWebcam", "webcam", "Webcam", "Cattura la foto con una webcam."},
+             {"btnSalvaFoto", "salva_foto", "Salva foto su disco", "Salva la foto su disco."},
+             {"btnCancFoto", "gomma", "Cancella foto", "Cancella la foto."},
+             {"btnZoomFoto", "zoom", "Ingrandisci foto", "Visualizza la foto nelle sue dimensioni reali."},
          }) {
-        auto* button = new PictureButton(QLatin1String(b.name),
-                                         QStringLiteral(":/templates/pictures/%1.svg").arg(b.picture),
-                                         QString::fromUtf8(b.label), QString::fromUtf8(b.hint), page);
+        const QString name = QLatin1String(b.name);
+        auto* button =
+            new PictureButton(name, pictureResource(b.picture), toQString(b.label), toQString(b.hint), page);
         hintLine()->attach(button, button->hint());
-        if (b.action) connect(button, &QToolButton::clicked, this, b.action);
+        connect(button, &QToolButton::clicked, this, [this, name] { trigger(name); });
         photoButtons->addWidget(button);
     }
     photoColumn->addLayout(photoButtons);
@@ -187,36 +182,22 @@ void TfrmDipendenti::buildPhotoColumn() {
 }
 
 void TfrmDipendenti::wireWindows() {
-    setAction(QStringLiteral("cmdTrova"), [this] {
-        TfrmTrovaDipendenti window(env(), this);
-        window.setModeTag(config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdFile"), [this] {
-        TfrmAllegaCartella window(env(), this, config().areaTag);
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdStampa"), [this] {
-        TfrmStampaDipendenti window(this, env(), screenValues(), photo());
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdAnteprima"), [this] {
-        TfrmAnteprimaDipendenti window(this, env(), screenValues(), photo());
-        window.exec();
-    });
-    setAction(QStringLiteral("cmdSlideshow"), [this] {
-        TfrmSlideshow_Dipendenti window(env(), this);
-        window.exec();
-    });
-    connect(findChild<QToolButton*>(QStringLiteral("btnWebcam")), &QToolButton::clicked, this, [this] {
-        TfrmWebCam window(env(), this);
-        window.setModeTag(qs(kEmployeePhotoTag));
-        window.exec();
-    });
-    connect(findChild<QToolButton*>(QStringLiteral("btnZoomFoto")), &QToolButton::clicked, this, [this] {
-        TfrmZoom window(this, photo());
-        window.exec();
-    });
+    opensWindow(
+        QStringLiteral("cmdTrova"), [this] { return TfrmTrovaDipendenti(env(), this); }, config().areaTag);
+    opensWindow(QStringLiteral("cmdFile"),
+                [this] { return TfrmAllegaCartella(env(), this, config().areaTag); });
+    opensWindow(QStringLiteral("cmdStampa"),
+                [this] { return TfrmStampaDipendenti(this, env(), screenValues(), photo()); });
+    opensWindow(QStringLiteral("cmdAnteprima"),
+                [this] { return TfrmAnteprimaDipendenti(this, env(), screenValues(), photo()); });
+    opensWindow(QStringLiteral("cmdSlideshow"), [this] { return TfrmSlideshow_Dipendenti(env(), this); });
+    setAction(QStringLiteral("btnCaricaFoto"), [this] { loadPhotoFromFile(); });
+    opensWindow(
+        QStringLiteral("btnWebcam"), [this] { return TfrmWebCam(env(), this); },
+        toQString(kEmployeePhotoTag));
+    setAction(QStringLiteral("btnSalvaFoto"), [this] { savePhotoToDisk(); });
+    setAction(QStringLiteral("btnCancFoto"), [this] { erasePhoto(); });
+    opensWindow(QStringLiteral("btnZoomFoto"), [this] { return TfrmZoom(this, photo()); });
     for (const char* wide : {"cmdAnteprima", "cmdStampa"}) {
         auto* button = static_cast<QToolButton*>(toolbarButton(QLatin1String(wide)));
         button->setText(button->accessibleName());

@@ -62,7 +62,7 @@ TEST(PrivacySettings, AreWrittenInTheirOrderUnderTheirKeys) {
     std::vector<std::string> keys, controls;
     for (const PrivacySetting& s : privacySettings()) {
         keys.emplace_back(s.key);
-        controls.emplace_back(s.control);
+        controls.emplace_back(s.field);
     }
     EXPECT_EQ(keys,
               (std::vector<std::string>{"Denominazione Impresa", "Comune Sede", "Provincia Sede", "Cap Sede",
