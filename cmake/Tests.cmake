@@ -2,6 +2,13 @@
 set_source_files_properties(${CMAKE_SOURCE_DIR}/tests/support/files.cpp PROPERTIES
   COMPILE_DEFINITIONS CUSTOVIA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
 
+# The stand-ins for the shell, the camera, the timers and the sound, shared by the window tests
+# and the guide's builder.
+if(CUSTOVIA_WINDOWS)
+  add_library(custovia_stand_ins STATIC ${CMAKE_SOURCE_DIR}/tests/support/stand_ins.cpp)
+  target_link_libraries(custovia_stand_ins PUBLIC custovia_windows)
+endif()
+
 # One test program per subsystem for the logic, and one per subsystem for its windows.
 foreach(dir ${CUSTOVIA_SUBSYSTEMS})
   file(GLOB logic_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
@@ -22,7 +29,7 @@ foreach(dir ${CUSTOVIA_SUBSYSTEMS})
                      ${CMAKE_SOURCE_DIR}/tests/support/fakes.cpp ${CMAKE_SOURCE_DIR}/tests/support/files.cpp
                      ${CMAKE_SOURCE_DIR}/tests/support/window_helpers.cpp)
       target_include_directories(test_${dir}_windows PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
-      target_link_libraries(test_${dir}_windows PRIVATE custovia_windows Qt6::Test GTest::gtest GTest::gmock)
+      target_link_libraries(test_${dir}_windows PRIVATE custovia_windows custovia_stand_ins Qt6::Test GTest::gtest GTest::gmock)
       target_compile_definitions(test_${dir}_windows PRIVATE CUSTOVIA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
       add_test(NAME ${dir}_windows COMMAND test_${dir}_windows)
       set_tests_properties(${dir}_windows PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

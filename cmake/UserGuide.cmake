@@ -4,7 +4,7 @@
 find_package(qpdf REQUIRED)
 file(GLOB GUIDE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/guide/*.cpp)
 add_library(custovia_guide STATIC ${GUIDE_SOURCES})
-target_link_libraries(custovia_guide PUBLIC custovia_windows qpdf::libqpdf)
+target_link_libraries(custovia_guide PUBLIC custovia_windows custovia_stand_ins qpdf::libqpdf)
 # qpdf without its old smart pointer: std::shared_ptr throughout
 target_compile_definitions(custovia_guide PUBLIC POINTERHOLDER_TRANSITION=4)
 

@@ -33,20 +33,14 @@ const QString kFindInstruction = QStringLiteral(
 ListConfig statusListConfig(Environment& env, AppointmentStatus status) {
     const StatusList* list = std::begin(kStatusLists);
     while (list->status != status) ++list;
-    ListConfig c;
-    c.objectName = QLatin1String(list->objectName);
-    c.caption = QStringLiteral(" ") + QString::fromUtf8(list->title);
+    ListConfig c =
+        summaryList(env, {kAppointmentsFile, appointmentLayout(), kAppointmentsTag, appointmentRow()},
+                    statusCondition(status, dayNumber(env.clock.now())), QLatin1String(list->objectName),
+                    QStringLiteral(" ") + QString::fromUtf8(list->title), QString::fromUtf8(list->title));
     c.size = QSize(862, 640);  // the header and the instruction above the list
-    c.kind = ListKind::Summary;
-    c.archiveFile = std::string(kAppointmentsFile);
-    c.layout = &appointmentLayout();
-    c.row = [](std::string_view bytes) { return appointmentRow()(bytes); };
-    c.condition = statusCondition(status, dayNumber(env.clock.now()));
-    c.printTitle = QString::fromUtf8(list->title);
     c.header = pictureResource(list->header);
     c.headerText = QString::fromUtf8(list->headerText);
     c.findInstruction = kFindInstruction;
-    c.otherTags = loadIntoCardEditor(env, kAppointmentsTag);
     return c;
 }
 

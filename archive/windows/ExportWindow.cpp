@@ -31,6 +31,18 @@ constexpr int kNumberWidth = 60;
 
 }  // namespace
 
+ExportWindowConfig archiveExport(QString objectName, QString caption, ExportTable table,
+                                 std::string_view file, const RecordLayout& layout, HelpTopic help) {
+    ExportWindowConfig c;
+    c.objectName = std::move(objectName);
+    c.caption = std::move(caption);
+    c.table = std::move(table);
+    c.archiveFile = std::string(file);
+    c.layout = &layout;
+    c.helpTopic = help;
+    return c;
+}
+
 ExportWindow::ExportWindow(Environment& env, QWidget* parent, ExportWindowConfig config)
     : QDialog(parent), env_(env), config_(std::move(config)) {
     setObjectName(config_.objectName);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/help.h"
 #include "archive/record.h"
@@ -45,6 +46,10 @@ struct ExportWindowConfig {
     // Opens the help window with the given title; nothing happens when unset.
     std::function<void(QWidget* parent, const QString& title)> help;
 };
+
+// The export of a whole archive, card by card, with the help of its topic.
+ExportWindowConfig archiveExport(QString objectName, QString caption, ExportTable table,
+                                 std::string_view file, const RecordLayout& layout, HelpTopic help);
 
 class ExportWindow : public QDialog {
     Q_OBJECT

@@ -65,12 +65,44 @@ QFont rowFont() {
     return fixed;
 }
 
+ListConfig archiveList(ListKind kind, const ListedArchive& archive, QString objectName, QString caption,
+                       QString printTitle) {
+    ListConfig c;
+    c.objectName = std::move(objectName);
+    c.caption = std::move(caption);
+    c.kind = kind;
+    c.archiveFile = std::string(archive.file);
+    c.layout = &archive.layout;
+    c.row = [&row = archive.row](std::string_view bytes) { return row(bytes); };  // rows live for the program
+    c.printTitle = std::move(printTitle);
+    return c;
+}
+
 }  // namespace
 
 RowAction loadIntoCardEditor(Environment& env, std::string_view tag) {
     return [&env, tag = toQString(tag)](std::uint64_t index, const Record& record) {
         if (auto* editor = env.windows.find<CardEditor>(tag)) editor->showRecord(index, record);
     };
+}
+
+ListConfig searchList(Environment& env, const ListedArchive& archive, std::vector<FilterField> filters,
+                      QString objectName, QString caption, QString printTitle, QString countEnding) {
+    ListConfig c = archiveList(ListKind::Search, archive, std::move(objectName), std::move(caption),
+                               std::move(printTitle));
+    c.filters = std::move(filters);
+    c.countEnding = std::move(countEnding);
+    c.actions.insert(toQString(archive.tag), loadIntoCardEditor(env, archive.tag));
+    return c;
+}
+
+ListConfig summaryList(Environment& env, const ListedArchive& archive, RecordCondition condition,
+                       QString objectName, QString caption, QString printTitle) {
+    ListConfig c = archiveList(ListKind::Summary, archive, std::move(objectName), std::move(caption),
+                               std::move(printTitle));
+    c.condition = std::move(condition);
+    c.otherTags = loadIntoCardEditor(env, archive.tag);  // whatever the tag says
+    return c;
 }
 
 ListWindow::ListWindow(Environment& env, ListConfig config, QWidget* parent)

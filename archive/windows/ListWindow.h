@@ -71,6 +71,25 @@ struct ListConfig {
     QString filterInstruction;
 };
 
+// An area's archive as its lists see it: the file, the layout of its cards, the tag its card
+// editor is registered under and how a card reads as a row.
+struct ListedArchive {
+    std::string_view file;
+    const RecordLayout& layout;
+    std::string_view tag;
+    const RowBuilder& row;
+};
+
+// A search window over an area's cards, named and titled, whose count ends as given; a
+// double-click under the area's tag loads the card into the area's card editor.
+ListConfig searchList(Environment& env, const ListedArchive& archive, std::vector<FilterField> filters,
+                      QString objectName, QString caption, QString printTitle,
+                      QString countEnding = QStringLiteral(" schede."));
+// A summary list of the area's cards that meet the condition; a double-click under any tag
+// loads the card into the area's card editor.
+ListConfig summaryList(Environment& env, const ListedArchive& archive, RecordCondition condition,
+                       QString objectName, QString caption, QString printTitle);
+
 class ListWindow : public QDialog {
     Q_OBJECT
 public:

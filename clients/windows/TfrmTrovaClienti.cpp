@@ -20,17 +20,10 @@ RowAction importInto(Environment& env, std::string_view tag) {
 }
 
 ListConfig searchConfig(Environment& env) {
-    ListConfig c;
-    c.objectName = QStringLiteral("TfrmTrovaClienti");
-    c.caption = QStringLiteral(" Trova clienti in archivio");
-    c.kind = ListKind::Search;
-    c.archiveFile = std::string(kClientsFile);
-    c.layout = &clientLayout();
-    c.filters = clientFilters();
-    c.row = [](std::string_view bytes) { return clientSearchRow()(bytes); };
-    c.countEnding = QStringLiteral(" schede.");
-    c.printTitle = QStringLiteral("Riepilogo clienti in archivio");
-    c.actions.insert(toQString(kClientsTag), loadIntoCardEditor(env, kClientsTag));
+    ListConfig c =
+        searchList(env, {kClientsFile, clientLayout(), kClientsTag, clientSearchRow()}, clientFilters(),
+                   QStringLiteral("TfrmTrovaClienti"), QStringLiteral(" Trova clienti in archivio"),
+                   QStringLiteral("Riepilogo clienti in archivio"));
     for (const std::string_view tag : {kInterventionImportTag, kAppointmentImportTag, kContractImportTag})
         c.actions.insert(toQString(tag), importInto(env, tag));
     return c;

@@ -4,22 +4,11 @@
 #include "emergencies/interventions.h"
 
 namespace custovia {
-namespace {
-
-ExportWindowConfig interventionExportWindow() {
-    ExportWindowConfig c;
-    c.objectName = QStringLiteral("TfrmExpInterventi");
-    c.caption = QStringLiteral(" Esportazione archivio interventi");
-    c.table = interventionExport();
-    c.archiveFile = std::string(kInterventionsFile);
-    c.layout = &interventionLayout();
-    c.helpTopic = HelpTopic::ExportInterventions;
-    return c;
-}
-
-}  // namespace
 
 TfrmExpInterventi::TfrmExpInterventi(Environment& env, QWidget* parent)
-    : ExportWindow(env, parent, interventionExportWindow()) {}
+    : ExportWindow(env, parent,
+                   archiveExport(QStringLiteral("TfrmExpInterventi"),
+                                 QStringLiteral(" Esportazione archivio interventi"), interventionExport(),
+                                 kInterventionsFile, interventionLayout(), HelpTopic::ExportInterventions)) {}
 
 }  // namespace custovia

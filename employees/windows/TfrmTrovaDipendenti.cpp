@@ -23,18 +23,10 @@ RowAction importIntoIntervention(Environment& env) {
 }
 
 ListConfig searchConfig(Environment& env) {
-    ListConfig c;
-    c.objectName = QStringLiteral("TfrmTrovaDipendenti");
-    c.caption = QStringLiteral(" Trova schede dipendenti in archivio");
-    c.size = QSize(862, 560);
-    c.kind = ListKind::Search;
-    c.archiveFile = std::string(kEmployeesFile);
-    c.layout = &employeeLayout();
-    c.filters = employeeFilters();
-    c.row = [](std::string_view bytes) { return employeeRow()(bytes); };
-    c.countEnding = QStringLiteral(" schede");
-    c.printTitle = QStringLiteral("Riepilogo schede dipendenti in archivio");
-    c.actions.insert(toQString(kEmployeesTag), loadIntoCardEditor(env, kEmployeesTag));
+    ListConfig c = searchList(
+        env, {kEmployeesFile, employeeLayout(), kEmployeesTag, employeeRow()}, employeeFilters(),
+        QStringLiteral("TfrmTrovaDipendenti"), QStringLiteral(" Trova schede dipendenti in archivio"),
+        QStringLiteral("Riepilogo schede dipendenti in archivio"), QStringLiteral(" schede"));
     c.actions.insert(toQString(kInterventionsTag), importIntoIntervention(env));
     return c;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "archive/windows/Environment.h"
+#include "tests/support/stand_ins.h"
 
 namespace custovia::guide {
 
@@ -40,36 +41,6 @@ public:
     void preview(QWidget*, const std::function<void(QPrinter&)>&) override {}
 };
 
-class NotingShell final : public Shell {
-public:
-    bool open(const std::string& text) override {
-        opened.push_back(text);
-        return true;
-    }
-    std::vector<std::string> opened;
-};
-
-class NoCamera final : public Camera {
-public:
-    bool available() override { return false; }
-    bool start(std::function<void(const QImage&)>) override { return false; }
-    void stop() override {}
-    bool running() const override { return false; }
-};
-
-// Timers that never tick: a picture is one moment.
-class StillTimers final : public Timers {
-public:
-    std::unique_ptr<RepeatingTimer> create() override;
-};
-
-// The alarm "plays" without a sound device.
-class SilentPlayer final : public AudioPlayer {
-public:
-    bool play(const std::filesystem::path& file) override { return std::filesystem::is_regular_file(file); }
-    void stop() override {}
-};
-
 // The moment every picture of the guide shows: Tuesday 14 May 2024, 9:30.
 inline constexpr DateTime kGuideMoment{2024, 5, 14, 9, 30, 0};
 
@@ -80,16 +51,16 @@ public:
     const std::filesystem::path& folder() const { return env_.folder; }
 
     QuietMessages messages;
-    NotingShell shell;
+    test::FakeShell shell;  // notes what it is handed
 
 private:
     CancelledFileDialogs fileDialogs_;
     CancelledPrintDialogs printDialogs_;
     FixedClock clock_{kGuideMoment};
     WindowRegistry windows_;
-    NoCamera camera_;
-    StillTimers timers_;
-    SilentPlayer audio_;
+    test::FakeCamera camera_;      // made absent
+    test::FakeTimers timers_;      // never tick: a picture is one moment
+    test::FakeAudioPlayer audio_;  // "plays" without a sound device
     Environment env_;
 };
 

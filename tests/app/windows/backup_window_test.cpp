@@ -19,6 +19,7 @@
 #include "archive/ini_file.h"
 #include "fakes.h"
 #include "tests/app/folder_fixture.h"
+#include "window_helpers.h"
 
 namespace custovia {
 namespace {
@@ -110,6 +111,24 @@ TEST_F(BackupProgramTest, AFailedAutomaticBackupIsToldOnceOnTheLauncherAndBlocks
     program->launcher()->findChild<QToolButton*>("imgApp05")->click();
     EXPECT_FALSE(program->workAreasHidden());
     EXPECT_FALSE(program->launcher()->isVisible());
+}
+
+TEST_F(BackupProgramTest, RegistroMessaggiOfTheBackupsWindowOpensTheMessageRegister) {
+    program = std::make_unique<Program>(fake.env());
+    program->start();
+    program->waitForAutomaticBackup();
+    QApplication::processEvents();
+    signIn();
+    bool registerSeen = false;
+    test::openModalFrom(program->launcher()->findChild<QToolButton*>("imgCopie"), [&](QDialog* backups) {
+        ASSERT_EQ(backups->objectName(), "TfrmCopieSicurezza");
+        test::openModalFrom(backups->findChild<QPushButton*>("btnRegistro"), [&](QDialog* opened) {
+            registerSeen = true;
+            EXPECT_EQ(opened->objectName(), "TfrmRegistroMessaggi");
+            EXPECT_EQ(opened->parentWidget(), backups);
+        });
+    });
+    EXPECT_TRUE(registerSeen);
 }
 
 // The window over a folder with one backup in it.
