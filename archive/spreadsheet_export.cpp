@@ -3,6 +3,8 @@
 #include <array>
 
 #include <algorithm>
+#include <bit>
+#include <charconv>
 #include <numeric>
 #include <optional>
 #include <utility>
@@ -10,6 +12,9 @@
 #include <cstdlib>
 #ifdef __linux__
 #include <sys/mman.h>
+#endif
+#ifdef __SSE2__
+#include <emmintrin.h>
 #endif
 
 #include "archive/file_replace.h"
@@ -176,9 +181,10 @@ bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns,
         archive.scan(
             [&](std::uint64_t, std::string_view bytes) {
                 // the row is written in place: no temporary text for each cell of a large archive
-                const std::string number = std::to_string(rows.rowCount() + 1);
+                char number[24];
+                const auto written = std::to_chars(number, number + sizeof number, rows.rowCount() + 1);
                 std::string& row = rows.beginRow();
-                row += number;
+                row.append(number, written.ptr);
                 rows.endCell();
                 for (const ResolvedColumn& source : sources) {
                     appendCell(row, layout, bytes, source);
@@ -218,6 +224,26 @@ std::string_view entityOf(char c) {
     }
 }
 
+// Where the run of bytes that are copied as they are, starting at `from`, ends: sixteen bytes
+// are checked at once, since an export copies every cell of a large archive.
+std::size_t plainRunEnd(std::string_view text, std::size_t from) {
+    std::size_t i = from;
+#ifdef __SSE2__
+    const __m128i amp = _mm_set1_epi8('&'), lt = _mm_set1_epi8('<'), gt = _mm_set1_epi8('>'),
+                  quote = _mm_set1_epi8('"');
+    for (; i + 16 <= text.size(); i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const __m128i markup = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, amp), _mm_cmpeq_epi8(chunk, lt)),
+                                            _mm_or_si128(_mm_cmpeq_epi8(chunk, gt), _mm_cmpeq_epi8(chunk, quote)));
+        // the high bit of a byte is set in every byte of a character outside ASCII
+        const unsigned care = unsigned(_mm_movemask_epi8(_mm_or_si128(markup, chunk)));
+        if (care != 0) return i + std::size_t(std::countr_zero(care));
+    }
+#endif
+    while (i < text.size() && !kNeedsCare[static_cast<unsigned char>(text[i])]) ++i;
+    return i;
+}
+
 // Cell texts are escaped, so that a "<" typed in a note cannot break the worksheet. One pass
 // copies runs of plain ASCII at once and converts only what is not.
 void appendEscaped(std::string& out, std::string_view utf8) {
@@ -225,7 +251,7 @@ void appendEscaped(std::string& out, std::string_view utf8) {
     std::size_t i = 0;
     while (i < n) {
         const std::size_t plain = i;
-        while (i < n && !kNeedsCare[static_cast<unsigned char>(utf8[i])]) ++i;
+        i = plainRunEnd(utf8, i);
         out.append(utf8.substr(plain, i - plain));
         if (i == n) break;
         if (const std::string_view entity = entityOf(utf8[i]); !entity.empty()) {

@@ -1,6 +1,11 @@
 #include "archive/text.h"
 
 #include <array>
+#include <bit>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace custovia {
 namespace {
@@ -95,11 +100,35 @@ void appendFromCp1252(std::string& out, std::string_view bytes) {
     out.append(bytes.substr(plain));
 }
 
+namespace {
+
+bool printableAscii(unsigned char b) { return b >= 0x20 && b < 0x7F; }
+
+// Where the run of printable ASCII bytes that starts at `from` ends. Exports and grids decode
+// every field of a large archive, and nearly all of their bytes are plain: they are checked
+// sixteen at a time.
+std::size_t printableRunEnd(std::string_view bytes, std::size_t from) {
+    std::size_t i = from;
+#ifdef __SSE2__
+    const __m128i belowBlank = _mm_set1_epi8(0x1F), del = _mm_set1_epi8(0x7F);
+    for (; i + 16 <= bytes.size(); i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
+        // bytes from 0x80 are negative as signed, so they fail the first comparison too
+        const __m128i printable = _mm_andnot_si128(_mm_cmpeq_epi8(chunk, del), _mm_cmpgt_epi8(chunk, belowBlank));
+        const unsigned others = ~unsigned(_mm_movemask_epi8(printable)) & 0xFFFFu;
+        if (others != 0) return i + std::size_t(std::countr_zero(others));
+    }
+#endif
+    while (i < bytes.size() && printableAscii(static_cast<unsigned char>(bytes[i]))) ++i;
+    return i;
+}
+
+}  // namespace
+
 void appendFieldFromCp1252(std::string& out, std::string_view bytes) {
     std::size_t plain = 0;  // start of the run of plain ASCII bytes not yet copied
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
+    for (std::size_t i = printableRunEnd(bytes, 0); i < bytes.size(); i = printableRunEnd(bytes, i + 1)) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b >= 0x20 && b < 0x7F) continue;
         out.append(bytes.substr(plain, i - plain));
         if (b < 0x80)
             out += ' ';
@@ -136,11 +165,29 @@ namespace {
 // trimming the stored bytes must drop it where trimming the decoded text would.
 bool trimmed(char c) { return static_cast<unsigned char>(c) <= 32 || c == 0x7F; }
 
+// The blanks that pad a stored field to its width, sixteen bytes at a time from the end: most
+// of a record is padding, and every exported field is trimmed.
+std::size_t withoutTrailingBlanks(std::string_view text) {
+    std::size_t last = text.size();
+#ifdef __SSE2__
+    const __m128i blank = _mm_set1_epi8(32), del = _mm_set1_epi8(0x7F);
+    while (last >= 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + last - 16));
+        const __m128i upToBlank = _mm_cmpeq_epi8(_mm_min_epu8(chunk, blank), chunk);
+        const unsigned kept = ~unsigned(_mm_movemask_epi8(_mm_or_si128(upToBlank, _mm_cmpeq_epi8(chunk, del)))) & 0xFFFFu;
+        if (kept != 0) return last - std::size_t(std::countl_zero(kept) - 16);
+        last -= 16;
+    }
+#endif
+    while (last > 0 && trimmed(text[last - 1])) --last;
+    return last;
+}
+
 }  // namespace
 
 std::string_view trimView(std::string_view text) {
     std::size_t first = 0;
-    std::size_t last = text.size();
+    std::size_t last = withoutTrailingBlanks(text);
     while (first < last && trimmed(text[first])) ++first;
     while (last > first && trimmed(text[last - 1])) --last;
     return text.substr(first, last - first);

@@ -40,6 +40,37 @@ TEST(Cp1252, CaseFoldingTouchesAsciiLettersOnly) {
     EXPECT_EQ(trim(" \t\r\n ab c\x01 "), "ab c");
 }
 
+// Fields are decoded and trimmed sixteen bytes at a time: each kind of byte is put at every place
+// of texts of 0 to 40 bytes and the result compared with a byte-by-byte reading.
+TEST(Cp1252, EveryByteIsDecodedAndTrimmedWhereverItStands) {
+    const auto decoded = [](std::string_view bytes) {
+        std::string out;
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            out += b < 0x20 || b == 0x7F ? std::string(" ") : fromCp1252(std::string(1, c));
+        }
+        return out;
+    };
+    const auto trimmed = [](std::string_view text) {
+        const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32 || c == 0x7F; };
+        while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+        while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+        return std::string(text);
+    };
+    for (const char odd : {'\x00', '\x1F', ' ', '\x7F', '\x80', '\x9D', '\xE8', '\xFF', '~'}) {
+        for (std::size_t size = 0; size <= 40; ++size) {
+            for (std::size_t at = 0; at < size; ++at) {
+                for (const char fill : {'a', ' '}) {
+                    std::string bytes(size, fill);
+                    bytes[at] = odd;
+                    EXPECT_EQ(fieldFromCp1252(bytes), decoded(bytes)) << int(odd) << " at " << at << "/" << size;
+                    EXPECT_EQ(trimView(bytes), trimmed(bytes)) << int(odd) << " at " << at << "/" << size;
+                }
+            }
+        }
+    }
+}
+
 TEST(Record, ALineBreakStoredInsideAFieldReadsAsBlanks) {
     // an older installation let a pasted line break into a field; the five code-page gaps
     // still read as their own characters

@@ -146,6 +146,30 @@ TEST_F(SpreadsheetExportTest, CellsAreTrimmedEscapedAndWrittenInWindows1252OnOne
     EXPECT_EQ(bytes.find(">1</td>"), std::string::npos);
 }
 
+// Cells are checked sixteen bytes at a time: every character that needs care is put at every
+// place of cells of 1 to 40 characters.
+TEST_F(SpreadsheetExportTest, EveryCharacterIsEscapedWhereverItStandsInTheCell) {
+    struct Care {
+        const char* utf8;
+        const char* written;
+    };
+    const Care cases[] = {{"&", "&amp;"}, {"<", "&lt;"}, {">", "&gt;"}, {"\"", "&quot;"},
+                          {"è", "\xE8"},  {"€", "\x80"}, {"Ł", "?"},     {"~", "~"}};
+    const std::string start = "<td style=\"text-align: left;\">";
+    for (const Care& c : cases) {
+        for (std::size_t size = 1; size <= 40; ++size) {
+            for (std::size_t at = 0; at < size; ++at) {
+                std::string cell(size - 1, 'x');
+                GridRows rows(kColumns.size() + 1);
+                rows.addRow({"1", cell.substr(0, at) + c.utf8 + cell.substr(at), "", ""});
+                const std::string expected = start + cell.substr(0, at) + c.written + cell.substr(at) + "</td>";
+                EXPECT_NE(spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, rows).find(expected), std::string::npos)
+                    << c.utf8 << " at " << at << "/" << size;
+            }
+        }
+    }
+}
+
 TEST_F(SpreadsheetExportTest, ALineBreakStoredInACardNeverReachesTheFile) {
     const auto file = folder_.path() / "Prova.pro";
     {
