@@ -4,6 +4,7 @@
 
 #include "appointments/appointments.h"
 #include "archive/list_search.h"
+#include "archive/sorted_order.h"
 #include "archive/text.h"
 
 namespace custovia {
@@ -118,7 +119,14 @@ void collectAgenda(Archive& archive, DayNumber today, std::vector<std::string>& 
                  {imminent});
 }
 
-void sortAgenda(std::vector<std::string>& rows) { std::sort(rows.begin(), rows.end()); }
+void sortAgenda(std::vector<std::string>& rows) {
+    const std::vector<std::size_t> order =
+        sortedOrder(std::vector<std::string_view>(rows.begin(), rows.end()));
+    std::vector<std::string> sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t r : order) sorted.push_back(std::move(rows[r]));
+    rows = std::move(sorted);
+}
 
 std::optional<AgendaSelection> selectAgendaRow(Archive& archive, std::string_view chosenRow) {
     const AppointmentFields& f = appointmentFields();

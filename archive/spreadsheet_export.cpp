@@ -19,6 +19,7 @@
 
 #include "archive/file_replace.h"
 #include "archive/paths.h"
+#include "archive/sorted_order.h"
 #include "archive/text.h"
 
 namespace custovia {
@@ -118,10 +119,10 @@ void GridRows::keepRow() {
 }
 
 void GridRows::sortByColumn(std::size_t column) {
-    std::vector<std::size_t> order(rows_.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return cell(a, column) < cell(b, column); });
+    std::vector<std::string_view> cells;
+    cells.reserve(rows_.size());
+    for (std::size_t r = 0; r < rows_.size(); ++r) cells.push_back(cell(r, column));
+    const std::vector<std::size_t> order = sortedOrder(cells);
     std::vector<std::string_view> rows;
     std::vector<std::uint32_t> ends;
     rows.reserve(rows_.size());
@@ -233,8 +234,9 @@ std::size_t plainRunEnd(std::string_view text, std::size_t from) {
                   quote = _mm_set1_epi8('"');
     for (; i + 16 <= text.size(); i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-        const __m128i markup = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, amp), _mm_cmpeq_epi8(chunk, lt)),
-                                            _mm_or_si128(_mm_cmpeq_epi8(chunk, gt), _mm_cmpeq_epi8(chunk, quote)));
+        const __m128i markup =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, amp), _mm_cmpeq_epi8(chunk, lt)),
+                         _mm_or_si128(_mm_cmpeq_epi8(chunk, gt), _mm_cmpeq_epi8(chunk, quote)));
         // the high bit of a byte is set in every byte of a character outside ASCII
         const unsigned care = unsigned(_mm_movemask_epi8(_mm_or_si128(markup, chunk)));
         if (care != 0) return i + std::size_t(std::countr_zero(care));

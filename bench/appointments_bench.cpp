@@ -88,28 +88,27 @@ void run(const std::filesystem::path& folder) {
     const double raw = bench::bestSeconds([&] { sink += bench::rawRead(file); });
     bench::report("appointments-raw-read", raw, raw);
 
-    // each run fills a fresh result, kept until the figure is taken, so that freeing the
-    // previous run's rows is not counted in the next one
-    std::vector<std::vector<std::string>> lists;
-    bench::report("appointments-agenda-fill", bench::bestSeconds([&] {
-                      std::vector<std::string>& rows = lists.emplace_back();
-                      collectAgenda(archive, today, rows);
-                      sortAgenda(rows);
-                  }),
+    using Rows = std::vector<std::string>;
+    std::vector<Rows> lists;
+    bench::report("appointments-agenda-fill",
+                  bench::bestFillSeconds(lists, Rows(),
+                                         [&](Rows& rows) {
+                                             collectAgenda(archive, today, rows);
+                                             sortAgenda(rows);
+                                         }),
                   raw);
     lists.clear();
 
     std::vector<GridRows> grids;
-    const auto fillGrid = [&](GridSelection selection) {
-        GridRows& grid = grids.emplace_back(agendaGridExport(selection).columns.size() + 1);
-        fillAgendaGrid(archive, selection, kToday, today, grid);
+    const auto gridSeconds = [&](GridSelection selection) {
+        return bench::bestFillSeconds(
+            grids, GridRows(agendaGridExport(selection).columns.size() + 1),
+            [&](GridRows& grid) { fillAgendaGrid(archive, selection, kToday, today, grid); });
     };
-    bench::report("appointments-month-fill", bench::bestSeconds([&] { fillGrid(GridSelection::Month); }),
-                  raw);
+    bench::report("appointments-month-fill", gridSeconds(GridSelection::Month), raw);
     const GridRows month = std::move(grids.back());
     grids.clear();
-    bench::report("appointments-imminent-grid-fill",
-                  bench::bestSeconds([&] { fillGrid(GridSelection::Imminent); }), raw);
+    bench::report("appointments-imminent-grid-fill", gridSeconds(GridSelection::Imminent), raw);
     grids.clear();
 
     const std::pair<const char*, AppointmentStatus> statuses[] = {
@@ -119,10 +118,11 @@ void run(const std::filesystem::path& folder) {
     };
     for (const auto& [name, status] : statuses) {
         const RecordCondition condition = statusCondition(status, today);
-        bench::report(name, bench::bestSeconds([&] {
-                          collectRows(archive, condition, appointmentRow(), lists.emplace_back());
-                      }),
-                      raw);
+        bench::report(
+            name,
+            bench::bestFillSeconds(
+                lists, Rows(), [&](Rows& rows) { collectRows(archive, condition, appointmentRow(), rows); }),
+            raw);
         lists.clear();
     }
 

@@ -125,12 +125,17 @@ namespace custovia::bench {
 int repeats() { return gRepeats; }
 
 double bestSeconds(const std::function<void()>& work) {
+    return bestSeconds(work, [] {});
+}
+
+double bestSeconds(const std::function<void()>& work, const std::function<void()>& between) {
     double best = 1e9;
     for (int i = 0; i < gRepeats; ++i) {
         for (const auto& file : gColdFiles) dropFromCache(file);
         const auto start = Steady::now();
         work();
         best = std::min(best, std::chrono::duration<double>(Steady::now() - start).count());
+        between();
     }
     return best;
 }
@@ -211,28 +216,31 @@ std::size_t runInterventionBench(const std::filesystem::path& folder) {
            }),
            raw);
 
-    // each run fills a fresh result; the results are kept until the figure is taken, so that
-    // freeing the previous run's rows is not counted in the next one
-    std::vector<std::vector<std::string>> pending, everyRow;
-    report("summary-fill", bestSeconds([&] {
-               collectRows(
-                   archive, interventionInProgress, [](std::string_view b) { return interventionRow()(b); },
-                   pending.emplace_back());
-           }),
+    using Rows = std::vector<std::string>;
+    std::vector<Rows> pending, everyRow;
+    report("summary-fill",
+           bench::bestFillSeconds(pending, Rows(),
+                                  [&](Rows& rows) {
+                                      collectRows(
+                                          archive, interventionInProgress,
+                                          [](std::string_view b) { return interventionRow()(b); }, rows);
+                                  }),
            raw);
-    report("rows", bestSeconds([&] {
-               collectRows(
-                   archive, [](std::string_view) { return true; },
-                   [](std::string_view b) { return interventionRow()(b); }, everyRow.emplace_back());
-           }),
+    report("rows",
+           bench::bestFillSeconds(everyRow, Rows(),
+                                  [&](Rows& rows) {
+                                      collectRows(
+                                          archive, [](std::string_view) { return true; },
+                                          [](std::string_view b) { return interventionRow()(b); }, rows);
+                                  }),
            raw);
     pending.clear();
 
     std::vector<GridRows> grids;
-    report("grid-fill", bestSeconds([&] {
-               GridRows& grid = grids.emplace_back(interventionExport().columns.size() + 1);
-               fillFromArchive(archive, interventionExport().columns, grid);
-           }),
+    report("grid-fill",
+           bench::bestFillSeconds(
+               grids, GridRows(interventionExport().columns.size() + 1),
+               [&](GridRows& grid) { fillFromArchive(archive, interventionExport().columns, grid); }),
            raw);
     const GridRows grid = std::move(grids.back());
     grids.clear();

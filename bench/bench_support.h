@@ -27,6 +27,18 @@ void writeArchive(const std::filesystem::path& file, std::string_view records, c
 void dropFromCache(const std::filesystem::path& file);
 // The best of several runs of work, in seconds: the least disturbed by the rest of the machine.
 double bestSeconds(const std::function<void()>& work);
+// The same, with `between` run after each run and not timed.
+double bestSeconds(const std::function<void()>& work, const std::function<void()>& between);
+
+// Each run of a fill fills a fresh result (a copy of `empty`) into `results`; between runs, untimed, every
+// result but the last is freed. Freeing is not counted, and the next run fills memory the program already
+// holds, as the program does from its second list on (it keeps freed memory for reuse); the first run, into
+// new memory, is one of the runs the best is taken from.
+template <typename Result, typename Fill>
+double bestFillSeconds(std::vector<Result>& results, const Result& empty, const Fill& fill) {
+    return bestSeconds([&] { fill(results.emplace_back(empty)); },
+                       [&] { results.erase(results.begin(), results.end() - 1); });
+}
 // Prints "bench: NAME SECONDS xRATIO", RATIO being seconds over raw; NAME ends in "-appended"
 // for the archives grown a card at a time.
 void report(const std::string& name, double seconds, double raw);

@@ -88,23 +88,24 @@ void run(const std::filesystem::path& folder) {
                   }),
                   raw);
 
-    // each run fills a fresh result, kept until the figure is taken, so that freeing the
-    // previous run's rows is not counted in the next one
-    std::vector<std::vector<std::string>> recontact;
-    bench::report("clients-recontact-fill", bench::bestSeconds([&] {
-                      collectRows(
-                          archive, clientToRecontact,
-                          [](std::string_view b) { return clientRecontactRow()(b); },
-                          recontact.emplace_back());
-                  }),
+    using Rows = std::vector<std::string>;
+    std::vector<Rows> recontact;
+    bench::report("clients-recontact-fill",
+                  bench::bestFillSeconds(recontact, Rows(),
+                                         [&](Rows& rows) {
+                                             collectRows(
+                                                 archive, clientToRecontact,
+                                                 [](std::string_view b) { return clientRecontactRow()(b); },
+                                                 rows);
+                                         }),
                   raw);
     recontact.clear();
 
     std::vector<GridRows> grids;
-    bench::report("clients-export-fill", bench::bestSeconds([&] {
-                      GridRows& grid = grids.emplace_back(clientExport().columns.size() + 1);
-                      fillFromArchive(archive, clientExport().columns, grid);
-                  }),
+    bench::report("clients-export-fill",
+                  bench::bestFillSeconds(
+                      grids, GridRows(clientExport().columns.size() + 1),
+                      [&](GridRows& grid) { fillFromArchive(archive, clientExport().columns, grid); }),
                   raw);
     const GridRows grid = std::move(grids.back());
     grids.clear();

@@ -85,14 +85,11 @@ void run(const std::filesystem::path& folder) {
                       sink += search(archive, {{"txtCliente", "ross"}, {"txtComuneCli", "napoli"}}).size();
                   }),
                   raw);
-    // each run fills a fresh grid; the grids are kept until the figure is taken, so that
-    // freeing one is not counted in the next
     std::vector<GridRows> grids;
-    grids.reserve(std::size_t(bench::repeats()));
-    bench::report("contracts-export-fill", bench::bestSeconds([&] {
-                      grids.emplace_back(contractExport().columns.size() + 1);
-                      fillFromArchive(archive, contractExport().columns, grids.back());
-                  }),
+    bench::report("contracts-export-fill",
+                  bench::bestFillSeconds(
+                      grids, GridRows(contractExport().columns.size() + 1),
+                      [&](GridRows& grid) { fillFromArchive(archive, contractExport().columns, grid); }),
                   raw);
     const auto exportFile = folder / std::string(kContractsExportFile);
     bench::report("contracts-export-write",
