@@ -188,6 +188,8 @@ std::size_t withoutTrailingBlanks(std::string_view text) {
 }  // namespace
 
 std::string_view trimView(std::string_view text) {
+    // most texts (every stored field, every grid cell) have nothing to trim
+    if (text.empty() || (!trimmed(text.front()) && !trimmed(text.back()))) return text;
     std::size_t first = 0;
     std::size_t last = withoutTrailingBlanks(text);
     while (first < last && trimmed(text[first])) ++first;
