@@ -4,6 +4,7 @@
 #include <map>
 
 #include "clients/privacy.h"
+#include "tests/support/files.h"
 
 namespace custovia {
 namespace {
@@ -46,6 +47,13 @@ TEST(PrivacyDocument, IsOneLineOfTheFixedPiecesWithTheValuesInBold) {
     EXPECT_NE(d.find("\\par \\b 5)\\b0  la necessit\\'e0 di comunicare"), std::string::npos);
     // every byte is Windows-1252 text: no UTF-8 sequence slipped through
     EXPECT_EQ(d.find("\xC3"), std::string::npos);
+}
+
+// The whole document, every value filled with its control's name and an accented letter.
+TEST(PrivacyDocument, IsTheSameByteForByteAsTheKeptCopy) {
+    const std::string d =
+        privacyDocument([](std::string_view control) { return std::string(control) + " è"; });
+    EXPECT_EQ(d, test::testData("privacy_document.rtf"));
 }
 
 TEST(PrivacyDocument, TypedTextCanNeverChangeTheMarkup) {
