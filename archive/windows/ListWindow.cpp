@@ -127,7 +127,7 @@ ListWindow::~ListWindow() = default;
 
 void ListWindow::setModeTag(const QString& tag) { lblMemory_->setText(tag); }
 QString ListWindow::modeTag() const { return lblMemory_->text(); }
-const std::vector<std::string>& ListWindow::rows() const { return model_->rows(); }
+const std::vector<std::string>& ListWindow::rows() const { return found_.model()->rows(); }
 
 Archive ListWindow::archive() const {
     return Archive(env_.file(config_.archiveFile), *config_.layout, env_.files);
@@ -195,16 +195,12 @@ QWidget* ListWindow::buildFilterPanel() {
 QWidget* ListWindow::buildResultsPanel() {
     panRisultati_ = new QWidget(this);
     panRisultati_->setObjectName(QStringLiteral("panRisultati"));
-    const auto [txtTrova, btnTrova] = newFindBox(panRisultati_);
-    txtTrova_ = txtTrova;
-    connect(btnTrova, &QPushButton::clicked, this, &ListWindow::quickFind);
-
-    model_ = new RowListModel(this);
-    lstRecords_ = newRowListView(model_, config_.listName, rowFont(), panRisultati_);
-    connect(lstRecords_, &QListView::doubleClicked, this, &ListWindow::openSelected);
+    found_.build(this, panRisultati_, config_.listName, rowFont());
+    connect(found_.button(), &QPushButton::clicked, this, &ListWindow::quickFind);
+    connect(found_.view(), &QListView::doubleClicked, this, &ListWindow::openSelected);
     // Enter on the chosen row opens it as a double-click does
-    onEnter(lstRecords_, [this] {
-        if (lstRecords_->currentIndex().isValid()) openSelected();
+    onEnter(found_.view(), [this] {
+        if (found_.view()->currentIndex().isValid()) openSelected();
     });
 
     auto* btnStampa = namedButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), panRisultati_);
@@ -217,9 +213,6 @@ QWidget* ListWindow::buildResultsPanel() {
         connect(btnEsporta, &QPushButton::clicked, this, [this] { config_.exportList(this); });
     }
 
-    auto* find = new QHBoxLayout;
-    find->addWidget(txtTrova_, 1);
-    find->addWidget(btnTrova);
     auto* notes = new QVBoxLayout;
     if (!config_.countEnding.isEmpty()) {
         lblTrovate_ = namedLabel(QStringLiteral("lblTrovate"), QString(), panRisultati_);
@@ -243,8 +236,8 @@ QWidget* ListWindow::buildResultsPanel() {
     if (!config_.findInstruction.isEmpty())
         layout->addWidget(
             instructionLabel(QStringLiteral("imgIstruzioniTrova"), config_.findInstruction, panRisultati_));
-    layout->addLayout(find);
-    layout->addWidget(lstRecords_, 1);
+    layout->addLayout(found_.newFindRow());
+    layout->addWidget(found_.view(), 1);
     layout->addLayout(bottom);
     return panRisultati_;
 }
@@ -253,12 +246,11 @@ void ListWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    quickFind_.reset();
-    txtTrova_->clear();
+    found_.restart();
     if (config_.kind == ListKind::Summary) {
         fillSummary();
-        if (!model_->rows().empty()) chooseRow(lstRecords_, 0);
-        txtTrova_->setFocus(Qt::OtherFocusReason);
+        if (!found_.model()->rows().empty()) chooseRow(found_.view(), 0);
+        found_.text()->setFocus(Qt::OtherFocusReason);
     } else if (!filters_.empty()) {
         filters_.front()->setFocus(Qt::OtherFocusReason);
     }
@@ -298,8 +290,8 @@ void ListWindow::search() {
     if (lblTrovate_)
         lblTrovate_->setText(QStringLiteral("Il presente riepilogo contiene ") + QString::number(count) +
                              config_.countEnding);
-    txtTrova_->clear();
-    txtTrova_->setFocus(Qt::OtherFocusReason);
+    found_.text()->clear();
+    found_.text()->setFocus(Qt::OtherFocusReason);
 }
 
 void ListWindow::fillSummary() {
@@ -324,25 +316,25 @@ void ListWindow::showResults(std::vector<std::string> rows) {
     // character, and its bytes are at least its characters
     std::size_t longest = 0;
     for (const std::string& row : rows) longest = std::max(longest, row.size());
-    const QFontMetrics metrics(lstRecords_->font());
+    const QFontMetrics metrics(found_.view()->font());
     const qint64 width = qint64(longest) * metrics.horizontalAdvance(QLatin1Char('M')) + 8;
-    model_->setItemSize(QSize(int(std::clamp<qint64>(width, kItemWidth, 1 << 22)), metrics.height() + 2));
-    model_->setRows(std::move(rows));
+    found_.model()->setItemSize(
+        QSize(int(std::clamp<qint64>(width, kItemWidth, 1 << 22)), metrics.height() + 2));
+    found_.model()->setRows(std::move(rows));
     panels_->setCurrentWidget(panRisultati_);
 }
 
-void ListWindow::quickFind() {
-    findNextRow(lstRecords_, model_, quickFind_, txtTrova_->text(), env_.messages, this);
-}
+void ListWindow::quickFind() { found_.findNext(env_.messages, this); }
 
 void ListWindow::openSelected() {
     if (config_.entries) return;  // its entries are no cards to open
-    const QModelIndex current = lstRecords_->currentIndex();
+    const QModelIndex current = found_.view()->currentIndex();
     const RowAction action = config_.actions.value(modeTag(), config_.otherTags);
     if (current.isValid() && action) {
         try {
             Archive file = archive();
-            openMatchingRows(file, config_.row, model_->rows()[std::size_t(current.row())], action, listed_);
+            openMatchingRows(file, config_.row, found_.model()->rows()[std::size_t(current.row())], action,
+                             listed_);
         } catch (const ArchiveError&) {
             // the window just closes: what could be loaded stays loaded
         }
@@ -350,10 +342,10 @@ void ListWindow::openSelected() {
     closeList();
 }
 
-void ListWindow::printList() { report::printList(this, env_, config_.printTitle, model_->rows()); }
+void ListWindow::printList() { report::printList(this, env_, config_.printTitle, found_.model()->rows()); }
 
 void ListWindow::closeList() {
-    model_->clear();
+    found_.model()->clear();
     if (lblAttesa_) lblAttesa_->hide();
     reject();
 }

@@ -17,6 +17,7 @@
 #include "archive/archive.h"
 #include "archive/list_search.h"
 #include "archive/windows/Environment.h"
+#include "archive/windows/RowListView.h"
 #include "archive/windows/qt_text.h"
 
 class QLabel;
@@ -101,7 +102,7 @@ public:
     QString modeTag() const;
 
     const std::vector<std::string>& rows() const;
-    QListView* list() const { return lstRecords_; }
+    QListView* list() const { return found_.view(); }
 
     void search();        // "Cerca"
     void quickFind();     // "Trova"
@@ -123,7 +124,6 @@ private:
     Environment& env_;
     ListConfig config_;
     RecordCondition listed_;  // the records the rows on show came from
-    QuickFind quickFind_;
     bool shownOnce_ = false;
     QLabel* lblMemory_ = nullptr;
     QStackedWidget* panels_ = nullptr;
@@ -132,9 +132,7 @@ private:
     std::vector<QLineEdit*> filters_;
     QPushButton* btnCerca_ = nullptr;
     QLabel* lblAttesa_ = nullptr;
-    QLineEdit* txtTrova_ = nullptr;
-    QListView* lstRecords_ = nullptr;
-    RowListModel* model_ = nullptr;
+    FindableRowList found_;
     QLabel* lblTrovate_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -55,6 +56,31 @@ void findNextRow(QListView* list, RowListModel* model, QuickFind& quickFind, con
         return;
     }
     chooseRow(list, int(*found));
+}
+
+void FindableRowList::build(QWidget* window, QWidget* panel, const QString& accessibleName,
+                            const QFont& font) {
+    box_ = newFindBox(panel);
+    model_ = new RowListModel(window);
+    view_ = newRowListView(model_, accessibleName, font, panel);
+}
+
+const std::vector<std::string>& FindableRowList::rows() const { return model_->rows(); }
+
+QHBoxLayout* FindableRowList::newFindRow() const {
+    auto* row = new QHBoxLayout;
+    row->addWidget(box_.text, 1);
+    row->addWidget(box_.button);
+    return row;
+}
+
+void FindableRowList::restart() {
+    quickFind_.reset();
+    box_.text->clear();
+}
+
+void FindableRowList::findNext(Messages& messages, QWidget* window) {
+    findNextRow(view_, model_, quickFind_, box_.text->text(), messages, window);
 }
 
 void chooseRow(QListView* list, int row) {

@@ -77,7 +77,7 @@ TfrmAllegaExcel::TfrmAllegaExcel(Environment& env, QWidget* parent, const QStrin
 
 TfrmAllegaExcel::~TfrmAllegaExcel() = default;
 
-const std::vector<std::string>& TfrmAllegaExcel::rows() const { return model_->rows(); }
+const std::vector<std::string>& TfrmAllegaExcel::rows() const { return found_.model()->rows(); }
 
 QWidget* TfrmAllegaExcel::buildListPanel() {
     panContainer_ = new QWidget(this);
@@ -93,13 +93,9 @@ QWidget* TfrmAllegaExcel::buildListPanel() {
                                   "elenco da cercare e premere il pulsante Trova."),
                    panContainer_);
     instruction->setWordWrap(true);
-    const auto [txtTrova, btnTrova] = newFindBox(panContainer_);
-    txtTrova_ = txtTrova;
-    makeSingleLine(txtTrova_);
-    connect(btnTrova, &QPushButton::clicked, this, &TfrmAllegaExcel::find);
-
-    model_ = new RowListModel(this);
-    lstRecords_ = newRowListView(model_, QStringLiteral("Servizi forniti"), fixedRowFont(), panContainer_);
+    found_.build(this, panContainer_, QStringLiteral("Servizi forniti"), fixedRowFont());
+    makeSingleLine(found_.text());
+    connect(found_.button(), &QPushButton::clicked, this, &TfrmAllegaExcel::find);
 
     auto* note = new QLabel(QStringLiteral("Per modificare una scheda in elenco, "
                                            "selezionarla con un clic e premere "
@@ -123,9 +119,6 @@ QWidget* TfrmAllegaExcel::buildListPanel() {
     connect(btnModifica, &QPushButton::clicked, this, &TfrmAllegaExcel::edit);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmAllegaExcel::print);
 
-    auto* findRow = new QHBoxLayout;
-    findRow->addWidget(txtTrova_, 1);
-    findRow->addWidget(btnTrova);
     auto* totalRow = new QHBoxLayout;
     totalRow->addWidget(note, 1);
     totalRow->addWidget(new QLabel(QStringLiteral("Totale:"), panContainer_));
@@ -137,8 +130,8 @@ QWidget* TfrmAllegaExcel::buildListPanel() {
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(lblTitolo_);
     layout->addWidget(instruction);
-    layout->addLayout(findRow);
-    layout->addWidget(lstRecords_, 1);
+    layout->addLayout(found_.newFindRow());
+    layout->addWidget(found_.view(), 1);
     layout->addLayout(totalRow);
     layout->addLayout(buttons);
     return panContainer_;
@@ -240,14 +233,13 @@ void TfrmAllegaExcel::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    quickFind_.reset();
-    txtTrova_->clear();
+    found_.restart();
     lblTitolo_->setText(QStringLiteral("Servizi forniti a ") +
                         QString::fromStdString(trim(clientName_.toStdString())));
     const std::filesystem::path file = env_.file(servicesFileName(clientPosition_.toStdString()));
     lblFile_->setText(QString::fromStdU16String(file.u16string()));
     load();
-    txtTrova_->setFocus(Qt::OtherFocusReason);
+    found_.text()->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmAllegaExcel::load() {
@@ -258,7 +250,7 @@ void TfrmAllegaExcel::load() {
     } catch (const ArchiveError&) {
         // loading stops silently with what was listed
     }
-    model_->setRows(std::move(list.rows));
+    found_.model()->setRows(std::move(list.rows));
     lblTotale_->setText(QStringLiteral("€ ") + QString::fromStdString(list.total));
     // one message for the whole list, however many amounts could not be read, once the list
     // and its total are on screen
@@ -274,9 +266,7 @@ void TfrmAllegaExcel::load() {
     QTimer::singleShot(0, this, [this, message] { env_.messages.warning(this, message); });
 }
 
-void TfrmAllegaExcel::find() {
-    findNextRow(lstRecords_, model_, quickFind_, txtTrova_->text(), env_.messages, this);
-}
+void TfrmAllegaExcel::find() { found_.findNext(env_.messages, this); }
 
 void TfrmAllegaExcel::showEntryPanel() {
     panels_->setCurrentWidget(panCosti_);
@@ -291,13 +281,13 @@ void TfrmAllegaExcel::add() {
 }
 
 void TfrmAllegaExcel::edit() {
-    if (model_->rows().empty()) {
+    if (found_.model()->rows().empty()) {
         env_.messages.information(
             this, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    const QModelIndex current = lstRecords_->currentIndex();
-    if (!current.isValid() || !lstRecords_->selectionModel()->isSelected(current)) {
+    const QModelIndex current = found_.view()->currentIndex();
+    if (!current.isValid() || !found_.view()->selectionModel()->isSelected(current)) {
         env_.messages.warning(
             this, QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il "
                                  "pulsante di modifica."));
@@ -308,7 +298,7 @@ void TfrmAllegaExcel::edit() {
         // when two entries give the same row, the last of them is the one edited
         openMatchingRows(
             file, [](std::string_view bytes) { return serviceRow()(bytes); },
-            model_->rows()[std::size_t(current.row())],
+            found_.model()->rows()[std::size_t(current.row())],
             [this](std::uint64_t index, const Record& r) {
                 txtData_->setText(QString::fromStdString(r.get("txtData")));
                 txtOra_->setText(QString::fromStdString(r.get("txtOra")));
@@ -364,7 +354,7 @@ void TfrmAllegaExcel::save() {
 void TfrmAllegaExcel::print() {
     const std::string title = "Riepilogo servizi forniti a " + trim(clientName_.toStdString());
     report::printList(this, env_, QString::fromStdString(title),
-                      servicesSummaryLines(model_->rows(), lblTotale_->text().toStdString()));
+                      servicesSummaryLines(found_.model()->rows(), lblTotale_->text().toStdString()));
 }
 
 }  // namespace custovia

@@ -11,6 +11,7 @@
 #include "archive/list_search.h"
 #include "archive/windows/Environment.h"
 #include "archive/windows/FieldBehaviour.h"
+#include "archive/windows/RowListView.h"
 
 class QGridLayout;
 class QLabel;
@@ -31,7 +32,7 @@ public:
     ~TfrmAllegaExcel() override;
 
     const std::vector<std::string>& rows() const;
-    QListView* list() const { return lstRecords_; }
+    QListView* list() const { return found_.view(); }
 
     void find();   // "Trova"
     void add();    // "Aggiungi voce"
@@ -54,15 +55,12 @@ private:
     Environment& env_;
     QString clientName_;
     QString clientPosition_;
-    QuickFind quickFind_;
     bool shownOnce_ = false;
     QStackedWidget* panels_ = nullptr;
     QWidget* panContainer_ = nullptr;
     QWidget* panCosti_ = nullptr;
     QLabel* lblTitolo_ = nullptr;
-    QLineEdit* txtTrova_ = nullptr;
-    QListView* lstRecords_ = nullptr;
-    RowListModel* model_ = nullptr;
+    FindableRowList found_;
     QLabel* lblTotale_ = nullptr;
     QLineEdit* txtData_ = nullptr;
     QLineEdit* txtOra_ = nullptr;
