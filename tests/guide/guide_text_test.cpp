@@ -56,6 +56,7 @@ TEST(GuideText, EachMarkMakesItsBlockInOrder) {
          "\n"
          "- Un altro elenco puntato.\n"
          "> Le schede non si cancellano.\n"
+         "\n"
          "![La finestra di accesso.](cambia_password)\n"
          "{{program-texts}}\n"
          "Dopo il testo del programma.\n"
@@ -99,6 +100,8 @@ TEST(GuideText, ALineOutOfTheFormStopsTheBuildNamingIt) {
          "Guida.md:3: a blank line must come before this line: \"il seguito\""},
         {"# A\n> Una nota.\n> il seguito",
          "Guida.md:3: a blank line must come before this line: \"> il seguito\""},
+        {"# A\nUna riga.\n![Il calendario.](calendario)",
+         "Guida.md:3: a blank line must come before this line"},
         {"# A\n1. Primo.\n3. Terzo.", "Guida.md:3: step 3 where step 2 was due: \"3. Terzo.\""},
         {"# A\n\n2. Secondo.", "Guida.md:3: step 2 where step 1 was due: \"2. Secondo.\""},
         {"# A\n1. Primo.\n- Una voce.", "Guida.md:3: steps and bullets in one list: \"- Una voce.\""},

@@ -53,12 +53,13 @@ public:
             if (kind != Kind::Chapter && chapters_.empty()) fail("text before the first chapter");
             if (text.count(QLatin1String("**")) % 2 != 0) fail("a bold mark (**) left open");
         }
-        // a paragraph, an item or a note is one line: text right under it would read, in the
-        // form's other readers, as more of it
+        // a paragraph, an item or a note is one line: a line right under it that the form's
+        // other readers would take as more of it needs a blank line between them
         const bool underText = previous_ == Kind::Paragraph || previous_ == Kind::Step ||
                                previous_ == Kind::Bullet || previous_ == Kind::Note;
-        if (underText && (kind == Kind::Paragraph || (kind == Kind::Note && previous_ == Kind::Note)))
-            fail("a blank line must come before this line");
+        const bool joins = kind == Kind::Paragraph || kind == Kind::Picture || kind == Kind::Insertion ||
+                           (kind == Kind::Note && previous_ == Kind::Note);
+        if (underText && joins) fail("a blank line must come before this line");
         if (kind != Kind::Step && kind != Kind::Bullet) list_ = nullptr;
         switch (kind) {
             case Kind::Blank:
