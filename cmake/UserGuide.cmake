@@ -7,6 +7,9 @@ add_library(custovia_guide STATIC ${GUIDE_SOURCES})
 target_link_libraries(custovia_guide PUBLIC custovia_windows custovia_stand_ins qpdf::libqpdf)
 # qpdf without its old smart pointer: std::shared_ptr throughout
 target_compile_definitions(custovia_guide PUBLIC POINTERHOLDER_TRANSITION=4)
+# the guide's words, built in: the builder reads them from :/guide/Guida.md
+qt_add_resources(custovia_guide "guide_text" PREFIX "/guide" BASE ${CMAKE_SOURCE_DIR}/tools/guide
+                 FILES ${CMAKE_SOURCE_DIR}/tools/guide/Guida.md)
 
 add_executable(make_user_guide ${CMAKE_SOURCE_DIR}/tools/make_user_guide.cpp)
 target_link_libraries(make_user_guide PRIVATE custovia_guide)
@@ -18,8 +21,10 @@ add_custom_command(OUTPUT ${PROGRAM_FOLDER}/Guida.pdf
 add_custom_target(user_guide DEPENDS ${PROGRAM_FOLDER}/Guida.pdf)
 add_dependencies(custovia user_guide)
 
-# The guide as built: its chapters, bookmarks, links, pictures and pages, read back from the PDF.
+# The guide as built: its chapters, bookmarks, links, pictures and pages, read back from the PDF;
+# and the reading of the guide's words.
 add_executable(test_user_guide ${CMAKE_SOURCE_DIR}/tests/guide/user_guide_test.cpp
+               ${CMAKE_SOURCE_DIR}/tests/guide/guide_text_test.cpp
                ${CMAKE_SOURCE_DIR}/tests/support/window_main.cpp
                ${CMAKE_SOURCE_DIR}/tests/support/files.cpp)
 target_include_directories(test_user_guide PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)

@@ -13,13 +13,15 @@
 namespace custovia::guide {
 
 void writeUserGuide(const QString& path) {
+    // the words first: a slip in them stops the build before the windows are pictured
+    const std::vector<GuideChapter> chapters = guideChapters();
     QTemporaryDir scratch;
     if (!scratch.isValid()) throw std::runtime_error("guide: no scratch folder for the sample cards");
     const std::filesystem::path folder = std::filesystem::path(scratch.path().toStdString()) / "Custovia";
     laySampleFolder(folder);
     GuideEnvironment environment(folder);
     const WindowPictures pictures = takeWindowPictures(environment);
-    const std::string pdf = typesetGuide(kGuideTitle, guideChapters(), pictures);
+    const std::string pdf = typesetGuide(kGuideTitle, chapters, pictures);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(pdf.data(), qint64(pdf.size())) != qint64(pdf.size()) || !file.commit())
