@@ -233,8 +233,9 @@ std::size_t plainRunEnd(std::string_view text, std::size_t from) {
                   quote = _mm_set1_epi8('"');
     for (; i + 16 <= text.size(); i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-        const __m128i markup = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, amp), _mm_cmpeq_epi8(chunk, lt)),
-                                            _mm_or_si128(_mm_cmpeq_epi8(chunk, gt), _mm_cmpeq_epi8(chunk, quote)));
+        const __m128i markup =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(chunk, amp), _mm_cmpeq_epi8(chunk, lt)),
+                         _mm_or_si128(_mm_cmpeq_epi8(chunk, gt), _mm_cmpeq_epi8(chunk, quote)));
         // the high bit of a byte is set in every byte of a character outside ASCII
         const unsigned care = unsigned(_mm_movemask_epi8(_mm_or_si128(markup, chunk)));
         if (care != 0) return i + std::size_t(std::countr_zero(care));

@@ -114,7 +114,8 @@ std::size_t printableRunEnd(std::string_view bytes, std::size_t from) {
     for (; i + 16 <= bytes.size(); i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
         // bytes from 0x80 are negative as signed, so they fail the first comparison too
-        const __m128i printable = _mm_andnot_si128(_mm_cmpeq_epi8(chunk, del), _mm_cmpgt_epi8(chunk, belowBlank));
+        const __m128i printable =
+            _mm_andnot_si128(_mm_cmpeq_epi8(chunk, del), _mm_cmpgt_epi8(chunk, belowBlank));
         const unsigned others = ~unsigned(_mm_movemask_epi8(printable)) & 0xFFFFu;
         if (others != 0) return i + std::size_t(std::countr_zero(others));
     }
@@ -174,7 +175,8 @@ std::size_t withoutTrailingBlanks(std::string_view text) {
     while (last >= 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + last - 16));
         const __m128i upToBlank = _mm_cmpeq_epi8(_mm_min_epu8(chunk, blank), chunk);
-        const unsigned kept = ~unsigned(_mm_movemask_epi8(_mm_or_si128(upToBlank, _mm_cmpeq_epi8(chunk, del)))) & 0xFFFFu;
+        const unsigned kept =
+            ~unsigned(_mm_movemask_epi8(_mm_or_si128(upToBlank, _mm_cmpeq_epi8(chunk, del)))) & 0xFFFFu;
         if (kept != 0) return last - std::size_t(std::countl_zero(kept) - 16);
         last -= 16;
     }

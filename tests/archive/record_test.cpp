@@ -63,7 +63,8 @@ TEST(Cp1252, EveryByteIsDecodedAndTrimmedWhereverItStands) {
                 for (const char fill : {'a', ' '}) {
                     std::string bytes(size, fill);
                     bytes[at] = odd;
-                    EXPECT_EQ(fieldFromCp1252(bytes), decoded(bytes)) << int(odd) << " at " << at << "/" << size;
+                    EXPECT_EQ(fieldFromCp1252(bytes), decoded(bytes))
+                        << int(odd) << " at " << at << "/" << size;
                     EXPECT_EQ(trimView(bytes), trimmed(bytes)) << int(odd) << " at " << at << "/" << size;
                 }
             }

@@ -154,7 +154,7 @@ TEST_F(SpreadsheetExportTest, EveryCharacterIsEscapedWhereverItStandsInTheCell) 
         const char* written;
     };
     const Care cases[] = {{"&", "&amp;"}, {"<", "&lt;"}, {">", "&gt;"}, {"\"", "&quot;"},
-                          {"è", "\xE8"},  {"€", "\x80"}, {"Ł", "?"},     {"~", "~"}};
+                          {"è", "\xE8"},  {"€", "\x80"}, {"Ł", "?"},    {"~", "~"}};
     const std::string start = "<td style=\"text-align: left;\">";
     for (const Care& c : cases) {
         for (std::size_t size = 1; size <= 40; ++size) {
@@ -162,8 +162,10 @@ TEST_F(SpreadsheetExportTest, EveryCharacterIsEscapedWhereverItStandsInTheCell) 
                 std::string cell(size - 1, 'x');
                 GridRows rows(kColumns.size() + 1);
                 rows.addRow({"1", cell.substr(0, at) + c.utf8 + cell.substr(at), "", ""});
-                const std::string expected = start + cell.substr(0, at) + c.written + cell.substr(at) + "</td>";
-                EXPECT_NE(spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, rows).find(expected), std::string::npos)
+                const std::string expected =
+                    start + cell.substr(0, at) + c.written + cell.substr(at) + "</td>";
+                EXPECT_NE(spreadsheetBytes({kColumns, "Prova.xls", "Prova"}, rows).find(expected),
+                          std::string::npos)
                     << c.utf8 << " at " << at << "/" << size;
             }
         }
