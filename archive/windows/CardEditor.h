@@ -135,10 +135,39 @@ struct CardConfig {
         "Salva per inserire la scheda in archivio.");
 };
 
-// A card's toolbar: its own buttons, then the browse arrows around the position label (in a
-// card's usual wording), then any buttons that follow them.
+// How a card's toolbar words its buttons: the clients' and appointments' cards speak of the
+// registration of a new card and of the card "corrente", the interventions' and employees'
+// cards of the insertion of a new card and of "la scheda".
+enum class CardWording { Registration, Insertion };
+
+// The buttons most cards have, in one wording. A card lists the ones it shows, in its order,
+// among its own.
+struct CardButtons {
+    ToolbarButton newCard;    // cmdNuovo
+    ToolbarButton duplicate;  // cmdDuplica
+    ToolbarButton save;       // cmdSalva
+    ToolbarButton find;       // cmdTrova
+    ToolbarButton attach;     // cmdFile
+    ToolbarButton preview;    // cmdAnteprima
+    ToolbarButton print;      // cmdStampa
+    ToolbarButton exportAll;  // cmdEsporta
+    ToolbarButton help;       // cmdGuida
+    ToolbarButton leave;      // cmdEsci
+};
+const CardButtons& cardButtons(CardWording wording);
+
+// The browse arrows, on either side of the position label.
+struct BrowsingButtons {
+    ToolbarButton first, previous, next, last;
+};
+// The arrows in the cards' words: "Prima scheda", "Scheda precedente", ...
+const BrowsingButtons& cardBrowsing();
+
+// A card's toolbar: its own buttons, then the browse arrows around the position label, then
+// any buttons that follow them.
 std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before,
-                                               const std::vector<ToolbarButton>& after = {});
+                                               const std::vector<ToolbarButton>& after = {},
+                                               const BrowsingButtons& arrows = cardBrowsing());
 
 inline const QStringList kAttachmentLabels = {"lblFile01", "lblFile02", "lblFile03",
                                               "lblDesc01", "lblDesc02", "lblDesc03"};

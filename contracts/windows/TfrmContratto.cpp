@@ -149,30 +149,37 @@ CardConfig contractCard() {
         checkButton(Check::VatNumber, "txtPartitaIvaCli", "Cli", " del cliente"),
         checkButton(Check::TaxCode, "txtCodFiscCli", "Cli", " del cliente"),
     };
-    c.toolbar = {
-        {"cmdNuovo", "nuovo", "Nuovo contratto",
-         "Predispone la schermata per l'emissione di un nuovo contratto."},
-        {"cmdDuplica", "duplica", "Duplica contratto",
-         "Prepara la schermata per la registrazione di un nuovo contratto duplicando i dati correnti."},
-        {"cmdSalva", "salva", "Salva", "Salva o aggiorna il contratto corrente."},
-        {"cmdTrova", "trova", "Trova", "Trova un contratto in archivio."},
-        {"cmdAllega", "allega", "Allega file", "Allega file al contratto corrente."},
-        {"cmdImporta", "importa", "Importa cliente", "Importa i dati del cliente dall'archivio anagrafico."},
-        {"cmdAnteprima", "anteprima", "Anteprima di stampa",
-         "Visualizza l'anteprima di stampa del contratto corrente."},
-        {"cmdStampa", "stampa", "Stampa", "Stampa il contratto corrente."},
+    // the contract words its buttons its own way, browse arrows included, but for the hints of
+    // Esporta and Esci, which read as on the clients' card
+    const CardButtons& registering = cardButtons(CardWording::Registration);
+    const ToolbarButton newContract{"cmdNuovo", "nuovo", "Nuovo contratto",
+                                    "Predispone la schermata per l'emissione di un nuovo contratto."};
+    const ToolbarButton duplicate{
+        "cmdDuplica", "duplica", "Duplica contratto",
+        "Prepara la schermata per la registrazione di un nuovo contratto duplicando i dati correnti."};
+    const ToolbarButton save{"cmdSalva", "salva", "Salva", "Salva o aggiorna il contratto corrente."};
+    const ToolbarButton find{"cmdTrova", "trova", "Trova", "Trova un contratto in archivio."};
+    const ToolbarButton attach{"cmdAllega", "allega", "Allega file", "Allega file al contratto corrente."};
+    const ToolbarButton importClient{"cmdImporta", "importa", "Importa cliente",
+                                     "Importa i dati del cliente dall'archivio anagrafico."};
+    const ToolbarButton preview{"cmdAnteprima", "anteprima", "Anteprima di stampa",
+                                "Visualizza l'anteprima di stampa del contratto corrente."};
+    const ToolbarButton print{"cmdStampa", "stampa", "Stampa", "Stampa il contratto corrente."};
+    const ToolbarButton numbering{"cmdNumerazione", "numerazione", "Numerazione",
+                                  "Imposta il numero iniziale per la numerazione dei contratti."};
+    const ToolbarButton exportAll{"cmdEsporta", "esporta", "Esporta", registering.exportAll.hint};
+    const ToolbarButton help{"cmdGuida", "guida", "Guida",
+                             "Visualizza la pagina della guida in linea sensibile al contesto."};
+    const BrowsingButtons arrows{
         {"cmdPrimo", "primo", "Primo contratto", "Visualizza il primo contratto in archivio."},
         {"cmdIndietro", "indietro", "Contratto precedente",
          "Visualizza il contratto precedente in archivio."},
-        {"lblPosizione", "", "", ""},
         {"cmdAvanti", "avanti", "Contratto successivo", "Visualizza il contratto successivo in archivio."},
         {"cmdUltimo", "ultimo", "Ultimo contratto", "Visualizza l'ultimo contratto in archivio."},
-        {"cmdNumerazione", "numerazione", "Numerazione",
-         "Imposta il numero iniziale per la numerazione dei contratti."},
-        {"cmdEsporta", "esporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel."},
-        {"cmdGuida", "guida", "Guida", "Visualizza la pagina della guida in linea sensibile al contesto."},
-        {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente."},
     };
+    c.toolbar =
+        toolbarWithBrowsing({newContract, duplicate, save, find, attach, importClient, preview, print},
+                            {numbering, exportAll, help, registering.leave}, arrows);
     c.firstField = QStringLiteral("txtCliente");
     c.duplicateReachesArchive = true;
     c.duplicateKeepsAttachments = true;

@@ -98,23 +98,10 @@ CardConfig employeeCard() {
         checkButton(Check::VatNumber, "txtPartitaIva"),
         checkButton(Check::Iban, "txtIban"),
     };
-    c.toolbar = toolbarWithBrowsing(
-        {
-            {"cmdNuovo", "nuovo", "Nuova scheda",
-             "Prepara la schermata per l'inserimento di una nuova scheda."},
-            {"cmdDuplica", "duplica", "Duplica scheda",
-             "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-            {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
-            {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
-            {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
-            {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda."},
-            {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
-        },
-        {
-            {"cmdSlideshow", "slideshow", "Slide show", "Esegui lo slide show."},
-            {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
-            {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
-        });
+    const CardButtons& b = cardButtons(CardWording::Insertion);
+    const ToolbarButton slideshow{"cmdSlideshow", "slideshow", "Slide show", "Esegui lo slide show."};
+    c.toolbar = toolbarWithBrowsing({b.newCard, b.duplicate, b.save, b.find, b.attach, b.preview, b.print},
+                                    {slideshow, b.help, b.leave});
     c.firstField = QStringLiteral("txtDipendente");
     c.help = HelpTopic::Employees;
     return c;
