@@ -32,7 +32,6 @@ const QString kNotes = QStringLiteral("NOTE");
 CardConfig appointmentCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmArchivio_Scadenze");
-    c.caption = QStringLiteral(" Custovia - Schedario Appuntamenti");
     c.areaTag = toQString(kAppointmentsTag);
     c.areaName = QStringLiteral("Schedario Appuntamenti");
     c.calendarTag = toQString(kAppointmentDateTag);

@@ -97,8 +97,8 @@ struct Words {
 };
 
 CardButtons wordedButtons(CardWording wording) {
-    // objectName and picture, then the words of a card that registers, then those of a card
-    // that inserts, where they differ
+    // objectName and picture, the words of a card that registers, then those of a card that
+    // inserts (none where they read the same)
     const auto button = [wording](const char* name, const char* picture, Words registering,
                                   Words inserting = {}) {
         const Words& w = wording == CardWording::Insertion && inserting.caption ? inserting : registering;
@@ -166,7 +166,7 @@ std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before
 CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
     : WorkAreaWindow(parent), env_(env), config_(std::move(config)) {
     setObjectName(config_.objectName);
-    setWindowTitle(config_.caption);
+    setWindowTitle(workAreaCaption(config_.areaName));
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* column = new QVBoxLayout(central);
@@ -209,6 +209,7 @@ CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
 
     if (!config_.areaTag.isEmpty()) env_.windows.add(config_.areaTag, this);
     if (!config_.calendarTag.isEmpty()) env_.windows.add(config_.calendarTag, this);
+    for (const QString& tag : config_.otherTags) env_.windows.add(tag, this);
 }
 
 void CardEditor::buildToolbar(QLayout* into) {

@@ -101,11 +101,13 @@ struct ToolbarButton {
 };
 
 struct CardConfig {
-    QString objectName;       // "TfrmInterventi"
-    QString caption;          // window caption
-    QString areaTag;          // the mode tag that names this editor ("interventi")
-    QString areaName;         // the work area's name in the message register ("Coordinamento Emergenze")
-    QString calendarTag;      // the calendar's tag for the date field ("data"); empty: none
+    QString objectName;   // "TfrmInterventi"
+    QString areaTag;      // the mode tag that names this editor ("interventi")
+    QString areaName;     // the work area's name, in the caption and the message register
+    QString calendarTag;  // the calendar's tag for the date field ("data"); empty: none
+    // Further tags under which per-use windows find this card to write into it (the webcam's
+    // photo, the client chosen for a contract).
+    std::vector<QString> otherTags;
     std::string archiveFile;  // "Archivio_Interventi.pro"
     const RecordLayout* layout = nullptr;
     std::vector<CardField> fields;

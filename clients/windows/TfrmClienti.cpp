@@ -31,7 +31,6 @@ QString trimmedText(const QString& text) { return toQString(trim(text.toStdStrin
 CardConfig clientCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmClienti");
-    c.caption = QStringLiteral(" Custovia - Clienti e Servizi");
     c.areaTag = toQString(kClientsTag);
     c.areaName = QStringLiteral("Clienti e Servizi");
     c.archiveFile = std::string(kClientsFile);

@@ -124,9 +124,9 @@ std::vector<CardField> contractFields() {
 CardConfig contractCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmContratto");
-    c.caption = QStringLiteral(" Custovia - Stesura Contratti");
     c.areaTag = toQString(kContractsTag);
     c.areaName = QStringLiteral("Stesura Contratti");
+    c.otherTags = {toQString(kContractImportTag)};  // the client search brings its client here
     c.archiveFile = std::string(kContractsFile);
     c.layout = &contractLayout();
     c.fields = contractFields();
@@ -193,7 +193,6 @@ CardConfig contractCard() {
 }  // namespace
 
 TfrmContratto::TfrmContratto(Environment& env, QWidget* parent) : CardEditor(env, contractCard(), parent) {
-    env.windows.add(toQString(kContractImportTag), this);
     finishCard();
     wireWindows();
     watchFirmFields();

@@ -21,8 +21,7 @@ namespace {
 CardConfig interventionCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmInterventi");
-    c.caption = QStringLiteral(" Custovia - Coordinamento Emergenze");
-    c.areaTag = QStringLiteral("interventi");
+    c.areaTag = toQString(kInterventionsTag);
     c.areaName = QStringLiteral("Coordinamento Emergenze");
     c.calendarTag = QStringLiteral("data");
     c.archiveFile = std::string(kInterventionsFile);

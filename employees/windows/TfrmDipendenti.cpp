@@ -47,9 +47,9 @@ QString photoNotStored(bool appended, bool earlierPhotoKept) {
 CardConfig employeeCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmDipendenti");
-    c.caption = QStringLiteral(" Custovia - Archivio Dipendenti");
     c.areaTag = toQString(kEmployeesTag);
     c.areaName = QStringLiteral("Archivio Dipendenti");
+    c.otherTags = {toQString(kEmployeePhotoTag)};  // the webcam brings its photo here
     c.archiveFile = std::string(kEmployeesFile);
     c.layout = &employeeLayout();
     const unsigned colour = FocusColour;
@@ -110,7 +110,6 @@ CardConfig employeeCard() {
 }  // namespace
 
 TfrmDipendenti::TfrmDipendenti(Environment& env, QWidget* parent) : CardEditor(env, employeeCard(), parent) {
-    env.windows.add(toQString(kEmployeePhotoTag), this);
     buildPhotoColumn();
     wireWindows();
 }

@@ -1,6 +1,6 @@
 // What the five card editors share through their tables: a Duplicate that cannot reach the
 // archive still makes a new card, fields that hold digits show their capacity whole, and each
-// card's toolbar shows its buttons, in its order and its words.
+// card shows its caption and its toolbar's buttons, in its order and its words.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -108,13 +108,15 @@ struct Button {
     const char* hint = "";
 };
 
-struct Toolbar {
+struct CardTop {
     const char* card;
-    std::vector<Button> buttons;
+    const char* caption;
+    std::vector<Button> toolbar;
 };
 
-const Toolbar kToolbars[] = {
+const CardTop kCardTops[] = {
     {"interventions",
+     " Custovia - Coordinamento Emergenze",
      {
          {"cmdNuovo", "nuovo", "Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda."},
          {"cmdDuplica", "duplica", "Duplica scheda",
@@ -135,6 +137,7 @@ const Toolbar kToolbars[] = {
          {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
      }},
     {"clients",
+     " Custovia - Clienti e Servizi",
      {
          {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
          {"cmdDuplica", "duplica", "Duplica",
@@ -158,6 +161,7 @@ const Toolbar kToolbars[] = {
          {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
      }},
     {"employees",
+     " Custovia - Archivio Dipendenti",
      {
          {"cmdNuovo", "nuovo", "Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda."},
          {"cmdDuplica", "duplica", "Duplica scheda",
@@ -177,6 +181,7 @@ const Toolbar kToolbars[] = {
          {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
      }},
     {"appointments",
+     " Custovia - Schedario Appuntamenti",
      {
          {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
          {"cmdDuplica", "duplica", "Duplica",
@@ -200,6 +205,7 @@ const Toolbar kToolbars[] = {
          {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
      }},
     {"contracts",
+     " Custovia - Stesura Contratti",
      {
          {"cmdNuovo", "nuovo", "Nuovo contratto",
           "Predispone la schermata per l'emissione di un nuovo contratto."},
@@ -228,14 +234,16 @@ const Toolbar kToolbars[] = {
 
 QImage pictureOf(const QIcon& icon) { return icon.pixmap(QSize(24, 24)).toImage(); }
 
-TEST(CardEditors, EachToolbarShowsItsButtonsInItsOrderAndWords) {
-    ASSERT_EQ(std::size(kToolbars), std::size(kEditors));
+TEST(CardEditors, EachCardShowsItsCaptionAndItsToolbarInItsOrderAndWords) {
+    ASSERT_EQ(std::size(kCardTops), std::size(kEditors));
     for (std::size_t i = 0; i < std::size(kEditors); ++i) {
         const Editor& e = kEditors[i];
-        ASSERT_STREQ(kToolbars[i].card, e.name);
+        const CardTop& top = kCardTops[i];
+        ASSERT_STREQ(top.card, e.name);
         SCOPED_TRACE(e.name);
         test::FakeEnvironment fake;
         std::unique_ptr<CardEditor> card = e.make(fake.env());
+        EXPECT_EQ(card->windowTitle(), top.caption);
         // the toolbar is the first row of the window
         QLayout* bar = card->centralWidget()->layout()->itemAt(0)->layout();
         ASSERT_NE(bar, nullptr);
@@ -252,7 +260,7 @@ TEST(CardEditors, EachToolbarShowsItsButtonsInItsOrderAndWords) {
                 EXPECT_EQ(w->toolTip(), hint) << w->objectName().toStdString();
             }
         }
-        for (const Button& b : kToolbars[i].buttons) {
+        for (const Button& b : top.toolbar) {
             listed.push_back(std::string(b.name) + " | " + b.caption + " | " + b.hint);
             auto* button = card->findChild<QToolButton*>(b.name);
             if (!*b.picture) continue;
