@@ -106,15 +106,15 @@ std::vector<CardField> contractFields() {
          normalisedFee},
         field("txtPagamento", "Modalità di pagamento:", kTerms, 6, 0, 3),
     };
-    for (int i = 1; i <= 4; ++i) {
-        const QByteArray name = QStringLiteral("txtOpInc%1").arg(i, 2, 10, QLatin1Char('0')).toLatin1();
-        const QByteArray caption = QStringLiteral("%1.").arg(i).toLatin1();
-        f.push_back(field(name.constData(), caption.constData(), kIncluded, i - 1, 0, 3));
-    }
-    for (int i = 1; i <= 4; ++i) {
-        const QByteArray name = QStringLiteral("txtOpEsc%1").arg(i, 2, 10, QLatin1Char('0')).toLatin1();
-        const QByteArray caption = QStringLiteral("%1.").arg(i).toLatin1();
-        f.push_back(field(name.constData(), caption.constData(), kExcluded, i - 1, 0, 3));
+    // four numbered lines of the activities the contract includes, then four of those it excludes
+    for (const auto& [prefix, section] :
+         {std::pair{"txtOpInc", kIncluded}, std::pair{"txtOpEsc", kExcluded}}) {
+        for (int i = 1; i <= 4; ++i) {
+            const QByteArray name =
+                (prefix + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'))).toLatin1();
+            const QByteArray caption = QStringLiteral("%1.").arg(i).toLatin1();
+            f.push_back(field(name.constData(), caption.constData(), section, i - 1, 0, 3));
+        }
     }
     for (const QString& name : kAttachmentLabels)
         f.push_back({name, "", FieldControl::Hidden, NoRule, 0, 0, 1, {}, {}});
