@@ -50,7 +50,7 @@ DateTime dayOf(const QDate& date) { return DateTime{date.year(), date.month(), d
 
 TfrmAgenda::TfrmAgenda(Environment& env, QWidget* parent) : WorkAreaWindow(parent), env_(env) {
     setObjectName(QStringLiteral("TfrmAgenda"));
-    setWindowTitle(QStringLiteral(" Custovia - Agenda Appuntamenti"));
+    setWindowTitle(workAreaCaption(QStringLiteral("Agenda Appuntamenti")));
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* row = new QHBoxLayout(central);

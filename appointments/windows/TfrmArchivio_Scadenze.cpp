@@ -32,7 +32,6 @@ const QString kNotes = QStringLiteral("NOTE");
 CardConfig appointmentCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmArchivio_Scadenze");
-    c.caption = QStringLiteral(" Custovia - Schedario Appuntamenti");
     c.areaTag = toQString(kAppointmentsTag);
     c.areaName = QStringLiteral("Schedario Appuntamenti");
     c.calendarTag = toQString(kAppointmentDateTag);
@@ -81,22 +80,19 @@ CardConfig appointmentCard() {
         {"txtEmail", "btnEmail", CompanionKind::Picture, "email", "E-mail",
          "Invia una e-mail all'indirizzo indicato.", "email"},
     };
-    c.toolbar = toolbarWithBrowsing({
-        {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
-        {"cmdDuplica", "duplica", "Duplica",
-         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
-        {"cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio."},
-        {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
-        {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda corrente."},
-        {"cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente."},
-        {"cmdAssolti", "assolti", "Assolti", "Visualizza il riepilogo degli impegni assolti."},
-        {"cmdDaAssolvere", "da_assolvere", "Da assolvere",
-         "Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."},
-        {"cmdScaduti", "scaduti", "Scaduti", "Visualizza il riepilogo degli impegni scaduti e non assolti."},
-        {"cmdEsporta", "esporta", "Esporta archivio", "Esporta l'archivio in un file di Excel."},
-        {"cmdGuida", "guida", "Guida", "Visualizza la guida in linea."},
-        {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
-    });
+    const CardButtons& b = cardButtons(CardWording::Registration);
+    const ToolbarButton done{"cmdAssolti", "assolti", "Assolti",
+                             "Visualizza il riepilogo degli impegni assolti."};
+    const ToolbarButton toDo{"cmdDaAssolvere", "da_assolvere", "Da assolvere",
+                             "Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non."};
+    const ToolbarButton overdue{"cmdScaduti", "scaduti", "Scaduti",
+                                "Visualizza il riepilogo degli impegni scaduti e non assolti."};
+    const ToolbarButton exportAll{"cmdEsporta", "esporta", "Esporta archivio",
+                                  "Esporta l'archivio in un file di Excel."};
+    // it leaves in the words of the cards that insert: "Esci da questa schermata di lavoro."
+    const ToolbarButton& leave = cardButtons(CardWording::Insertion).leave;
+    c.toolbar = toolbarWithBrowsing({b.newCard, b.duplicate, b.save, b.find, b.preview, b.print, done, toDo,
+                                     overdue, exportAll, b.help, leave});
     c.firstField = QStringLiteral("txtData");
     c.dateField = QStringLiteral("txtData");
     c.calendarHint = QStringLiteral("Importa la data dal calendario.");

@@ -88,16 +88,77 @@ std::vector<RequiredField> requiredFields(const std::vector<RequiredText>& table
     return fields;
 }
 
-std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before,
-                                               const std::vector<ToolbarButton>& after) {
-    static const std::vector<ToolbarButton> browsing{
+namespace {
+
+// A button's caption and hint.
+struct Words {
+    const char* caption = nullptr;
+    const char* hint = nullptr;
+};
+
+CardButtons wordedButtons(CardWording wording) {
+    // objectName and picture, the words of a card that registers, then those of a card that
+    // inserts (none where they read the same)
+    const auto button = [wording](const char* name, const char* picture, Words registering,
+                                  Words inserting = {}) {
+        const Words& w = wording == CardWording::Insertion && inserting.caption ? inserting : registering;
+        return ToolbarButton{name, picture, w.caption, w.hint};
+    };
+    return {
+        .newCard = button("cmdNuovo", "nuovo",
+                          {"Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
+                          {"Nuova scheda", "Prepara la schermata per l'inserimento di una nuova scheda."}),
+        .duplicate = button("cmdDuplica", "duplica",
+                            {"Duplica",
+                             "Prepara la schermata per la registrazione di una nuova scheda "
+                             "duplicando i dati correnti."},
+                            {"Duplica scheda",
+                             "Prepara la schermata per l'inserimento di una nuova scheda "
+                             "duplicando i dati correnti."}),
+        .save = button("cmdSalva", "salva", {"Salva", "Salva la scheda corrente in archivio."},
+                       {"Salva", "Salva la scheda in archivio."}),
+        .find = button("cmdTrova", "trova", {"Trova", "Trova una scheda in archivio."}),
+        .attach = button("cmdFile", "allega", {"Allega file", "Allega file alla scheda corrente."},
+                         {"Allega file", "Allega file alla scheda."}),
+        .preview = button("cmdAnteprima", "anteprima",
+                          {"Anteprima", "Visualizza l'anteprima di stampa della scheda corrente."},
+                          {"Anteprima", "Visualizza l'anteprima di stampa della scheda."}),
+        .print = button("cmdStampa", "stampa", {"Stampa", "Stampa la scheda corrente."},
+                        {"Stampa", "Stampa la scheda."}),
+        .exportAll =
+            button("cmdEsporta", "esporta",
+                   {"Esporta archivio", "Esporta le schede in archivio in un file di Microsoft Excel."},
+                   {"Esporta", "Esporta archivio in Excel."}),
+        .help = button("cmdGuida", "guida", {"Guida", "Visualizza la guida in linea."},
+                       {"Guida", "Visualizza la guida."}),
+        .leave = button("cmdEsci", "esci", {"Esci", "Esci dalla schermata di lavoro corrente."},
+                        {"Esci", "Esci da questa schermata di lavoro."}),
+    };
+}
+
+}  // namespace
+
+const CardButtons& cardButtons(CardWording wording) {
+    static const CardButtons registering = wordedButtons(CardWording::Registration);
+    static const CardButtons inserting = wordedButtons(CardWording::Insertion);
+    return wording == CardWording::Insertion ? inserting : registering;
+}
+
+const BrowsingButtons& cardBrowsing() {
+    static const BrowsingButtons arrows{
         {"cmdPrimo", "primo", "Prima scheda", "Visualizza la prima scheda in archivio."},
         {"cmdIndietro", "indietro", "Scheda precedente", "Visualizza la scheda precedente in archivio."},
-        {"lblPosizione", "", "", ""},
         {"cmdAvanti", "avanti", "Scheda successiva", "Visualizza la scheda successiva in archivio."},
         {"cmdUltimo", "ultimo", "Ultima scheda", "Visualizza l'ultima scheda in archivio."},
     };
-    before.insert(before.end(), browsing.begin(), browsing.end());
+    return arrows;
+}
+
+std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before,
+                                               const std::vector<ToolbarButton>& after,
+                                               const BrowsingButtons& arrows) {
+    const ToolbarButton position{"lblPosizione", "", "", ""};
+    before.insert(before.end(), {arrows.first, arrows.previous, position, arrows.next, arrows.last});
     before.insert(before.end(), after.begin(), after.end());
     return before;
 }
@@ -105,7 +166,7 @@ std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before
 CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
     : WorkAreaWindow(parent), env_(env), config_(std::move(config)) {
     setObjectName(config_.objectName);
-    setWindowTitle(config_.caption);
+    setWindowTitle(workAreaCaption(config_.areaName));
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* column = new QVBoxLayout(central);
@@ -148,6 +209,7 @@ CardEditor::CardEditor(Environment& env, CardConfig config, QWidget* parent)
 
     if (!config_.areaTag.isEmpty()) env_.windows.add(config_.areaTag, this);
     if (!config_.calendarTag.isEmpty()) env_.windows.add(config_.calendarTag, this);
+    for (const QString& tag : config_.otherTags) env_.windows.add(tag, this);
 }
 
 void CardEditor::buildToolbar(QLayout* into) {

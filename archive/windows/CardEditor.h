@@ -101,11 +101,13 @@ struct ToolbarButton {
 };
 
 struct CardConfig {
-    QString objectName;       // "TfrmInterventi"
-    QString caption;          // window caption
-    QString areaTag;          // the mode tag that names this editor ("interventi")
-    QString areaName;         // the work area's name in the message register ("Coordinamento Emergenze")
-    QString calendarTag;      // the calendar's tag for the date field ("data"); empty: none
+    QString objectName;   // "TfrmInterventi"
+    QString areaTag;      // the mode tag that names this editor ("interventi")
+    QString areaName;     // the work area's name, in the caption and the message register
+    QString calendarTag;  // the calendar's tag for the date field ("data"); empty: none
+    // Further tags under which per-use windows find this card to write into it (the webcam's
+    // photo, the client chosen for a contract).
+    std::vector<QString> otherTags;
     std::string archiveFile;  // "Archivio_Interventi.pro"
     const RecordLayout* layout = nullptr;
     std::vector<CardField> fields;
@@ -135,10 +137,39 @@ struct CardConfig {
         "Salva per inserire la scheda in archivio.");
 };
 
-// A card's toolbar: its own buttons, then the browse arrows around the position label (in a
-// card's usual wording), then any buttons that follow them.
+// How a card's toolbar words its buttons: the clients' and appointments' cards speak of the
+// registration of a new card and of the card "corrente", the interventions' and employees'
+// cards of the insertion of a new card and of "la scheda".
+enum class CardWording { Registration, Insertion };
+
+// The buttons most cards have, in one wording. A card lists the ones it shows, in its order,
+// among its own.
+struct CardButtons {
+    ToolbarButton newCard;    // cmdNuovo
+    ToolbarButton duplicate;  // cmdDuplica
+    ToolbarButton save;       // cmdSalva
+    ToolbarButton find;       // cmdTrova
+    ToolbarButton attach;     // cmdFile
+    ToolbarButton preview;    // cmdAnteprima
+    ToolbarButton print;      // cmdStampa
+    ToolbarButton exportAll;  // cmdEsporta
+    ToolbarButton help;       // cmdGuida
+    ToolbarButton leave;      // cmdEsci
+};
+const CardButtons& cardButtons(CardWording wording);
+
+// The browse arrows, on either side of the position label.
+struct BrowsingButtons {
+    ToolbarButton first, previous, next, last;
+};
+// The arrows in the cards' words: "Prima scheda", "Scheda precedente", ...
+const BrowsingButtons& cardBrowsing();
+
+// A card's toolbar: its own buttons, then the browse arrows around the position label, then
+// any buttons that follow them.
 std::vector<ToolbarButton> toolbarWithBrowsing(std::vector<ToolbarButton> before,
-                                               const std::vector<ToolbarButton>& after = {});
+                                               const std::vector<ToolbarButton>& after = {},
+                                               const BrowsingButtons& arrows = cardBrowsing());
 
 inline const QStringList kAttachmentLabels = {"lblFile01", "lblFile02", "lblFile03",
                                               "lblDesc01", "lblDesc02", "lblDesc03"};

@@ -4,6 +4,8 @@
 
 namespace custovia {
 
+QString workAreaCaption(const QString& areaName) { return QStringLiteral(" Custovia - ") + areaName; }
+
 void WorkAreaWindow::closeEvent(QCloseEvent* event) {
     beforeLeaving();
     event->ignore();

@@ -5,6 +5,9 @@
 
 namespace custovia {
 
+// A work area's window caption: the program's name, then the area's (" Custovia - Clienti e Servizi").
+QString workAreaCaption(const QString& areaName);
+
 class WorkAreaWindow : public QMainWindow {
     Q_OBJECT
 public:

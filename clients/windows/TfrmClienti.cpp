@@ -31,7 +31,6 @@ QString trimmedText(const QString& text) { return toQString(trim(text.toStdStrin
 CardConfig clientCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmClienti");
-    c.caption = QStringLiteral(" Custovia - Clienti e Servizi");
     c.areaTag = toQString(kClientsTag);
     c.areaName = QStringLiteral("Clienti e Servizi");
     c.archiveFile = std::string(kClientsFile);
@@ -112,24 +111,14 @@ CardConfig clientCard() {
         {"txtNote", "btnPrivacy", CompanionKind::Picture, "privacy", "Modulo privacy",
          "Stampa liberatoria per il trattamento dei dati personali.", "privacy", QSize(28, 28)},
     };
-    c.toolbar = toolbarWithBrowsing({
-        {"cmdNuovo", "nuovo", "Nuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
-        {"cmdDuplica", "duplica", "Duplica",
-         "Prepara la schermata per la registrazione di una nuova scheda "
-         "duplicando i dati correnti."},
-        {"cmdFile", "allega", "Allega file", "Allega file alla scheda corrente."},
-        {"cmdSalva", "salva", "Salva", "Salva la scheda corrente in archivio."},
-        {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
-        {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa."},
-        {"cmdStampa", "stampa", "Stampa", "Stampa la scheda corrente."},
-        {"cmdPDF", "crea_pdf", "Crea PDF", "Esporta la scheda in formato PDF."},
-        {"cmdRicontatta", "ricontatta", "Da ricontattare",
-         "Visualizza il riepilogo dei clienti da ricontattare."},
-        {"cmdEsporta", "esporta", "Esporta archivio",
-         "Esporta le schede in archivio in un file di Microsoft Excel."},
-        {"cmdGuida", "guida", "Guida", "Visualizza la guida in linea."},
-        {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente."},
-    });
+    const CardButtons& b = cardButtons(CardWording::Registration);
+    const ToolbarButton preview{"cmdAnteprima", "anteprima", "Anteprima",
+                                "Visualizza l'anteprima di stampa."};
+    const ToolbarButton pdf{"cmdPDF", "crea_pdf", "Crea PDF", "Esporta la scheda in formato PDF."};
+    const ToolbarButton recall{"cmdRicontatta", "ricontatta", "Da ricontattare",
+                               "Visualizza il riepilogo dei clienti da ricontattare."};
+    c.toolbar = toolbarWithBrowsing({b.newCard, b.duplicate, b.attach, b.save, b.find, preview, b.print, pdf,
+                                     recall, b.exportAll, b.help, b.leave});
     c.firstField = QStringLiteral("txtCliente");
     c.help = HelpTopic::Clients;
     return c;

@@ -106,15 +106,15 @@ std::vector<CardField> contractFields() {
          normalisedFee},
         field("txtPagamento", "Modalità di pagamento:", kTerms, 6, 0, 3),
     };
-    for (int i = 1; i <= 4; ++i) {
-        const QByteArray name = QStringLiteral("txtOpInc%1").arg(i, 2, 10, QLatin1Char('0')).toLatin1();
-        const QByteArray caption = QStringLiteral("%1.").arg(i).toLatin1();
-        f.push_back(field(name.constData(), caption.constData(), kIncluded, i - 1, 0, 3));
-    }
-    for (int i = 1; i <= 4; ++i) {
-        const QByteArray name = QStringLiteral("txtOpEsc%1").arg(i, 2, 10, QLatin1Char('0')).toLatin1();
-        const QByteArray caption = QStringLiteral("%1.").arg(i).toLatin1();
-        f.push_back(field(name.constData(), caption.constData(), kExcluded, i - 1, 0, 3));
+    // four numbered lines of the activities the contract includes, then four of those it excludes
+    for (const auto& [prefix, section] :
+         {std::pair{"txtOpInc", kIncluded}, std::pair{"txtOpEsc", kExcluded}}) {
+        for (int i = 1; i <= 4; ++i) {
+            const QByteArray name =
+                (prefix + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'))).toLatin1();
+            const QByteArray caption = QStringLiteral("%1.").arg(i).toLatin1();
+            f.push_back(field(name.constData(), caption.constData(), section, i - 1, 0, 3));
+        }
     }
     for (const QString& name : kAttachmentLabels)
         f.push_back({name, "", FieldControl::Hidden, NoRule, 0, 0, 1, {}, {}});
@@ -124,9 +124,9 @@ std::vector<CardField> contractFields() {
 CardConfig contractCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmContratto");
-    c.caption = QStringLiteral(" Custovia - Stesura Contratti");
     c.areaTag = toQString(kContractsTag);
     c.areaName = QStringLiteral("Stesura Contratti");
+    c.otherTags = {toQString(kContractImportTag)};  // the client search brings its client here
     c.archiveFile = std::string(kContractsFile);
     c.layout = &contractLayout();
     c.fields = contractFields();
@@ -149,30 +149,37 @@ CardConfig contractCard() {
         checkButton(Check::VatNumber, "txtPartitaIvaCli", "Cli", " del cliente"),
         checkButton(Check::TaxCode, "txtCodFiscCli", "Cli", " del cliente"),
     };
-    c.toolbar = {
-        {"cmdNuovo", "nuovo", "Nuovo contratto",
-         "Predispone la schermata per l'emissione di un nuovo contratto."},
-        {"cmdDuplica", "duplica", "Duplica contratto",
-         "Prepara la schermata per la registrazione di un nuovo contratto duplicando i dati correnti."},
-        {"cmdSalva", "salva", "Salva", "Salva o aggiorna il contratto corrente."},
-        {"cmdTrova", "trova", "Trova", "Trova un contratto in archivio."},
-        {"cmdAllega", "allega", "Allega file", "Allega file al contratto corrente."},
-        {"cmdImporta", "importa", "Importa cliente", "Importa i dati del cliente dall'archivio anagrafico."},
-        {"cmdAnteprima", "anteprima", "Anteprima di stampa",
-         "Visualizza l'anteprima di stampa del contratto corrente."},
-        {"cmdStampa", "stampa", "Stampa", "Stampa il contratto corrente."},
+    // the contract words its buttons its own way, browse arrows included, but for the hints of
+    // Esporta and Esci, which read as on the clients' card
+    const CardButtons& registering = cardButtons(CardWording::Registration);
+    const ToolbarButton newContract{"cmdNuovo", "nuovo", "Nuovo contratto",
+                                    "Predispone la schermata per l'emissione di un nuovo contratto."};
+    const ToolbarButton duplicate{
+        "cmdDuplica", "duplica", "Duplica contratto",
+        "Prepara la schermata per la registrazione di un nuovo contratto duplicando i dati correnti."};
+    const ToolbarButton save{"cmdSalva", "salva", "Salva", "Salva o aggiorna il contratto corrente."};
+    const ToolbarButton find{"cmdTrova", "trova", "Trova", "Trova un contratto in archivio."};
+    const ToolbarButton attach{"cmdAllega", "allega", "Allega file", "Allega file al contratto corrente."};
+    const ToolbarButton importClient{"cmdImporta", "importa", "Importa cliente",
+                                     "Importa i dati del cliente dall'archivio anagrafico."};
+    const ToolbarButton preview{"cmdAnteprima", "anteprima", "Anteprima di stampa",
+                                "Visualizza l'anteprima di stampa del contratto corrente."};
+    const ToolbarButton print{"cmdStampa", "stampa", "Stampa", "Stampa il contratto corrente."};
+    const ToolbarButton numbering{"cmdNumerazione", "numerazione", "Numerazione",
+                                  "Imposta il numero iniziale per la numerazione dei contratti."};
+    const ToolbarButton exportAll{"cmdEsporta", "esporta", "Esporta", registering.exportAll.hint};
+    const ToolbarButton help{"cmdGuida", "guida", "Guida",
+                             "Visualizza la pagina della guida in linea sensibile al contesto."};
+    const BrowsingButtons arrows{
         {"cmdPrimo", "primo", "Primo contratto", "Visualizza il primo contratto in archivio."},
         {"cmdIndietro", "indietro", "Contratto precedente",
          "Visualizza il contratto precedente in archivio."},
-        {"lblPosizione", "", "", ""},
         {"cmdAvanti", "avanti", "Contratto successivo", "Visualizza il contratto successivo in archivio."},
         {"cmdUltimo", "ultimo", "Ultimo contratto", "Visualizza l'ultimo contratto in archivio."},
-        {"cmdNumerazione", "numerazione", "Numerazione",
-         "Imposta il numero iniziale per la numerazione dei contratti."},
-        {"cmdEsporta", "esporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel."},
-        {"cmdGuida", "guida", "Guida", "Visualizza la pagina della guida in linea sensibile al contesto."},
-        {"cmdEsci", "esci", "Esci", "Esci dalla schermata di lavoro corrente."},
     };
+    c.toolbar =
+        toolbarWithBrowsing({newContract, duplicate, save, find, attach, importClient, preview, print},
+                            {numbering, exportAll, help, registering.leave}, arrows);
     c.firstField = QStringLiteral("txtCliente");
     c.duplicateReachesArchive = true;
     c.duplicateKeepsAttachments = true;
@@ -186,7 +193,6 @@ CardConfig contractCard() {
 }  // namespace
 
 TfrmContratto::TfrmContratto(Environment& env, QWidget* parent) : CardEditor(env, contractCard(), parent) {
-    env.windows.add(toQString(kContractImportTag), this);
     finishCard();
     wireWindows();
     watchFirmFields();

@@ -21,8 +21,7 @@ namespace {
 CardConfig interventionCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmInterventi");
-    c.caption = QStringLiteral(" Custovia - Coordinamento Emergenze");
-    c.areaTag = QStringLiteral("interventi");
+    c.areaTag = toQString(kInterventionsTag);
     c.areaName = QStringLiteral("Coordinamento Emergenze");
     c.calendarTag = QStringLiteral("data");
     c.archiveFile = std::string(kInterventionsFile);
@@ -59,24 +58,11 @@ CardConfig interventionCard() {
          "Invia all'operatore un messaggio di WhatsApp con la richiesta di pronto intervento.", "whatsApp",
          QSize(32, 32)},
     };
-    c.toolbar = toolbarWithBrowsing(
-        {
-            {"cmdNuovo", "nuovo", "Nuova scheda",
-             "Prepara la schermata per l'inserimento di una nuova scheda."},
-            {"cmdDuplica", "duplica", "Duplica scheda",
-             "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-            {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
-            {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
-            {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
-            {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
-        },
-        {
-            {"cmdPendenti", "pendenti", "Interventi in corso",
-             "Visualizza il riepilogo degli interventi in corso."},
-            {"cmdEsporta", "esporta", "Esporta", "Esporta archivio in Excel."},
-            {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
-            {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
-        });
+    const CardButtons& b = cardButtons(CardWording::Insertion);
+    const ToolbarButton pending{"cmdPendenti", "pendenti", "Interventi in corso",
+                                "Visualizza il riepilogo degli interventi in corso."};
+    c.toolbar = toolbarWithBrowsing({b.newCard, b.duplicate, b.save, b.find, b.attach, b.print},
+                                    {pending, b.exportAll, b.help, b.leave});
     c.firstField = QStringLiteral("txtUtente");
     c.dateField = QStringLiteral("txtData");
     c.calendarHint = QStringLiteral("Importa la data dal calendario.");

@@ -47,9 +47,9 @@ QString photoNotStored(bool appended, bool earlierPhotoKept) {
 CardConfig employeeCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmDipendenti");
-    c.caption = QStringLiteral(" Custovia - Archivio Dipendenti");
     c.areaTag = toQString(kEmployeesTag);
     c.areaName = QStringLiteral("Archivio Dipendenti");
+    c.otherTags = {toQString(kEmployeePhotoTag)};  // the webcam brings its photo here
     c.archiveFile = std::string(kEmployeesFile);
     c.layout = &employeeLayout();
     const unsigned colour = FocusColour;
@@ -98,23 +98,10 @@ CardConfig employeeCard() {
         checkButton(Check::VatNumber, "txtPartitaIva"),
         checkButton(Check::Iban, "txtIban"),
     };
-    c.toolbar = toolbarWithBrowsing(
-        {
-            {"cmdNuovo", "nuovo", "Nuova scheda",
-             "Prepara la schermata per l'inserimento di una nuova scheda."},
-            {"cmdDuplica", "duplica", "Duplica scheda",
-             "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-            {"cmdSalva", "salva", "Salva", "Salva la scheda in archivio."},
-            {"cmdTrova", "trova", "Trova", "Trova una scheda in archivio."},
-            {"cmdFile", "allega", "Allega file", "Allega file alla scheda."},
-            {"cmdAnteprima", "anteprima", "Anteprima", "Visualizza l'anteprima di stampa della scheda."},
-            {"cmdStampa", "stampa", "Stampa", "Stampa la scheda."},
-        },
-        {
-            {"cmdSlideshow", "slideshow", "Slide show", "Esegui lo slide show."},
-            {"cmdGuida", "guida", "Guida", "Visualizza la guida."},
-            {"cmdEsci", "esci", "Esci", "Esci da questa schermata di lavoro."},
-        });
+    const CardButtons& b = cardButtons(CardWording::Insertion);
+    const ToolbarButton slideshow{"cmdSlideshow", "slideshow", "Slide show", "Esegui lo slide show."};
+    c.toolbar = toolbarWithBrowsing({b.newCard, b.duplicate, b.save, b.find, b.attach, b.preview, b.print},
+                                    {slideshow, b.help, b.leave});
     c.firstField = QStringLiteral("txtDipendente");
     c.help = HelpTopic::Employees;
     return c;
@@ -123,7 +110,6 @@ CardConfig employeeCard() {
 }  // namespace
 
 TfrmDipendenti::TfrmDipendenti(Environment& env, QWidget* parent) : CardEditor(env, employeeCard(), parent) {
-    env.windows.add(toQString(kEmployeePhotoTag), this);
     buildPhotoColumn();
     wireWindows();
 }

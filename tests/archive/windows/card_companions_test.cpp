@@ -22,7 +22,6 @@ const RecordLayout kLayout{
 CardConfig companionConfig() {
     CardConfig c;
     c.objectName = "TfrmProva";
-    c.caption = " Prova";
     c.areaName = "Prova";
     c.archiveFile = "Prova.pro";
     c.layout = &kLayout;

@@ -29,7 +29,6 @@ const QString kSaved = "Le modifiche apportate alla scheda corrente sono state s
 CardConfig smallConfig() {
     CardConfig c;
     c.objectName = "TfrmProva";
-    c.caption = " Prova";
     c.areaTag = "prova";
     c.calendarTag = "data_prova";
     c.archiveFile = "Prova.pro";

@@ -32,7 +32,6 @@ QString twoDecimals(const QString& text) {
 CardConfig entryConfig() {
     CardConfig c;
     c.objectName = "TfrmProva";
-    c.caption = " Prova";
     c.areaTag = "prova";
     c.archiveFile = "Prova.pro";
     c.calendarTag = "data_prova";
