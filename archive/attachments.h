@@ -21,6 +21,15 @@ std::string bareName(std::string_view chosenPath);
 // The most characters a card's name field holds.
 inline constexpr std::size_t kAttachmentNameCapacity = 250;
 
+// What the user is told when a chosen file's name is longer than a card holds, and asked
+// before the file of the same name in the folder is replaced.
+inline constexpr std::string_view kAttachmentNameTooLong =
+    "Attenzione: il nome del file scelto supera i 250 caratteri e non può essere memorizzato nella "
+    "scheda.\r\n\r\nRinominare il file con un nome più breve e ripetere l'operazione.";
+inline constexpr std::string_view kAttachmentOverwriteQuestion =
+    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
+    "Si vuole sovrascrivere il file esistente?";
+
 // The name under which a chosen file is attached: one that the card's name field holds as
 // it is, so "Apri" finds the copy again. Each character Windows-1252 lacks (and any control
 // character) becomes "_", blanks at either end go. Nothing when that name is empty or

@@ -23,8 +23,6 @@
 namespace custovia {
 namespace {
 
-bool blank(const QString& text) { return trimView(text.toStdString()).empty(); }
-
 const QString kServices = QStringLiteral("DESCRIZIONE SERVIZI");
 const QString kClient = QStringLiteral("DATI CLIENTE");
 const QString kNotes = QStringLiteral("NOTE");
@@ -38,7 +36,9 @@ CardConfig appointmentCard() {
     c.archiveFile = std::string(kAppointmentsFile);
     c.layout = &appointmentLayout();
     const auto amount = [](const QString& typed) { return toQString(normaliseAmount(typed.toStdString())); };
-    const auto noticeDays = [](const QString& typed) { return blank(typed) ? QStringLiteral("0") : typed; };
+    const auto noticeDays = [](const QString& typed) {
+        return trimmedText(typed).isEmpty() ? QStringLiteral("0") : typed;
+    };
     // the first row of the card holds its title picture
     // name, caption, control, rules, row, column, span, section, leaving rule
     c.fields = {
@@ -174,7 +174,7 @@ void TfrmArchivio_Scadenze::presetDuplicate() {
 }
 
 void TfrmArchivio_Scadenze::computeDerived() {
-    if (blank(fieldText(QStringLiteral("txtImporto"))))
+    if (trimmedText(fieldText(QStringLiteral("txtImporto"))).isEmpty())
         setFieldText(QStringLiteral("txtImporto"), QStringLiteral("0,00"));
     const std::string hours = trim(fieldText(QStringLiteral("txtOreApp")).toStdString());
     const std::string minutes = trim(fieldText(QStringLiteral("txtMinutiApp")).toStdString());

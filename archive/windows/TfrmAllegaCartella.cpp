@@ -15,19 +15,7 @@
 namespace custovia {
 namespace {
 
-const QString kPicture = pictureResource("attachments");
-const QString kRemovePicture = pictureResource("cancella");
-const QString kBrowseTitle = QStringLiteral("Selezionare il file da allegare:");
-const QString kBrowseFilter = QStringLiteral("Tutti i file (*.*)");
-const QString kOverwriteQuestion = QStringLiteral(
-    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
-    "Si vuole sovrascrivere il file esistente?");
-const QString kNameTooLong = QStringLiteral(
-    "Attenzione: il nome del file scelto supera i 250 caratteri e non può essere memorizzato nella "
-    "scheda.\r\n\r\nRinominare il file con un nome più breve e ripetere l'operazione.");
 constexpr int kDescriptionLength = 250;
-
-QString trimmed(const QString& text) { return toQString(trim(text.toStdString())); }
 
 // "01", "02", "03" and "1°", "2°", "3°" for the slot of that index.
 QString suffix(int index) { return QStringLiteral("0%1").arg(index + 1); }
@@ -52,7 +40,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(Environment& env, QWidget* parent, const 
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("imgAllegati"));
-    picture->setPixmap(QIcon(kPicture).pixmap(96, 96));
+    picture->setPixmap(QIcon(pictureResource("attachments")).pixmap(96, 96));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setHorizontalSpacing(12);
@@ -95,7 +83,7 @@ void TfrmAllegaCartella::buildSlot(int index, QGridLayout* grid, int row) {
     slot.open->setObjectName(QStringLiteral("btnApri") + suffix(index));
     slot.open->setEnabled(false);
     auto* remove = new PictureButton(
-        QStringLiteral("imgCancella") + suffix(index), kRemovePicture,
+        QStringLiteral("imgCancella") + suffix(index), pictureResource("cancella"),
         QStringLiteral("Rimuovi %1 file allegato").arg(ordinal(index)),
         QStringLiteral("Toglie il %1 file allegato dalla scheda: il file resta nella cartella dei documenti "
                        "allegati.")
@@ -117,7 +105,7 @@ void TfrmAllegaCartella::buildSlot(int index, QGridLayout* grid, int row) {
     grid->addWidget(slot.description, row + 3, 1);
 
     connect(slot.name, &QLineEdit::textChanged, slot.open,
-            [open = slot.open](const QString& text) { open->setEnabled(!trimmed(text).isEmpty()); });
+            [open = slot.open](const QString& text) { open->setEnabled(!trimmedText(text).isEmpty()); });
     connect(browse, &QPushButton::clicked, this, [this, index] { this->browse(slots_[index]); });
     connect(slot.open, &QPushButton::clicked, this, [this, index] { open(slots_[index]); });
     connect(remove, &QToolButton::clicked, slot.name, &QLineEdit::clear);
@@ -127,38 +115,40 @@ void TfrmAllegaCartella::loadFromEditor() {
     const auto* editor = env_.windows.find<CardEditor>(lblMemory_->text());
     if (!editor) return;
     for (int i = 0; i < kSlots; ++i) {
-        slots_[i].name->setText(trimmed(editor->fieldText(QStringLiteral("lblFile") + suffix(i))));
-        slots_[i].description->setText(trimmed(editor->fieldText(QStringLiteral("lblDesc") + suffix(i))));
+        slots_[i].name->setText(trimmedText(editor->fieldText(QStringLiteral("lblFile") + suffix(i))));
+        slots_[i].description->setText(trimmedText(editor->fieldText(QStringLiteral("lblDesc") + suffix(i))));
     }
 }
 
 void TfrmAllegaCartella::browse(const Slot& slot) {
-    const QString chosen = env_.fileDialogs.openFile(this, kBrowseTitle, kBrowseFilter);
+    const QString chosen = env_.fileDialogs.openFile(this, QStringLiteral("Selezionare il file da allegare:"),
+                                                     QStringLiteral("Tutti i file (*.*)"));
     if (chosen.isEmpty()) return;
     // the copy takes the name the card can hold, so "Apri" finds it again
     const std::optional<std::string> name = attachmentNameFor(bareName(chosen.toStdString()));
     if (!name) {
-        env_.messages.warning(this, kNameTooLong);
+        env_.messages.warning(this, toQString(kAttachmentNameTooLong));
         return;
     }
     slot.name->setText(toQString(*name));
     // failures are silent: the name stays and refers to whatever the folder holds
-    copyIntoAttachments(env_.folder, pathFromUtf8(chosen.toStdString()), *name,
-                        [this] { return env_.messages.question(this, kOverwriteQuestion); });
+    copyIntoAttachments(env_.folder, pathFromUtf8(chosen.toStdString()), *name, [this] {
+        return env_.messages.question(this, toQString(kAttachmentOverwriteQuestion));
+    });
 }
 
 void TfrmAllegaCartella::open(const Slot& slot) {
     // a name that is not a bare file name never opens anything outside the folder
-    const auto path = attachmentPath(env_.folder, trimmed(slot.name->text()).toStdString());
+    const auto path = attachmentPath(env_.folder, trimmedText(slot.name->text()).toStdString());
     if (path) env_.shell.open(quotedPath(*path));
 }
 
 void TfrmAllegaCartella::apply() {
     if (auto* editor = env_.windows.find<CardEditor>(lblMemory_->text())) {
         for (int i = 0; i < kSlots; ++i) {
-            editor->setFieldText(QStringLiteral("lblFile") + suffix(i), trimmed(slots_[i].name->text()));
+            editor->setFieldText(QStringLiteral("lblFile") + suffix(i), trimmedText(slots_[i].name->text()));
             editor->setFieldText(QStringLiteral("lblDesc") + suffix(i),
-                                 trimmed(slots_[i].description->text()));
+                                 trimmedText(slots_[i].description->text()));
         }
     }
     accept();

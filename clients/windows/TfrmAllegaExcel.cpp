@@ -234,8 +234,7 @@ void TfrmAllegaExcel::showEvent(QShowEvent* event) {
     if (shownOnce_) return;
     shownOnce_ = true;
     found_.restart();
-    lblTitolo_->setText(QStringLiteral("Servizi forniti a ") +
-                        QString::fromStdString(trim(clientName_.toStdString())));
+    lblTitolo_->setText(QStringLiteral("Servizi forniti a ") + trimmedText(clientName_));
     const std::filesystem::path file = env_.file(servicesFileName(clientPosition_.toStdString()));
     lblFile_->setText(QString::fromStdU16String(file.u16string()));
     load();

@@ -26,8 +26,6 @@ const QString kPdfFailure = QStringLiteral(
     "dati.\n\r\n\rAccertarsi che il documento non sia già "
     "aperto.");
 
-QString trimmedText(const QString& text) { return toQString(trim(text.toStdString())); }
-
 CardConfig clientCard() {
     CardConfig c;
     c.objectName = QStringLiteral("TfrmClienti");
