@@ -52,6 +52,7 @@ TfrmAvvio::TfrmAvvio(Environment& env, QWidget* parent) : QMainWindow(parent), e
     auto* icons = new QHBoxLayout;
     lblMessaggio_ = new QLabel(central);
     lblMessaggio_->setObjectName(QStringLiteral("lblMessaggio"));
+    lblMessaggio_->setTextFormat(Qt::PlainText);
     lblMessaggio_->setAccessibleName(QStringLiteral("Messaggio"));
     lblMessaggio_->setStyleSheet(QStringLiteral("color: #A12A22;"));
     lblMessaggio_->setFont(QFont(QStringLiteral("Verdana"), 10, QFont::Bold));

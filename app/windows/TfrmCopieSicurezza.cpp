@@ -110,6 +110,7 @@ TfrmCopieSicurezza::TfrmCopieSicurezza(Environment& env, QWidget* parent, Backup
 
     lblStato_ = new QLabel(this);
     lblStato_->setObjectName(QStringLiteral("lblStato"));
+    lblStato_->setTextFormat(Qt::PlainText);  // it names folders and files as they are
     lblStato_->setFrameShape(QFrame::StyledPanel);
     lblStato_->setMinimumHeight(24);
     lblStato_->setIndent(6);

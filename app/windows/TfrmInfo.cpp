@@ -47,6 +47,7 @@ TfrmInfo::TfrmInfo(Environment& env, QWidget* parent) : QDialog(parent), env_(en
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(pathToUtf8(env_.folder)));
     auto* lblCartellaDati = new QLabel(this);
     lblCartellaDati->setObjectName(QStringLiteral("lblCartellaDati"));
+    lblCartellaDati->setTextFormat(Qt::PlainText);  // a folder's name may hold "<" and "&"
     lblCartellaDati->setFont(QFont(QStringLiteral("Verdana"), 8));
     lblCartellaDati->setAlignment(Qt::AlignCenter);
     lblCartellaDati->setToolTip(folder);

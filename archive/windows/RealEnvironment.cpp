@@ -50,6 +50,8 @@ namespace {
 
 void show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, displayText(text), QMessageBox::NoButton, parent, fixedWindowFlags());
+    // a message may quote a name or a folder as typed: "<b>" in it is shown, never obeyed
+    box.setTextFormat(Qt::PlainText);
     if (icon == QMessageBox::NoIcon) {
         box.addButton(QMessageBox::Ok);
     } else {

@@ -84,6 +84,7 @@ QWidget* TfrmAllegaExcel::buildListPanel() {
     panContainer_->setObjectName(QStringLiteral("panContainer"));
     lblTitolo_ = new QLabel(QStringLiteral("Servizi forniti al cliente"), panContainer_);
     lblTitolo_->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo_->setTextFormat(Qt::PlainText);  // the client's name as typed, "<" and "&" included
     QFont title = lblTitolo_->font();
     title.setPointSize(14);
     title.setBold(true);
@@ -204,6 +205,7 @@ QWidget* TfrmAllegaExcel::buildEntryPanel() {
     lblPosizione_->hide();
     lblFile_ = new QLabel(panCosti_);
     lblFile_->setObjectName(QStringLiteral("lblFile"));
+    lblFile_->setTextFormat(Qt::PlainText);
     lblFile_->hide();
 
     auto* btnSalva = namedButton(QStringLiteral("btnSalva"), QStringLiteral("Salva"), panCosti_);

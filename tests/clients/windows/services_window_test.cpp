@@ -66,6 +66,15 @@ TEST_F(ServicesWindow, OpeningCreatesTheClientsFileAndShowsAZeroTotal) {
                            "Modifica non applicabile: la lista non contiene nessuna voce."}));
 }
 
+TEST_F(ServicesWindow, AClientNameWithMarkupIsShownAsTyped) {
+    window = std::make_unique<TfrmAllegaExcel>(fake.env(), nullptr, "<b>R</b> &amp; C.", "3");
+    window->show();
+    const auto* title = window->findChild<QLabel*>("lblTitolo");
+    EXPECT_EQ(title->text(), "Servizi forniti a <b>R</b> &amp; C.");
+    // read as markup, the label would take the room of "Servizi forniti a R & C." only
+    EXPECT_GE(title->sizeHint().width(), title->fontMetrics().horizontalAdvance(title->text()));
+}
+
 TEST_F(ServicesWindow, ASecondSaveOverwritesTheSameEntryAndTheAmountIsStoredNormalised) {
     open();
     press("btnAggiungi");
