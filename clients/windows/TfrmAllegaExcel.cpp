@@ -108,13 +108,14 @@ QWidget* TfrmAllegaExcel::buildListPanel() {
     total.setPointSize(12);
     total.setBold(true);
     lblTotale_->setFont(total);
-    auto* btnChiudi = namedButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panContainer_);
+    // made in the order they stand in their row, which Tab follows
     auto* btnAggiungi =
         namedButton(QStringLiteral("btnAggiungi"), QStringLiteral("Aggiungi voce"), panContainer_);
     auto* btnModifica =
         namedButton(QStringLiteral("btnModifica"), QStringLiteral("Modifica voce"), panContainer_);
     auto* btnStampa =
         namedButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"), panContainer_);
+    auto* btnChiudi = namedButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panContainer_);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnAggiungi, &QPushButton::clicked, this, &TfrmAllegaExcel::add);
     connect(btnModifica, &QPushButton::clicked, this, &TfrmAllegaExcel::edit);

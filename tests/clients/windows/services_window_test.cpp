@@ -75,6 +75,17 @@ TEST_F(ServicesWindow, AClientNameWithMarkupIsShownAsTyped) {
     EXPECT_GE(title->sizeHint().width(), title->fontMetrics().horizontalAdvance(title->text()));
 }
 
+TEST_F(ServicesWindow, TabGoesFromTheFindBoxThroughTheListToTheButtonsInTheirRow) {
+    open();
+    QStringList reached;
+    for (int i = 0; i < 7; ++i) {
+        reached << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(reached, QStringList({"txtTrova", "btnTrova", "lstRecords", "btnAggiungi", "btnModifica",
+                                    "btnStampa", "btnChiudi"}));
+}
+
 TEST_F(ServicesWindow, ASecondSaveOverwritesTheSameEntryAndTheAmountIsStoredNormalised) {
     open();
     press("btnAggiungi");
