@@ -375,6 +375,8 @@ void removeDefaultButtons(QWidget* dialog) {
     for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
+        // a button that has the focus still answers Enter, as it does in every other window
+        onEnter(button, [button] { button->click(); });
     }
 }
 

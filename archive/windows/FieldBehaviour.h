@@ -74,7 +74,8 @@ Qt::WindowFlags fixedWindowFlags();
 void makeFixedWindow(QWidget* window, QSize clientArea, bool centreOnOwner = false);
 void centreWindow(QWidget* window, bool onOwner);
 
-// No push button of the dialog acts as its default button, so Enter in a field presses none.
+// No push button of the dialog acts as its default button, so Enter in a field presses none;
+// Enter on a button that has the focus presses that button.
 void removeDefaultButtons(QWidget* dialog);
 
 // Line edits report their caption to screen readers through a buddy label or this.

@@ -145,8 +145,11 @@ TEST_F(ServicesWindow, TheTotalIsExactAndAnEntryIsEditedFromItsRow) {
     press("btnModifica");
     EXPECT_EQ(fake.messages.last().text,
               "Attenzione: selezionare una voce dall'elenco prima di premere il pulsante di modifica.");
+    // "Trova" from the keyboard: Enter in the box moves to the button, Enter there finds
     QTest::keyClicks(edit("txtTrova"), "APERT");
-    press("btnTrova");
+    QTest::keyClick(edit("txtTrova"), Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "btnTrova");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(window->list()->currentIndex().row(), 1);
     press("btnModifica");
     EXPECT_EQ(edit("txtServizi")->text(), "Apertura");
