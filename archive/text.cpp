@@ -166,8 +166,8 @@ namespace {
 // trimming the stored bytes must drop it where trimming the decoded text would.
 bool trimmed(char c) { return static_cast<unsigned char>(c) <= 32 || c == 0x7F; }
 
-// The blanks that pad a stored field to its width, sixteen bytes at a time from the end: most
-// of a record is padding, and every exported field is trimmed.
+// Where the text ends without its trailing blanks, found sixteen bytes at a time from the end:
+// a field pasted or written by an older program may carry a long run of them.
 std::size_t withoutTrailingBlanks(std::string_view text) {
     std::size_t last = text.size();
 #ifdef __SSE2__
