@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
-#include <numeric>
 #include <optional>
 #include <utility>
 
