@@ -115,8 +115,8 @@ void collectAgenda(Archive& archive, DayNumber today, std::vector<std::string>& 
     const auto imminent = [today](std::string_view bytes) {
         return imminence(bytes, today) == Imminence::Imminent;
     };
-    archive.scan([&](std::uint64_t, std::string_view bytes) { rows.push_back(agendaRow(bytes)); },
-                 {imminent});
+    archive.scanMaking(
+        agendaRow, [&rows](std::uint64_t, std::string made) { rows.push_back(std::move(made)); }, {imminent});
 }
 
 void sortAgenda(std::vector<std::string>& rows) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,7 +34,8 @@ public:
     std::uint64_t append(const Record& record);
 
     // Which records a scan hands over: those for which `keep` returns true (every record
-    // when it is empty).
+    // when it is empty). On a long file `keep` is called from two threads at once (see
+    // scanMaking), so it must only read the record it is given.
     struct Selection {
         std::function<bool(std::string_view recordBytes)> keep;
     };
@@ -43,7 +45,23 @@ public:
     using Visitor = std::function<void(std::uint64_t index, std::string_view bytes)>;
     void scan(const Visitor& visit, const Selection& selection = {});
 
+    // Calls take(index, made) for every whole (selected) record, in order, with what `make`
+    // makes of it (a list's row). On a long file a second thread selects the second half's
+    // records and makes theirs while the caller's thread does the first half's, so `make`, like
+    // `keep`, must only read the record it is given; `take` is always called in the caller's
+    // thread. Failures as for scan.
+    using Make = std::function<std::string(std::string_view recordBytes)>;
+    using Take = std::function<void(std::uint64_t index, std::string made)>;
+    void scanMaking(const Make& make, const Take& take, const Selection& selection = {});
+
 private:
+    // A scan whose second half, when `shared` and the file is long, is selected and made by a
+    // second thread: `visit` handles the records the caller reads, `takeMade` what the second
+    // thread made of the others.
+    void scanShared(const Visitor& visit, const Make& makeAhead,
+                    const std::function<void(std::uint64_t, std::string&)>& takeMade,
+                    const Selection& selection, bool shared);
+
     std::filesystem::path path_;
     const RecordLayout* layout_;
     FileOpener* opener_;

@@ -172,7 +172,8 @@ bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) 
 
 void collectRows(Archive& archive, const RecordCondition& listed, const RowFunction& row,
                  std::vector<std::string>& rows) {
-    archive.scan([&](std::uint64_t, std::string_view bytes) { rows.push_back(row(bytes)); }, {listed});
+    archive.scanMaking(row, [&rows](std::uint64_t, std::string made) { rows.push_back(std::move(made)); },
+                       {listed});
 }
 
 void openMatchingRows(Archive& archive, const RowFunction& row, std::string_view chosenRow,

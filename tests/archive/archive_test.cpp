@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstring>
+#include <functional>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -173,6 +175,144 @@ TEST_F(ArchiveTest, ScanVisitsEveryRecordInOrderAcrossItsReads) {
         EXPECT_EQ(kept.back(), std::uint64_t(n - 1) / 3 * 3);
         EXPECT_TRUE(std::is_sorted(kept.begin(), kept.end()));
     }
+}
+
+// A long file's selective scans are shared with a second thread, which copies what it keeps up
+// to a limit and leaves the rest, and any failure, to the caller. Records of 1,000 bytes whose
+// first eight hold their own number make a file long enough for both (80 MB) quickly.
+class LongScanTest : public ArchiveTest {
+protected:
+    static constexpr std::uint64_t kRecords = 80000;
+    const RecordLayout layout{{"txtA", 249}, {"txtB", 249}, {"txtC", 249}, {"txtD", 249}};
+
+    void SetUp() override {
+        std::string bytes(std::size_t(kRecords * layout.size()), ' ');
+        for (std::uint64_t i = 0; i < kRecords; ++i) {
+            char* record = bytes.data() + i * layout.size();
+            record[0] = 8;
+            std::memcpy(record + 1, &i, 8);
+        }
+        test::writeBytes(file(), bytes);
+    }
+    static std::uint64_t numberOf(std::string_view record) {
+        std::uint64_t n = 0;
+        std::memcpy(&n, record.data() + 1, 8);
+        return n;
+    }
+    // The numbers of the records a scan hands over, each checked against its place.
+    std::vector<std::uint64_t> scanned(Archive& archive, const Archive::Selection& selection) {
+        std::vector<std::uint64_t> seen;
+        archive.scan(
+            [&](std::uint64_t index, std::string_view record) {
+                EXPECT_EQ(numberOf(record), index);
+                seen.push_back(index);
+            },
+            selection);
+        return seen;
+    }
+};
+
+TEST_F(LongScanTest, HandsOverTheSelectedRecordsOnceEachInOrderHoweverManyAreKept) {
+    const struct {
+        const char* name;
+        std::function<bool(std::uint64_t)> kept;
+    } cases[] = {
+        {"a few", [](std::uint64_t n) { return n % 97 == 5; }},
+        {"every third", [](std::uint64_t n) { return n % 3 == 0; }},
+        {"all: more than the second thread may copy", [](std::uint64_t) { return true; }},
+        {"the second half only", [](std::uint64_t n) { return n >= kRecords / 2; }},
+        {"the last only", [](std::uint64_t n) { return n == kRecords - 1; }},
+        {"none", [](std::uint64_t) { return false; }},
+    };
+    Archive archive(file(), layout);
+    for (const auto& c : cases) {
+        std::vector<std::uint64_t> expected;
+        for (std::uint64_t n = 0; n < kRecords; ++n)
+            if (c.kept(n)) expected.push_back(n);
+        const Archive::Selection selection{[&](std::string_view r) { return c.kept(numberOf(r)); }};
+        EXPECT_EQ(scanned(archive, selection), expected) << c.name;
+        // what is made of each record comes in the same order, whichever thread made it
+        std::vector<std::uint64_t> made;
+        archive.scanMaking([](std::string_view r) { return std::to_string(numberOf(r)); },
+                           [&](std::uint64_t index, std::string text) {
+                               EXPECT_EQ(text, std::to_string(index));
+                               made.push_back(index);
+                           },
+                           selection);
+        EXPECT_EQ(made, expected) << c.name;
+    }
+}
+
+// Every read that covers a given byte fails, in whichever thread reads it.
+class FailingReadsOpener final : public FileOpener {
+public:
+    explicit FailingReadsOpener(std::uint64_t at) : at_(at) {}
+    class File final : public BlockFile {
+    public:
+        File(std::unique_ptr<BlockFile> real, std::uint64_t at) : real_(std::move(real)), at_(at) {}
+        std::uint64_t size() override { return real_->size(); }
+        void readAt(std::uint64_t o, char* d, std::size_t n) override {
+            if (o <= at_ && at_ < o + n) throw ArchiveError("unreadable sector");
+            real_->readAt(o, d, n);
+        }
+        std::size_t readSomeAt(std::uint64_t o, char* d, std::size_t n) override {
+            return real_->readSomeAt(o, d, n);
+        }
+        void writeAt(std::uint64_t o, const char* d, std::size_t n) override { real_->writeAt(o, d, n); }
+        void lockExclusive() override { real_->lockExclusive(); }
+        void unlock() override { real_->unlock(); }
+        void close() override { real_->close(); }
+
+    private:
+        std::unique_ptr<BlockFile> real_;
+        const std::uint64_t at_;
+    };
+    std::unique_ptr<BlockFile> openOrCreate(const std::filesystem::path& p) override {
+        return std::make_unique<File>(platformFileOpener().openOrCreate(p), at_);
+    }
+
+private:
+    const std::uint64_t at_;
+};
+
+TEST_F(LongScanTest, AFailureInTheSecondHalfIsReportedAfterEveryRecordBeforeItWasHandedOver) {
+    const std::uint64_t unreadable = kRecords * 3 / 4;
+    FailingReadsOpener failing(unreadable * layout.size());
+    Archive archive(file(), layout, failing);
+    const auto everyThird = [](std::string_view r) { return numberOf(r) % 3 == 0; };
+    std::vector<std::uint64_t> seen;
+    EXPECT_THROW(
+        archive.scan([&](std::uint64_t index, std::string_view) { seen.push_back(index); }, {everyThird}),
+        ArchiveError);
+    // every third record up to the block that could not be read, once each, in order
+    ASSERT_FALSE(seen.empty());
+    EXPECT_LT(seen.back(), unreadable);
+    EXPECT_GT(seen.back() + 1100, unreadable);  // a read is about 1,050 records
+    for (std::size_t k = 0; k < seen.size(); ++k) ASSERT_EQ(seen[k], 3 * k);
+}
+
+TEST_F(LongScanTest, AnExceptionOfTheSelectionOrOfTheVisitorLeavesTheScanInTheCallersThread) {
+    Archive archive(file(), layout);
+    // the refused records: one in the second thread's part; the last, which that thread takes
+    // first and refuses late, when the caller may be done with every other block
+    for (const std::uint64_t refused : {kRecords * 3 / 4, kRecords - 1}) {
+        std::vector<std::uint64_t> seen;
+        const auto refusing = [&](std::string_view r) {
+            if (numberOf(r) != refused) return numberOf(r) % 2 == 0;
+            if (refused == kRecords - 1) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            throw std::runtime_error("unreadable card");
+        };
+        EXPECT_THROW(
+            archive.scan([&](std::uint64_t index, std::string_view) { seen.push_back(index); }, {refusing}),
+            std::runtime_error);
+        ASSERT_EQ(seen.size(), (refused + 1) / 2);  // every even record before the refused one
+        EXPECT_EQ(seen.back() / 2, (refused - 1) / 2);
+    }
+
+    const auto stopping = [](std::uint64_t index, std::string_view) {
+        if (index == 10) throw std::runtime_error("window closed");
+    };
+    EXPECT_THROW(archive.scan(stopping, {[](std::string_view) { return true; }}), std::runtime_error);
 }
 
 #if defined(__GLIBC__)
