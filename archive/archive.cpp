@@ -214,11 +214,8 @@ std::uint64_t Archive::append(const Record& record) {
 }
 
 void Archive::scan(const Visitor& visit, const Selection& selection) {
-    // a scan of every record would have the second thread copy them all: it reads alone
-    const bool shared = bool(selection.keep);
-    scanShared(
-        visit, [](std::string_view record) { return std::string(record); },
-        [&visit](std::uint64_t index, std::string& copy) { visit(index, copy); }, selection, shared);
+    // the caller reads alone: a second thread would have to copy every record it kept
+    scanShared(visit, {}, {}, selection, false);
 }
 
 void Archive::scanMaking(const Make& make, const Take& take, const Selection& selection) {

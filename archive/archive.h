@@ -34,8 +34,8 @@ public:
     std::uint64_t append(const Record& record);
 
     // Which records a scan hands over: those for which `keep` returns true (every record
-    // when it is empty). On a long file `keep` is called from two threads at once (see
-    // scanMaking), so it must only read the record it is given.
+    // when it is empty). In scanMaking, `keep` is called from two threads at once on a long
+    // file, so it must only read the record it is given.
     struct Selection {
         std::function<bool(std::string_view recordBytes)> keep;
     };

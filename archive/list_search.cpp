@@ -97,22 +97,29 @@ Search::Search(const std::vector<std::string>& names, const std::vector<SearchFi
 }
 
 template <typename FieldAt>
-bool Search::matchesFields(const FieldAt& fieldAt) const {
+bool Search::matchesFields(const FieldAt& fieldAt, std::string_view record) const {
     int found = 0;
     for (const Pattern& p : patterns_) {
         const std::string_view field = fieldAt(p.field);
-        if (containsLowered(p.trimsField ? trimView(field) : field, p.bytes)) ++found;
+        const std::string_view text = p.trimsField ? trimView(field) : field;
+        // a field's last bytes are compared in place when the record goes on after them
+        const std::size_t readableAfter =
+            record.empty() || text.empty()
+                ? 0
+                : std::size_t(record.data() + record.size() - (text.data() + text.size()));
+        if (containsLowered(text, p.bytes, readableAfter)) ++found;
     }
     return found >= filled_;
 }
 
 bool Search::matches(std::string_view recordBytes) const {
-    return matchesFields([this, recordBytes](std::size_t i) { return rawField(*layout_, recordBytes, i); });
+    return matchesFields([this, recordBytes](std::size_t i) { return rawField(*layout_, recordBytes, i); },
+                         recordBytes);
 }
 
 bool Search::matches(EntryFields fields) const {
     return matchesFields(
-        [fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string_view(); });
+        [fields](std::size_t i) { return i < fields.size() ? fields[i] : std::string_view(); }, {});
 }
 
 #ifdef __SSE2__
@@ -133,7 +140,7 @@ struct FoldedByte {
 }  // namespace
 #endif
 
-bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) {
+bool containsLowered(std::string_view haystack, std::string_view loweredNeedle, std::size_t readableAfter) {
     if (loweredNeedle.empty()) return true;
     if (haystack.size() < loweredNeedle.size()) return false;
     const std::size_t starts = haystack.size() - loweredNeedle.size() + 1;
@@ -159,10 +166,15 @@ bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) 
     for (; at + 16 <= starts; at += 16)
         if (anyMatches(candidatesAt(haystack.data() + at))) return true;
     if (at == starts) return false;
-    // the last places (most fields are shorter than sixteen bytes) through a padded copy
+    // the last places (most fields are shorter than sixteen bytes): read where they stand when
+    // the bytes after the haystack may be read, else through a padded copy, whose bytes come
+    // back only after a stall; the places past the last are masked off either way
+    const unsigned lastPlaces = (1u << (starts - at)) - 1;
+    if (haystack.size() - at + readableAfter >= 16 + secondAt)
+        return anyMatches(candidatesAt(haystack.data() + at) & lastPlaces);
     alignas(16) char last[32] = {};
     std::memcpy(last, haystack.data() + at, std::min<std::size_t>(haystack.size() - at, 17));
-    return anyMatches(candidatesAt(last) & ((1u << (starts - at)) - 1));
+    return anyMatches(candidatesAt(last) & lastPlaces);
 #else
     for (; at < starts; ++at)
         if (matchesAt(at)) return true;

@@ -108,7 +108,7 @@ private:
     template <typename IndexOf>
     void addPatterns(const std::vector<SearchFilter>& filters, const IndexOf& indexOf);
     template <typename FieldAt>
-    bool matchesFields(const FieldAt& fieldAt) const;
+    bool matchesFields(const FieldAt& fieldAt, std::string_view record) const;
 
     const RecordLayout* layout_ = nullptr;
     std::vector<Pattern> patterns_;
@@ -117,7 +117,10 @@ private:
 
 // Case-insensitive (ASCII letters only) search of `needle` in `haystack`; both are compared
 // byte by byte, so they must be in the same encoding. `needle` must already be lower case.
-bool containsLowered(std::string_view haystack, std::string_view loweredNeedle);
+// `readableAfter` bytes after the haystack's end may be read (never matched), which spares a
+// short haystack a copy.
+bool containsLowered(std::string_view haystack, std::string_view loweredNeedle,
+                     std::size_t readableAfter = 0);
 
 // Scans the archive and appends the row of every listed record to `rows`, in archive order.
 // Throws ArchiveError on a failure; the rows found before it stay in `rows`.

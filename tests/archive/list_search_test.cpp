@@ -147,6 +147,13 @@ TEST(ListSearch, ContainsLoweredFindsTheTextAtEveryPlaceAndNothingElse) {
             // '@' | 0x20 is '`', 'R' | 0x20 'r': only letters may be folded
             const std::string lookAlike = std::string(size, 'R') + std::string(size % 3, '`') + "\xc8";
             EXPECT_EQ(containsLowered(lookAlike, needle), reference(lookAlike, needle)) << size << needle;
+            // bytes that may be read after the haystack, the needle among them, never match
+            const std::string followed = lookAlike + upper + needle + std::string(16, '.');
+            for (std::size_t after = 0; after <= followed.size() - lookAlike.size(); ++after)
+                EXPECT_EQ(
+                    containsLowered(std::string_view(followed).substr(0, lookAlike.size()), needle, after),
+                    reference(lookAlike, needle))
+                    << size << needle << after;
         }
     }
     EXPECT_FALSE(containsLowered(std::string(33, 'x') + "`X", "@x"));
@@ -163,6 +170,12 @@ TEST(ListSearch, FieldIsReadTrimmedAndWithinItsCapacity) {
     stored[kLayout.offset(kLayout.indexOf("txtData"))] = char(200);
     putRaw(stored, "txtNome", "Oltre");
     EXPECT_FALSE(Search(kLayout, {{"txtData", "oltre"}}).matches(stored));
+    // bytes left after a field's length (an older, longer text) are not its text
+    stored = card("", "");
+    putRaw(stored, "txtTarga", "AB1CD2");
+    putRaw(stored, "txtTarga", "AB");
+    EXPECT_FALSE(Search(kLayout, {{"txtTarga", "ab1"}}).matches(stored));
+    EXPECT_TRUE(Search(kLayout, {{"txtTarga", "ab"}}).matches(stored));
 }
 
 class ListArchive : public ::testing::Test {
