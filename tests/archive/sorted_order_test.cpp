@@ -33,6 +33,9 @@ TEST(SortedOrder, OrdersByBytesAndKeepsEqualTextsInTheirOrder) {
         {{"\xE8", "z", "\x80x", "Z"}, {3, 1, 2, 0}},
         // equal in the eight bytes after the shared "ID: ", different after them
         {{"ID: 202603101030b", "ID: 202603101030a", "ID: 202603101030a"}, {1, 2, 0}},
+        // and in the sixteen
+        {{"ID: 2026031010301234b", "ID: 2026031010301234a", "ID: 20260310103012", "ID: 2026031010301234"},
+         {2, 3, 1, 0}},
     };
     for (const Case& c : cases) EXPECT_EQ(sortedOrder(c.texts), c.order) << c.texts.size();
 
@@ -41,7 +44,7 @@ TEST(SortedOrder, OrdersByBytesAndKeepsEqualTextsInTheirOrder) {
     std::vector<std::string> rows;
     for (int i = 0; i < 2000; ++i)
         rows.push_back("ID: 20" + std::to_string(24 + int(random() % 3)) +
-                       std::string(1 + random() % 9, char('0' + random() % 3)) +
+                       std::string(1 + random() % 20, char('0' + random() % 3)) +
                        (random() % 2 ? "\xE8" : "e"));
     const std::vector<std::string_view> texts(rows.begin(), rows.end());
     EXPECT_EQ(sortedOrder(texts), referenceOrder(texts));
