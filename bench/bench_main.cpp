@@ -209,7 +209,7 @@ std::size_t runInterventionBench(const std::filesystem::path& folder) {
 
     const double residentBefore = residentMegabytes();
     report("search-1", bestSeconds([&] { sink += search(archive, {{"txtUtente", "ros"}}).size(); }), raw);
-    // a scan holds one block of the file at a time, whatever the file's size
+    // a scan holds one block of the file a thread, and the rows it found, whatever the file's size
     std::printf("mem: search-1 %.1f\n", residentMegabytes() - residentBefore);
     report("search-2", bestSeconds([&] {
                sink += search(archive, {{"txtUtente", "ros"}, {"txtData", "05/2024"}}).size();
