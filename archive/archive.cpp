@@ -20,7 +20,10 @@ namespace {
 constexpr std::uint64_t kReadBlockBytes = 1u << 20;
 // A scan of a file this long shares the work with a second thread: the caller takes blocks
 // from the file's start, the second thread from its end, until they meet. Two processors read
-// a file from the system's cache in about half the time one takes.
+// a file from the system's cache in about half the time one takes. The second thread reads
+// only what the system holds in memory: from a disk, the caller's reading straight on, which
+// the system reads ahead of, is the faster, and a second reader at the file's end would only
+// make the disk go back and forth.
 constexpr std::uint64_t kSharedScanBytes = 8u << 20;
 // What the second thread makes of its records is kept for the caller up to this much; there it
 // stops and the caller reads on, so a scan's memory never grows with the file.
@@ -76,10 +79,10 @@ private:
 
 // Reads, selects and makes the records of the blocks it takes from the file's end, in a thread
 // of its own, keeping what it makes (up to kKeptBytesMax in all). When it stops early (at that
-// limit, or at a failure to read, to select or to make) it gives its last block back: the
-// caller reads that one and every one before it itself, so a failure is met again in the
-// caller's thread, after every record before it has been handed over, as in a scan by the
-// caller alone.
+// limit, at a block the system does not hold in memory, or at a failure to read, to select or
+// to make) it gives its last block back: the caller reads that one and every one before it
+// itself, so a failure is met again in the caller's thread, after every record before it has
+// been handed over, as in a scan by the caller alone.
 class BlocksFromTheEnd {
 public:
     BlocksFromTheEnd(BlockFile& file, BlockClaims& claims, const Archive::Selection& selection,
@@ -121,7 +124,7 @@ private:
             try {
                 const std::uint64_t first = *block * perBlock;
                 buffer.resize(std::size_t(std::min(perBlock, total_ - first) * recordSize_));
-                file_.readAt(first * recordSize_, buffer.data(), buffer.size());
+                if (!file_.readAtIfHeld(first * recordSize_, buffer.data(), buffer.size())) throw Stop();
                 blocks_.push_back(makeBlock(std::string_view(buffer.data(), buffer.size()), first));
             } catch (...) {
                 claims_.giveBack();  // the caller meets the failure, or goes on, from there

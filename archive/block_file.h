@@ -25,6 +25,10 @@ public:
     virtual void readAt(std::uint64_t offset, char* data, std::size_t n) = 0;
     // Reads up to n bytes at offset and returns how many were read.
     virtual std::size_t readSomeAt(std::uint64_t offset, char* data, std::size_t n) = 0;
+    // Reads exactly n bytes at offset only when the system holds them all in memory already, so
+    // nothing waits for a disk. False when it does not, cannot tell, or fails (`data` then holds
+    // nothing useful): whoever needs the bytes reads them with readAt.
+    virtual bool readAtIfHeld(std::uint64_t /*offset*/, char* /*data*/, std::size_t /*n*/) { return false; }
     virtual void writeAt(std::uint64_t offset, const char* data, std::size_t n) = 0;
     // A short exclusive lock that serialises appends across processes, honoured by network
     // file systems too; released by unlock() or by close(). It never refuses a reader: on

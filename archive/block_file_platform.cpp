@@ -19,6 +19,7 @@
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 #endif
 
@@ -65,6 +66,21 @@ public:
         }
         return done;
     }
+
+#if defined(__linux__) && defined(RWF_NOWAIT)
+    // A read that would have to wait for the disk stops with EAGAIN.
+    bool readAtIfHeld(std::uint64_t offset, char* data, std::size_t n) override {
+        std::size_t done = 0;
+        while (done < n) {
+            iovec piece{data + done, n - done};
+            const ssize_t got = ::preadv2(fd_, &piece, 1, off_t(offset + done), RWF_NOWAIT);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) return false;
+            done += std::size_t(got);
+        }
+        return true;
+    }
+#endif
 
     void writeAt(std::uint64_t offset, const char* data, std::size_t n) override {
         std::size_t done = 0;
