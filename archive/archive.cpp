@@ -221,10 +221,14 @@ void Archive::scan(const Visitor& visit, const Selection& selection) {
     scanShared(visit, {}, {}, selection, false);
 }
 
-void Archive::scanMaking(const Make& make, const Take& take, const Selection& selection) {
-    scanShared([&](std::uint64_t index, std::string_view record) { take(index, make(record)); }, make,
-               [&take](std::uint64_t index, std::string& made) { take(index, std::move(made)); }, selection,
-               true);
+void Archive::scanMaking(const Make& make, const Take& take, const Selection& selection,
+                         const Visitor& handleHere) {
+    const Visitor makeAndTake = [&](std::uint64_t index, std::string_view record) {
+        take(index, make(record));
+    };
+    scanShared(
+        handleHere ? handleHere : makeAndTake, make,
+        [&take](std::uint64_t index, std::string& made) { take(index, std::move(made)); }, selection, true);
 }
 
 void Archive::scanShared(const Visitor& visit, const Make& makeAhead,

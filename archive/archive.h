@@ -49,10 +49,12 @@ public:
     // makes of it (a list's row). On a long file a second thread selects the second half's
     // records and makes theirs while the caller's thread does the first half's, so `make`, like
     // `keep`, must only read the record it is given; `take` is always called in the caller's
-    // thread. Failures as for scan.
+    // thread. Failures as for scan. When `handleHere` is set, the records the caller's thread
+    // reads go to it instead, as in scan, with nothing made of them first.
     using Make = std::function<std::string(std::string_view recordBytes)>;
     using Take = std::function<void(std::uint64_t index, std::string made)>;
-    void scanMaking(const Make& make, const Take& take, const Selection& selection = {});
+    void scanMaking(const Make& make, const Take& take, const Selection& selection = {},
+                    const Visitor& handleHere = {});
 
 private:
     // A scan whose second half, when `shared` and the file is long, is selected and made by a

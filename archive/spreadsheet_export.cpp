@@ -227,10 +227,12 @@ bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns,
     const std::vector<ResolvedColumn> sources = resolve(layout, columns);
     try {
         if (select) {
-            // a second thread makes the rows of half the selected records
+            // a second thread makes the rows of about half the selected records; the caller
+            // writes the others in place
             archive.scanMaking(
                 [&](std::string_view bytes) { return madeCells(layout, bytes, sources); },
-                [&](std::uint64_t, std::string made) { addMadeRow(rows, made, sources.size()); }, {select});
+                [&](std::uint64_t, std::string made) { addMadeRow(rows, made, sources.size()); }, {select},
+                [&](std::uint64_t, std::string_view bytes) { addRow(rows, layout, bytes, sources); });
         } else {
             // every record makes a row: written in place, with no text made for it first, the
             // caller alone fills faster than two threads handing over rows

@@ -29,6 +29,7 @@ TEST(SortedOrder, OrdersByBytesAndKeepsEqualTextsInTheirOrder) {
         {{"b", "a", "b", "a"}, {1, 3, 0, 2}},
         // a text that ends sooner goes first, also where the rest would read as zero bytes
         {{"ID: 2026", std::string_view("ID: 2026\0", 9), "ID: 20", "ID: "}, {3, 2, 0, 1}},
+        {{std::string_view("ID: 2026\0", 9), "ID: 2026"}, {1, 0}},
         // bytes above 0x7F come after the ASCII letters, as the file's bytes compare
         {{"\xE8", "z", "\x80x", "Z"}, {3, 1, 2, 0}},
         // equal in the eight bytes after the shared "ID: ", different after them
