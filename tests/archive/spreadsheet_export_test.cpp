@@ -122,6 +122,35 @@ TEST_F(SpreadsheetExportTest, FillsOneNumberedTrimmedRowPerRecordOrPerSelectedRe
     EXPECT_EQ(cells(open), expectedOpen);
 }
 
+// On a long archive a second thread makes the rows of some of the selected records: the grid is
+// the one the caller alone fills (as when the system holds none of the file in memory).
+TEST_F(SpreadsheetExportTest, ALongArchiveFillsTheSameSelectedGridWhicheverThreadMadeItsRows) {
+    const auto file = folder_.path() / "Lunga.pro";
+    {
+        Archive five(folder_.path() / "Cinque.pro", kLayout);
+        addCard(five, "  ROSSI MARIO ", "ROMA", "RM", "Sì");
+        addCard(five, "VERDI", "", "", "No");
+        addCard(five, "BIANCHI", "Forlì", "FC", "No");
+        addCard(five, "NERI", "", "FC", "Sì");
+        addCard(five, "GIALLI", "  Cesena", "", "Sì");
+        const std::string cards = read(five.path());
+        std::string bytes;
+        for (int i = 0; i < 40000; ++i) bytes += cards;  // 9 MB
+        test::writeBytes(file, bytes);
+    }
+    const auto open = [](std::string_view b) { return Record(kLayout, b).get("chkFatto") == "No"; };
+    GridRows shared(kColumns.size() + 1), alone(kColumns.size() + 1);
+    Archive held(file, kLayout);
+    ASSERT_TRUE(fillFromArchive(held, kColumns, shared, open));
+    test::FaultyFiles nothingHeld;
+    Archive onDisk(file, kLayout, nothingHeld);
+    ASSERT_TRUE(fillFromArchive(onDisk, kColumns, alone, open));
+    ASSERT_EQ(shared.rowCount(), 80000u);
+    EXPECT_EQ(cells(shared), cells(alone));
+    const std::vector<std::string> last{"80000", "BIANCHI", "Forlì FC", "No"};
+    EXPECT_EQ(cells(shared).back(), last);
+}
+
 TEST_F(SpreadsheetExportTest, UnreadableArchiveEndsTheFillingWithoutRows) {
     std::filesystem::create_directory(folder_.path() / "Prova.pro");
     Archive archive(folder_.path() / "Prova.pro", kLayout);
