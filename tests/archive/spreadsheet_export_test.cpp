@@ -33,6 +33,14 @@ protected:
         r.set("chkFatto", fatto);
         archive.append(r);
     }
+    // Two of them not done ("No"), blanks and a town without its province among them.
+    void addFiveCards(Archive& archive) {
+        addCard(archive, "  ROSSI MARIO ", "ROMA", "RM", "Sì");
+        addCard(archive, "VERDI", "", "", "No");
+        addCard(archive, "BIANCHI", "Forlì", "FC", "No");
+        addCard(archive, "NERI", "", "FC", "Sì");
+        addCard(archive, "GIALLI", "  Cesena", "", "Sì");
+    }
     static std::vector<std::vector<std::string>> cells(const GridRows& rows) {
         std::vector<std::vector<std::string>> out;
         for (std::size_t r = 0; r < rows.rowCount(); ++r) {
@@ -96,11 +104,7 @@ TEST_F(SpreadsheetExportTest, ALargeGridKeepsEveryRowAcrossItsBlocks) {
 
 TEST_F(SpreadsheetExportTest, FillsOneNumberedTrimmedRowPerRecordOrPerSelectedRecord) {
     Archive archive(folder_.path() / "Prova.pro", kLayout);
-    addCard(archive, "  ROSSI MARIO ", "ROMA", "RM", "Sì");
-    addCard(archive, "VERDI", "", "", "No");
-    addCard(archive, "BIANCHI", "Forlì", "FC", "No");
-    addCard(archive, "NERI", "", "FC", "Sì");
-    addCard(archive, "GIALLI", "  Cesena", "", "Sì");
+    addFiveCards(archive);
 
     // a town and its province share a cell with one space between, never a blank at an end
     GridRows all(kColumns.size() + 1);
@@ -128,11 +132,7 @@ TEST_F(SpreadsheetExportTest, ALongArchiveFillsTheSameSelectedGridWhicheverThrea
     const auto file = folder_.path() / "Lunga.pro";
     {
         Archive five(folder_.path() / "Cinque.pro", kLayout);
-        addCard(five, "  ROSSI MARIO ", "ROMA", "RM", "Sì");
-        addCard(five, "VERDI", "", "", "No");
-        addCard(five, "BIANCHI", "Forlì", "FC", "No");
-        addCard(five, "NERI", "", "FC", "Sì");
-        addCard(five, "GIALLI", "  Cesena", "", "Sì");
+        addFiveCards(five);
         const std::string cards = read(five.path());
         std::string bytes;
         for (int i = 0; i < 40000; ++i) bytes += cards;  // 9 MB
