@@ -46,20 +46,21 @@ public:
     void scan(const Visitor& visit, const Selection& selection = {});
 
     // Calls take(index, made) for every whole (selected) record, in order, with what `make`
-    // makes of it (a list's row). On a long file a second thread selects the second half's
-    // records and makes theirs while the caller's thread does the first half's, so `make`, like
-    // `keep`, must only read the record it is given; `take` is always called in the caller's
-    // thread. Failures as for scan. When `handleHere` is set, the records the caller's thread
-    // reads go to it instead, as in scan, with nothing made of them first.
+    // makes of it (a list's row). On a long file a second thread selects and makes the records
+    // of blocks it takes from the file's end (while the system holds them in memory) as the
+    // caller's thread does those from its start, so `make`, like `keep`, must only read the
+    // record it is given; `take` is always called in the caller's thread. Failures as for scan.
+    // When `handleHere` is set, the records the caller's thread reads go to it instead, as in
+    // scan, with nothing made of them first.
     using Make = std::function<std::string(std::string_view recordBytes)>;
     using Take = std::function<void(std::uint64_t index, std::string made)>;
     void scanMaking(const Make& make, const Take& take, const Selection& selection = {},
                     const Visitor& handleHere = {});
 
 private:
-    // A scan whose second half, when `shared` and the file is long, is selected and made by a
-    // second thread: `visit` handles the records the caller reads, `takeMade` what the second
-    // thread made of the others.
+    // A scan shared, when `shared` and the file is long, with a second thread that selects and
+    // makes records from the file's end: `visit` handles the records the caller reads,
+    // `takeMade` what the second thread made of the others.
     void scanShared(const Visitor& visit, const Make& makeAhead,
                     const std::function<void(std::uint64_t, std::string&)>& takeMade,
                     const Selection& selection, bool shared);
