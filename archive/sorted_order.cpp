@@ -27,7 +27,7 @@ std::uint64_t byteSwapped(std::uint64_t v) {
 }
 
 // Eight bytes from `at` as one number in which the first byte weighs most; a text that ends
-// sooner reads as followed by zero bytes, and an equal number is settled by the whole text.
+// sooner reads as followed by zero bytes, which the comparison of equal numbers settles.
 std::uint64_t keyAt(std::string_view text, std::size_t at) {
     if (at >= text.size()) return 0;
     if (at + 8 <= text.size()) {

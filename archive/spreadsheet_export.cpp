@@ -188,8 +188,8 @@ void addRow(GridRows& rows, const RecordLayout& layout, std::string_view bytes,
     }
 }
 
-// A row's cells after its number, made from a record (on a long archive, by a second thread
-// too): their texts one after another, then where each ends, four bytes each.
+// A row's cells after its number, made from a record by the second thread of a long scan:
+// their texts one after another, then where each ends, four bytes each.
 std::string madeCells(const RecordLayout& layout, std::string_view bytes,
                       const std::vector<ResolvedColumn>& sources) {
     std::string made;
