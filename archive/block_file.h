@@ -67,4 +67,8 @@ public:
 
 FileOpener& platformFileOpener();
 
+// Waits until the old content of every file the platform opener replaced is gone from the
+// disk (a large one is let go on a thread of its own, after the new file is in place).
+void waitForReplacedFilesRemoved();
+
 }  // namespace custovia

@@ -1,12 +1,16 @@
 // The only platform-specific file code: opening shared, positional I/O and byte-range locks.
 #include "archive/block_file.h"
 
+#include "archive/file_replace.h"
 #include "archive/paths.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <string>
+#include <system_error>
+#include <thread>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -138,6 +142,50 @@ private:
     std::filesystem::path path_;
 };
 
+// Freeing a large file's pages and blocks takes the system tens of milliseconds (a quarter of
+// a second for a gigabyte), paid by whoever drops the file's last name. A large file about to
+// be replaced is given a second, temporary name first, and that name is removed here on a
+// thread of its own, so the user does not wait for it. A crash before that leaves a temporary
+// file, which the next start removes with the others.
+class BackgroundRemoval {
+public:
+    ~BackgroundRemoval() { wait(); }
+
+    void start(std::filesystem::path path) {
+        const std::lock_guard lock(guard_);
+        // the removal before (long finished, as a rule) is waited for: one thread at a time
+        if (removing_.joinable()) removing_.join();
+        try {
+            removing_ = std::thread([path] { ::unlink(path.c_str()); });
+        } catch (const std::system_error&) {
+            ::unlink(path.c_str());  // no thread to be had: removed here, as before
+        }
+    }
+
+    void wait() {
+        const std::lock_guard lock(guard_);
+        if (removing_.joinable()) removing_.join();
+    }
+
+private:
+    std::mutex guard_;
+    std::thread removing_;
+};
+
+BackgroundRemoval& backgroundRemoval() {
+    static BackgroundRemoval removal;
+    return removal;
+}
+
+// A second name for `target` when dropping its last one would cost a noticeable wait; none
+// for a small file, a file with other names already, or a folder that refuses hard links.
+std::filesystem::path secondNameOfLargeFile(const std::filesystem::path& target, const struct stat& st) {
+    constexpr off_t kLargeFile = off_t(4) << 20;
+    if (!S_ISREG(st.st_mode) || st.st_size < kLargeFile || st.st_nlink != 1) return {};
+    const std::filesystem::path name = temporaryNameBeside(target);
+    return ::link(target.c_str(), name.c_str()) == 0 ? name : std::filesystem::path();
+}
+
 class PosixOpener final : public FileOpener {
 public:
     std::unique_ptr<BlockFile> openOrCreate(const std::filesystem::path& path) override {
@@ -173,12 +221,20 @@ public:
 
     void replace(const std::filesystem::path& replacement, const std::filesystem::path& target) override {
         struct stat st {};
+        std::filesystem::path oldContent;
         if (::stat(target.c_str(), &st) == 0) {
             // the new file takes the old one's mode and, where allowed, its owner
             if (::chmod(replacement.c_str(), st.st_mode & 07777) != 0) fail("chmod", replacement);
             [[maybe_unused]] const int ignored = ::chown(replacement.c_str(), st.st_uid, st.st_gid);
+            oldContent = secondNameOfLargeFile(target, st);
         }
-        if (::rename(replacement.c_str(), target.c_str()) != 0) fail("rename", target);
+        if (::rename(replacement.c_str(), target.c_str()) != 0) {
+            const int error = errno;
+            if (!oldContent.empty()) ::unlink(oldContent.c_str());
+            errno = error;
+            fail("rename", target);
+        }
+        if (!oldContent.empty()) backgroundRemoval().start(oldContent);
     }
 
     void remove(const std::filesystem::path& path) override { ::unlink(path.c_str()); }
@@ -375,6 +431,12 @@ void FileOpener::replace(const std::filesystem::path& replacement, const std::fi
     platformFileOpener().replace(replacement, target);
 }
 void FileOpener::remove(const std::filesystem::path& path) { platformFileOpener().remove(path); }
+
+void waitForReplacedFilesRemoved() {
+#ifndef _WIN32
+    backgroundRemoval().wait();
+#endif
+}
 
 FileOpener& platformFileOpener() {
 #ifdef _WIN32

@@ -180,6 +180,13 @@ std::size_t rawRead(const std::filesystem::path& file) {
     return total + (sum & 1);
 }
 
+void reportExportWrites(const std::string& prefix, const std::filesystem::path& file,
+                        const ExportTable& table, const GridRows& grid, double raw) {
+    report(prefix + "export-write", bestSeconds([&] { writeSpreadsheet(file, table, grid); }), raw);
+    const std::string bytes = spreadsheetBytes(table, grid);
+    report(prefix + "export-disk-write", bestSeconds([&] { writeExportFile(file, bytes); }), raw);
+}
+
 std::vector<std::string> searchRows(Archive& archive, const std::vector<SearchFilter>& filters,
                                     const RowFunction& row) {
     const Search rule(archive.layout(), filters);
@@ -247,13 +254,8 @@ std::size_t runInterventionBench(const std::filesystem::path& folder) {
     const GridRows grid = std::move(grids.back());
     grids.clear();
 
-    const auto exportFile = folder / std::string(kInterventionsExportFile);
-    report("export-write", bestSeconds([&] { writeSpreadsheet(exportFile, interventionExport(), grid); }),
-           raw);
-    // the same bytes written to the disk the same way (a temporary file flushed, then put in the
-    // export's place) with nothing to make: the part of export-write the disk decides
-    const std::string exported = spreadsheetBytes(interventionExport(), grid);
-    report("export-disk-write", bestSeconds([&] { writeExportFile(exportFile, exported); }), raw);
+    bench::reportExportWrites("", folder / std::string(kInterventionsExportFile), interventionExport(), grid,
+                              raw);
 
     const std::string lastRow = everyRow.back().back();
     report("recall", bestSeconds([&] {

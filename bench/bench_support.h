@@ -9,6 +9,7 @@
 
 #include "archive/archive.h"
 #include "archive/list_search.h"
+#include "archive/spreadsheet_export.h"
 
 namespace custovia::bench {
 
@@ -45,6 +46,12 @@ void report(const std::string& name, double seconds, double raw);
 // Reads a whole file in large blocks; returns a value derived from the bytes so the read
 // cannot be left out.
 std::size_t rawRead(const std::filesystem::path& file);
+
+// Reports PREFIX"export-write", the grid written as its export file, and PREFIX"export-disk-write",
+// the same bytes written the same way (a temporary file flushed, then put in the export's place)
+// with nothing to make: the part of the first the disk decides.
+void reportExportWrites(const std::string& prefix, const std::filesystem::path& file,
+                        const ExportTable& table, const GridRows& grid, double raw);
 
 // The rows of the records that meet the filters, as a search window collects them.
 std::vector<std::string> searchRows(Archive& archive, const std::vector<SearchFilter>& filters,

@@ -109,9 +109,8 @@ void run(const std::filesystem::path& folder) {
                   raw);
     const GridRows grid = std::move(grids.back());
     grids.clear();
-    const auto exportFile = folder / std::string(kClientsExportFile);
-    bench::report("clients-export-write",
-                  bench::bestSeconds([&] { writeSpreadsheet(exportFile, clientExport(), grid); }), raw);
+    bench::reportExportWrites("clients-", folder / std::string(kClientsExportFile), clientExport(), grid,
+                              raw);
     if (sink == 42) std::remove(file.string().c_str());
 }
 

@@ -91,10 +91,8 @@ void run(const std::filesystem::path& folder) {
                       grids, GridRows(contractExport().columns.size() + 1),
                       [&](GridRows& grid) { fillFromArchive(archive, contractExport().columns, grid); }),
                   raw);
-    const auto exportFile = folder / std::string(kContractsExportFile);
-    bench::report("contracts-export-write",
-                  bench::bestSeconds([&] { writeSpreadsheet(exportFile, contractExport(), grids.back()); }),
-                  raw);
+    bench::reportExportWrites("contracts-", folder / std::string(kContractsExportFile), contractExport(),
+                              grids.back(), raw);
     if (sink == 42) std::remove(file.string().c_str());
 }
 

@@ -47,6 +47,34 @@ TEST_F(FileReplaceTest, ReplacesThroughATemporaryKeepingThePermissions) {
     EXPECT_EQ(test::readBytes(temp_.path() / "Nuovo.ini"), "created");
 }
 
+// A large file's old content is let go after the new one is in place, on a thread of its own;
+// a reader that has it open still reads it whole, and nothing is left behind once it is gone.
+TEST_F(FileReplaceTest, ALargeFileReplacedLeavesOnlyTheNewContentAndItsReadersTheOld) {
+    const std::string old(6u << 20, 'o'), next(5u << 20, 'n');
+    test::writeBytes(file(), old);
+#ifndef _WIN32
+    // (Windows refuses to replace a file another program holds open: the write goes in place)
+    const auto reader = platformFileOpener().openForReading(file());
+#endif
+    replaceFileContents(file(), next, files);
+    EXPECT_EQ(test::readBytes(file()), next);
+#ifndef _WIN32
+    std::string held(old.size(), '\0');
+    reader->readAt(0, held.data(), held.size());
+    EXPECT_EQ(held, old);
+#endif
+    waitForReplacedFilesRemoved();
+    EXPECT_EQ(names(), std::set<std::string>{"Segnalazioni.ini"});
+
+    // a replacement that cannot take the file's place (a folder cannot replace a file) leaves
+    // the old file alone, under no other name
+    fs::create_directory(temp_.path() / "Cartella.tmp");
+    EXPECT_THROW(platformFileOpener().replace(temp_.path() / "Cartella.tmp", file()), ArchiveError);
+    waitForReplacedFilesRemoved();
+    EXPECT_EQ(test::readBytes(file()), next);
+    EXPECT_EQ(names(), (std::set<std::string>{"Cartella.tmp", "Segnalazioni.ini"}));
+}
+
 TEST_F(FileReplaceTest, AFolderThatRefusesNewFilesGetsACarefulWriteInPlace) {
     for (const bool exchangeOnly : {false, true}) {
         test::writeBytes(file(), "0123456789");
