@@ -40,6 +40,9 @@ double bestFillSeconds(std::vector<Result>& results, const Result& empty, const 
     return bestSeconds([&] { fill(results.emplace_back(empty)); },
                        [&] { results.erase(results.begin(), results.end() - 1); });
 }
+// A search timed as a fill is: the rows of each run are kept, as the search window keeps them,
+// and freed between runs, untimed.
+double bestSearchSeconds(const std::function<std::vector<std::string>()>& search);
 // Prints "bench: NAME SECONDS xRATIO", RATIO being seconds over raw; NAME ends in "-appended"
 // for the archives grown a card at a time.
 void report(const std::string& name, double seconds, double raw);
