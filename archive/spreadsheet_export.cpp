@@ -101,6 +101,17 @@ void GridRows::endCell() {
     if (ends_.size() == (rows_.size() + 1) * columns_) keepRow();
 }
 
+void GridRows::addCells(std::string_view texts, const char* ends, std::size_t count) {
+    const auto start = std::uint32_t(building_.size());
+    building_.append(texts);
+    for (std::size_t c = 0; c < count; ++c) {
+        std::uint32_t end = 0;
+        std::memcpy(&end, ends + c * sizeof end, sizeof end);
+        ends_.push_back(start + end);
+    }
+    if (ends_.size() == (rows_.size() + 1) * columns_) keepRow();
+}
+
 void GridRows::reserve(std::size_t rows) {
     rows_.reserve(rows);
     ends_.reserve(rows * columns_);
@@ -209,14 +220,7 @@ void addMadeRow(GridRows& rows, std::string_view made, std::size_t cells) {
     appendRowNumber(row, rows.rowCount() + 1);
     rows.endCell();
     const std::size_t texts = made.size() - cells * sizeof(std::uint32_t);
-    std::uint32_t begin = 0;
-    for (std::size_t c = 0; c < cells; ++c) {
-        std::uint32_t end = 0;
-        std::memcpy(&end, made.data() + texts + c * sizeof end, sizeof end);
-        row.append(made.substr(begin, end - begin));
-        rows.endCell();
-        begin = end;
-    }
+    rows.addCells(made.substr(0, texts), made.data() + texts, cells);
 }
 
 }  // namespace
@@ -226,20 +230,13 @@ bool fillFromArchive(Archive& archive, const std::vector<ExportColumn>& columns,
     const RecordLayout& layout = archive.layout();
     const std::vector<ResolvedColumn> sources = resolve(layout, columns);
     try {
-        if (select) {
-            // a second thread makes the rows of about half the selected records; the caller
-            // writes the others in place
-            archive.scanMaking(
-                [&](std::string_view bytes) { return madeCells(layout, bytes, sources); },
-                [&](std::uint64_t, std::string made) { addMadeRow(rows, made, sources.size()); }, {select},
-                [&](std::uint64_t, std::string_view bytes) { addRow(rows, layout, bytes, sources); });
-        } else {
-            // every record makes a row: written in place, with no text made for it first, the
-            // caller alone fills faster than two threads handing over rows
-            rows.reserve(rows.rowCount() + archive.count());
-            archive.scan(
-                [&](std::uint64_t, std::string_view bytes) { addRow(rows, layout, bytes, sources); });
-        }
+        if (!select) rows.reserve(rows.rowCount() + archive.count());
+        // on a long file a second thread makes the cells of about half the (selected) records,
+        // which join the grid whole; the caller writes the others in place
+        archive.scanMaking(
+            [&](std::string_view bytes) { return madeCells(layout, bytes, sources); },
+            [&](std::uint64_t, std::string made) { addMadeRow(rows, made, sources.size()); }, {select},
+            [&](std::uint64_t, std::string_view bytes) { addRow(rows, layout, bytes, sources); });
     } catch (const ArchiveError&) {
         return false;
     }

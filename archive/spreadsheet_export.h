@@ -76,6 +76,9 @@ public:
     // after exactly columnCount() cells the row is complete and counted.
     std::string& beginRow();
     void endCell();
+    // Adds `count` cells at once to the row being added: `texts` holds them one after another,
+    // `ends` where each ends within `texts` (four bytes each, in this machine's order).
+    void addCells(std::string_view texts, const char* ends, std::size_t count);
     // Orders the rows by one column's text, ascending; rows with equal texts keep their order.
     void sortByColumn(std::size_t column);
 
