@@ -110,6 +110,7 @@ void ExportWindow::buildGrid() {
     grdRecords_->setModel(model_);
     grdRecords_->setAlternatingRowColors(true);
     grdRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdRecords_->setTabKeyNavigation(false);  // Tab moves on to the buttons; the arrows move in the grid
     grdRecords_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     grdRecords_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grdRecords_->setWordWrap(false);

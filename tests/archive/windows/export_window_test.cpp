@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -156,6 +157,21 @@ TEST_F(ExportWindowTest, ArchiveThatCannotBeReadIsReportedOnceAndNeverExported) 
     EXPECT_EQ(fake.messages.last().text, archiveAccessMessage());
     EXPECT_FALSE(std::filesystem::exists(xls()));
     EXPECT_TRUE(fake.shell.opened.empty());
+}
+
+TEST_F(ExportWindowTest, WorksFromTheKeyboardAlone) {
+    addCard("15/05/2024", "ROSSI", "No");
+    open();
+    QApplication::setActiveWindow(window.get());
+    QTableView* grid = window->findChild<QTableView*>("grdRecords");
+    grid->setFocus();
+    // Tab leaves the grid (it never moves from cell to cell there) for the export button
+    QTest::keyClick(grid, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), window->findChild<QToolButton*>("cmdEsporta"));
+    fake.messages.answer({true, false});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(fake.messages.texts(), QStringList({kAskExport, kAskOpen}));
+    EXPECT_TRUE(std::filesystem::exists(xls()));
 }
 
 TEST_F(ExportWindowTest, HelpOpensTheTitledHelpAndExitCloses) {
